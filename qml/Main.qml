@@ -1,0 +1,76 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Vantorel
+import Vantorel.Ui
+
+ApplicationWindow {
+    id: window
+    required property var app
+
+    title: "Vantorel"
+    visible: true
+    color: Theme.bg
+    width: 1120
+    height: 540 + (menuBar ? menuBar.height : 0)
+    minimumWidth: 1120
+    maximumWidth: 1120
+    minimumHeight: height
+    maximumHeight: height
+    palette.window: Theme.bg
+    palette.windowText: "white"
+    palette.text: "white"
+    palette.base: Theme.card
+    palette.button: Theme.card
+    palette.buttonText: "white"
+    font.family: Theme.fontFamily
+
+    menuBar: MenuBar {
+        objectName: "menuBar"
+        Menu {
+            title: "&File"
+            Action {
+                objectName: "signOutAction"
+                text: "Sign Out"
+                enabled: window.app.signedIn
+                onTriggered: window.app.requestSignOut()
+            }
+            MenuSeparator {}
+            Action {
+                text: "Quit"
+                shortcut: StandardKey.Quit
+                onTriggered: Qt.quit()
+            }
+        }
+        Menu {
+            title: "&Game"
+            Action {
+                objectName: "checkForUpdatesAction"
+                text: "Check for Updates"
+                shortcut: "Ctrl+R"
+                enabled: window.app.signedIn && window.app.install !== AppModel.Working
+                onTriggered: window.app.requestCheckInstall()
+            }
+            Action {
+                objectName: "verifyGameFilesAction"
+                text: "Verify Game Files"
+                enabled: window.app.signedIn && window.app.install !== AppModel.Working
+                onTriggered: window.app.requestPatch()
+            }
+            MenuSeparator {}
+            Action {
+                objectName: "showGameFolderAction"
+                text: "Show Game Folder in Finder"
+                shortcut: "Shift+Ctrl+O"
+                onTriggered: window.app.revealInstallFolder()
+            }
+        }
+    }
+
+    RootView {
+        objectName: "rootView"
+        app: window.app
+        anchors.fill: parent
+    }
+
+    Component.onCompleted: app.requestStart()
+}

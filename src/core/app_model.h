@@ -1,0 +1,155 @@
+#pragma once
+#include "auth/session.h"
+#include "config/launcher_config.h"
+#include "core/states.h"
+#include "support/origins.h"
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QVariant>
+#include <QCoro/QCoroTask>
+#include <optional>
+
+// The one observable application model: everything the window shows, and the flows that change it.
+// All state lives on the main thread; operations are coroutines that suspend on network and file work.
+class AppModel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int screen READ screenKind NOTIFY screenChanged)
+    Q_PROPERTY(QString mfaMethod READ mfaMethod NOTIFY screenChanged)
+    Q_PROPERTY(bool signedIn READ signedIn NOTIFY sessionChanged)
+    Q_PROPERTY(QString username READ username NOTIFY sessionChanged)
+    Q_PROPERTY(int install READ installKind NOTIFY installChanged)
+    Q_PROPERTY(qint64 installFiles READ installFiles NOTIFY installChanged)
+    Q_PROPERTY(qint64 installBytes READ installBytes NOTIFY installChanged)
+    Q_PROPERTY(QString installMessage READ installMessage NOTIFY installChanged)
+    Q_PROPERTY(int phase READ phaseKind NOTIFY phaseChanged)
+    Q_PROPERTY(qint64 phaseDone READ phaseDone NOTIFY phaseChanged)
+    Q_PROPERTY(qint64 phaseTotal READ phaseTotal NOTIFY phaseChanged)
+    Q_PROPERTY(double phasePerSecond READ phasePerSecond NOTIFY phaseChanged)
+    Q_PROPERTY(bool hasNotice READ hasNotice NOTIFY noticeChanged)
+    Q_PROPERTY(QString notice READ noticeText NOTIFY noticeChanged)
+    Q_PROPERTY(bool busy READ busy NOTIFY busyChanged)
+    Q_PROPERTY(int slideCount READ slideCount NOTIFY slidesChanged)
+    Q_PROPERTY(qint64 slideIndex READ slideIndex WRITE setSlideIndex NOTIFY slideIndexChanged)
+    Q_PROPERTY(QVariantMap currentSlide READ currentSlideMap NOTIFY currentSlideChanged)
+    Q_PROPERTY(int imagesRevision READ imagesRevision NOTIFY imagesChanged)
+    Q_PROPERTY(QString installPath READ installPath CONSTANT)
+    Q_PROPERTY(QString channel READ channel CONSTANT)
+    Q_PROPERTY(QString webOrigin READ webOrigin CONSTANT)
+    Q_PROPERTY(QString launcherVersion READ launcherVersionText CONSTANT)
+
+public:
+    enum ScreenKind { Starting = Screen::Starting, Login = Screen::Login, Mfa = Screen::Mfa, Main = Screen::Main,
+                      Unreachable = Screen::Unreachable };
+    Q_ENUM(ScreenKind)
+    enum InstallKind { NotInstalled = InstallState::NotInstalled, UpdateAvailable = InstallState::UpdateAvailable,
+                       Failed = InstallState::Failed, Checking = InstallState::Checking, Ready = InstallState::Ready,
+                       Working = InstallState::Working };
+    Q_ENUM(InstallKind)
+    enum PhaseKind { NoPhase = -1, Verifying = PatchPhase::Verifying, Downloading = PatchPhase::Downloading,
+                     Finishing = PatchPhase::Finishing };
+    Q_ENUM(PhaseKind)
+
+    explicit AppModel(LauncherConfig config, Origins origins = Origins::compiledIn(), QObject *parent = nullptr);
+
+    // Fields.
+    const LauncherConfig &config() const { return m_config; }
+    const std::optional<Session> &session() const { return m_session; }
+    const Screen &screen() const { return m_screen; }
+    const InstallState &install() const { return m_install; }
+    const std::optional<PatchPhase> &phase() const { return m_phase; }
+    const std::optional<QString> &notice() const { return m_notice; }
+    bool busy() const { return m_busy; }
+    const QList<HeroSlide> &slides() const { return m_slides; }
+    qint64 slideIndex() const { return m_slideIndex; }
+    const QHash<QString, QImage> &images() const { return m_images; }
+    std::optional<HeroSlide> currentSlide() const;
+
+    // Operations. None of them throws: failures end up in the fields.
+    QCoro::Task<> start();
+    QCoro::Task<> signIn(QString email, QString password);
+    QCoro::Task<> submitCode(QString code);
+    QCoro::Task<> sendEmailCode();
+    void backToSignIn();
+    QCoro::Task<> signOut();
+    QCoro::Task<> checkInstall();
+    QCoro::Task<> patch();
+    void advanceSlide();
+    void setSlideIndex(qint64 index);
+
+    // Entry points for the views and menus: each starts one task and returns at once.
+    Q_INVOKABLE void requestStart();
+    Q_INVOKABLE void requestSignIn(const QString &email, const QString &password);
+    Q_INVOKABLE void requestSubmitCode(const QString &code);
+    Q_INVOKABLE void requestSendEmailCode();
+    Q_INVOKABLE void requestBackToSignIn() { backToSignIn(); }
+    Q_INVOKABLE void requestSignOut();
+    Q_INVOKABLE void requestCheckInstall();
+    Q_INVOKABLE void requestPatch();
+    Q_INVOKABLE void requestAdvanceSlide() { advanceSlide(); }
+    Q_INVOKABLE void revealInstallFolder() const;
+    Q_INVOKABLE void openWebPage(const QString &path) const;
+    Q_INVOKABLE QString imageSource() const;
+
+    // QML-facing views of the fields.
+    int screenKind() const { return m_screen.kind; }
+    QString mfaMethod() const { return m_screen.method; }
+    bool signedIn() const { return m_session.has_value(); }
+    QString username() const;
+    int installKind() const { return m_install.kind; }
+    qint64 installFiles() const { return m_install.files; }
+    qint64 installBytes() const { return m_install.bytes; }
+    QString installMessage() const { return m_install.message; }
+    int phaseKind() const { return m_phase ? int(m_phase->kind) : int(NoPhase); }
+    qint64 phaseDone() const { return m_phase ? m_phase->done : 0; }
+    qint64 phaseTotal() const { return m_phase ? m_phase->total : 0; }
+    double phasePerSecond() const { return m_phase ? m_phase->perSecond : 0; }
+    bool hasNotice() const { return m_notice.has_value(); }
+    QString noticeText() const { return m_notice.value_or(QString()); }
+    int slideCount() const { return int(m_slides.size()); }
+    QVariantMap currentSlideMap() const;
+    int imagesRevision() const { return m_imagesRevision; }
+    QString installPath() const { return m_config.installPath; }
+    QString channel() const { return m_config.channel; }
+    QString webOrigin() const { return m_origins.web; }
+    QString launcherVersionText() const;
+
+signals:
+    void screenChanged();
+    void sessionChanged();
+    void installChanged();
+    void phaseChanged();
+    void noticeChanged();
+    void busyChanged();
+    void slidesChanged();
+    void slideIndexChanged();
+    void currentSlideChanged();
+    void imagesChanged();
+
+protected:
+    void setScreen(Screen screen);
+    void setInstall(InstallState install);
+    void setPhase(std::optional<PatchPhase> phase);
+    void setNotice(std::optional<QString> notice);
+    void setBusy(bool busy);
+    void setSlides(QList<HeroSlide> slides);
+    void setSession(std::optional<Session> session);
+
+private:
+    QCoro::Task<> loadHome();
+
+    LauncherConfig m_config;
+    Origins m_origins;
+    Screen m_screen;
+    std::optional<Session> m_session;
+    InstallState m_install;
+    std::optional<PatchPhase> m_phase;
+    std::optional<QString> m_notice;
+    bool m_busy = false;
+    QList<HeroSlide> m_slides;
+    qint64 m_slideIndex = 0;
+    QHash<QString, QImage> m_images;
+    QString m_pendingEmail;
+    int m_imagesRevision = 0;
+};

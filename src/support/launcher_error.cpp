@@ -1,0 +1,72 @@
+#include "support/launcher_error.h"
+
+LauncherError::LauncherError(Kind kind, QString message)
+    : m_kind(kind), m_message(std::move(message)), m_utf8(m_message.toStdString())
+{
+}
+
+QString LauncherError::emailCodeRefused()
+{
+    return QStringLiteral("Couldn't send the email code. Try again in a minute.");
+}
+QString LauncherError::keychainRead(int status)
+{
+    return QStringLiteral("Couldn't read your saved sign-in from the Keychain (error %1). Sign in again.").arg(status);
+}
+QString LauncherError::keychainSave(int status)
+{
+    return QStringLiteral("Couldn't save your sign-in to the Keychain (error %1). Allow access when macOS asks, "
+                          "then sign in again.")
+        .arg(status);
+}
+QString LauncherError::loginUnreachable()
+{
+    return QStringLiteral("Can't reach the login server. Check your connection and try again.");
+}
+QString LauncherError::patchUnreachable()
+{
+    return QStringLiteral("Can't reach the patch server. Check your connection and try again.");
+}
+QString LauncherError::unsafePath(const QString &path)
+{
+    return QStringLiteral("The patch list has an unsafe file path (") + path
+        + QStringLiteral("). Nothing was written. Report this to the Vantorel team.");
+}
+QString LauncherError::badUrl(const QString &path)
+{
+    return QStringLiteral("The patch list has a bad download URL for ") + path
+        + QStringLiteral(". Report this to the Vantorel team.");
+}
+QString LauncherError::checksumFailed(const QString &path)
+{
+    return path + QStringLiteral(" failed its checksum after download. Try again.");
+}
+QString LauncherError::downloadStatus(int status)
+{
+    return QStringLiteral("The download server returned HTTP %1. Try again later.").arg(status);
+}
+
+PlatformError::PlatformError(QString description)
+    : m_description(std::move(description)), m_utf8(m_description.toStdString())
+{
+}
+
+QString describeError(const std::exception &error)
+{
+    if (auto launcher = dynamic_cast<const LauncherError *>(&error))
+        return launcher->errorDescription();
+    if (auto platform = dynamic_cast<const PlatformError *>(&error))
+        return platform->errorDescription();
+    return QString::fromUtf8(error.what());
+}
+
+QString describeCurrentException()
+{
+    try {
+        throw;
+    } catch (const std::exception &error) {
+        return describeError(error);
+    } catch (...) {
+        return QStringLiteral("An unexpected error occurred.");
+    }
+}

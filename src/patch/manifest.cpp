@@ -1,0 +1,114 @@
+#include "patch/manifest.h"
+#include "support/launcher_error.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSet>
+
+namespace {
+[[noreturn]] void undecodable(const QString &why)
+{
+    throw PlatformError(QStringLiteral("The manifest couldn't be read because it isn't in the correct format (%1).").arg(why));
+}
+
+QString requireString(const QJsonObject &object, const char *key, qsizetype index)
+{
+    const QJsonValue value = object.value(QLatin1String(key));
+    if (!value.isString())
+        undecodable(QStringLiteral("files[%1].%2").arg(index).arg(QLatin1String(key)));
+    return value.toString();
+}
+}
+
+Manifest Manifest::decode(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        undecodable(error.errorString());
+    if (!document.isObject())
+        undecodable(QStringLiteral("not an object"));
+    const QJsonValue files = document.object().value(QLatin1String("files"));
+    if (!files.isArray())
+        undecodable(QStringLiteral("files"));
+    const QJsonArray array = files.toArray();
+    Manifest manifest;
+    manifest.files.reserve(array.size());
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        if (!array.at(i).isObject())
+            undecodable(QStringLiteral("files[%1]").arg(i));
+        const QJsonObject object = array.at(i).toObject();
+        ManifestEntry entry;
+        entry.path = requireString(object, "path", i);
+        entry.sha256 = requireString(object, "sha256", i);
+        entry.url = requireString(object, "url", i);
+        const QJsonValue size = object.value(QLatin1String("size"));
+        // Integers beyond 2^53 lose precision as doubles; Qt keeps the exact integer when it can.
+        const double number = size.toDouble(0.5);
+        if (!size.isDouble() || number != double(size.toInteger()) || number >= 9.2233720368547758e18
+            || number < -9.2233720368547758e18)
+            undecodable(QStringLiteral("files[%1].size").arg(i));
+        entry.size = size.toInteger();
+        manifest.files.append(std::move(entry));
+    }
+    return manifest;
+}
+
+QByteArray Manifest::encoded(bool indented) const
+{
+    QJsonArray array;
+    for (const ManifestEntry &entry : files)
+        array.append(QJsonObject{{QStringLiteral("path"), entry.path},
+                                 {QStringLiteral("sha256"), entry.sha256},
+                                 {QStringLiteral("size"), entry.size},
+                                 {QStringLiteral("url"), entry.url}});
+    return QJsonDocument(QJsonObject{{QStringLiteral("files"), array}})
+        .toJson(indented ? QJsonDocument::Indented : QJsonDocument::Compact);
+}
+
+size_t qHash(const ManifestEntry &entry, size_t seed)
+{
+    return qHashMulti(seed, entry.path, entry.sha256, entry.size, entry.url);
+}
+
+namespace Patcher {
+QString resolve(const QString &root, const QString &path)
+{
+    const auto refuse = [&] { throw LauncherError::patch(LauncherError::unsafePath(path)); };
+    if (path.contains(QLatin1Char('\\')) || path.contains(QLatin1Char(':')) || path.startsWith(QLatin1Char('/')))
+        refuse();
+    const QStringList pieces = path.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    for (const QString &piece : pieces) {
+        if (piece.isEmpty() || piece == QLatin1String(".") || piece == QLatin1String(".."))
+            refuse();
+        // A NUL would cut the name short at the system call; nothing legitimate carries one.
+        if (piece.contains(QChar(0)))
+            refuse();
+    }
+    QString result = root;
+    if (!result.endsWith(QLatin1Char('/')))
+        result += QLatin1Char('/');
+    return result + path;
+}
+
+bool isLauncherOwned(const QString &path)
+{
+    QString name = path;
+    if (name.endsWith(QLatin1Char('/')))
+        name.chop(1);
+    name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
+    static const QSet<QString> owned{QStringLiteral("login.cfg")};
+    return owned.contains(name.toLower());
+}
+
+qint64 totalSize(const QList<ManifestEntry> &entries)
+{
+    qint64 total = 0;
+    for (const ManifestEntry &entry : entries)
+        total += entry.size;
+    return total;
+}
+}

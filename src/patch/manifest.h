@@ -1,0 +1,35 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One file of the game install as the patch server lists it.
+struct ManifestEntry {
+    QString path;    // relative, "/"-separated
+    QString sha256;  // hexadecimal, compared without regard to case
+    qint64 size = 0;
+    QString url;
+    bool operator==(const ManifestEntry &) const = default;
+};
+
+// The patch server's list of every file of the install, in document order.
+struct Manifest {
+    QList<ManifestEntry> files;
+
+    // Strict: every key required with its JSON type, sizes within 64 bits. Throws PlatformError.
+    static Manifest decode(const QByteArray &json);
+    QByteArray encoded(bool indented = false) const;
+    bool operator==(const Manifest &) const = default;
+};
+
+size_t qHash(const ManifestEntry &entry, size_t seed = 0);
+
+namespace Patcher {
+// The file path of an entry under the install root, or LauncherError::patch for a path that could
+// escape it (backslash, colon, leading "/", empty, "." or ".." pieces). Nothing on disk is consulted.
+QString resolve(const QString &root, const QString &path);
+// True for launcher-owned files ("login.cfg" in any folder and any case), which the patcher never touches.
+bool isLauncherOwned(const QString &path);
+// Sum of the entries' sizes.
+qint64 totalSize(const QList<ManifestEntry> &entries);
+}

@@ -1,5 +1,7 @@
 #include "core/app_model.h"
+#include "auth/keychain.h"
 #include "support/desktop.h"
+#include "support/launcher_error.h"
 #include "support/log.h"
 
 AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
@@ -86,21 +88,125 @@ QCoro::Task<> AppModel::start()
 {
     Log::info(QStringLiteral("launcher-mac starting, install=") + m_config.installPath);
     loadHome();  // runs on its own; interleaves with the session check at its waits
-    setScreen(Screen::login());
-    co_return;
+
+    std::optional<Session> saved;
+    try {
+        saved = co_await Keychain::load();
+    } catch (...) {
+        Log::warn(QString::fromLatin1("keychain: ") + describeCurrentException());
+        setScreen(Screen::login());
+        co_return;
+    }
+    if (!saved) {
+        setScreen(Screen::login());
+        co_return;
+    }
+    switch (co_await authClient().validate(*saved)) {
+    case SessionCheck::Valid:
+        setSession(saved);
+        setScreen(Screen::main());
+        co_await checkInstall();
+        break;
+    case SessionCheck::Invalid:
+        co_await Keychain::clear();
+        setScreen(Screen::login());
+        break;
+    case SessionCheck::Unreachable:
+        setScreen(Screen::unreachable());
+        break;
+    }
 }
 
-// ---- operations of later stages ----
+AuthClient AppModel::authClient() const
+{
+    return AuthClient{m_config.authUrl, m_config.deviceId};
+}
 
-QCoro::Task<> AppModel::signIn(QString, QString) { co_return; }
-QCoro::Task<> AppModel::submitCode(QString) { co_return; }
-QCoro::Task<> AppModel::sendEmailCode() { co_return; }
+// ---- sign-in ----
+
+QCoro::Task<> AppModel::signIn(QString email, QString password)
+{
+    setNotice(std::nullopt);
+    setBusy(true);
+    m_pendingEmail = email;
+    try {
+        const LoginOutcome outcome = co_await authClient().login(email, password);
+        co_await handle(outcome);
+    } catch (...) {
+        setNotice(describeCurrentException());
+    }
+    setBusy(false);
+}
+
+QCoro::Task<> AppModel::submitCode(QString code)
+{
+    setNotice(std::nullopt);
+    setBusy(true);
+    try {
+        const LoginOutcome outcome = co_await authClient().verifyMfa(m_pendingEmail, code);
+        co_await handle(outcome);
+    } catch (...) {
+        setNotice(describeCurrentException());
+    }
+    setBusy(false);
+}
+
+QCoro::Task<> AppModel::sendEmailCode()
+{
+    try {
+        co_await authClient().beginEmailMfa(m_pendingEmail);
+        setNotice(QString::fromLatin1("We sent a code to your email."));
+    } catch (...) {
+        setNotice(describeCurrentException());
+    }
+}
+
+QCoro::Task<> AppModel::handle(LoginOutcome outcome)
+{
+    switch (outcome.kind) {
+    case LoginOutcome::Ok:
+        // The secret service answers asynchronously; nothing else changes until it has.
+        try {
+            co_await Keychain::store(outcome.session);
+        } catch (...) {
+            setNotice(describeCurrentException());
+            co_return;
+        }
+        setSession(outcome.session);
+        setNotice(std::nullopt);
+        setScreen(Screen::main());
+        checkInstall();
+        break;
+    case LoginOutcome::Mfa:
+        setScreen(Screen::mfa(outcome.method));
+        break;
+    case LoginOutcome::RateLimited:
+        setNotice(QString::fromLatin1("Too many attempts. Try again in %1 seconds.").arg(outcome.retryAfter));
+        break;
+    case LoginOutcome::Failed:
+        setNotice(outcome.message);
+        break;
+    }
+}
+
 void AppModel::backToSignIn()
 {
     setNotice(std::nullopt);
     setScreen(Screen::login());
 }
-QCoro::Task<> AppModel::signOut() { co_return; }
+
+QCoro::Task<> AppModel::signOut()
+{
+    if (m_session)
+        co_await authClient().logout(*m_session);
+    co_await Keychain::clear();
+    setSession(std::nullopt);
+    setNotice(std::nullopt);
+    setScreen(Screen::login());
+}
+
+// ---- operations of later stages ----
+
 QCoro::Task<> AppModel::checkInstall() { co_return; }
 QCoro::Task<> AppModel::patch() { co_return; }
 QCoro::Task<> AppModel::loadHome() { co_return; }

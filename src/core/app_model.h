@@ -1,4 +1,5 @@
 #pragma once
+#include "auth/auth_client.h"
 #include "auth/session.h"
 #include "config/launcher_config.h"
 #include "core/states.h"
@@ -138,6 +139,8 @@ protected:
 
 private:
     QCoro::Task<> loadHome();
+    QCoro::Task<> handle(LoginOutcome outcome);
+    AuthClient authClient() const;
 
     LauncherConfig m_config;
     Origins m_origins;

@@ -1,5 +1,6 @@
 #include "core/app_model.h"
 #include "support/log.h"
+#include "support/await_task.h"
 #include "support/test_profile.h"
 
 #include <QCoro/QCoroTask>
@@ -74,7 +75,7 @@ private slots:
         OpenModel model(offlineConfig());
         QSignalSpy screen(&model, &AppModel::screenChanged);
         QCOMPARE(model.screen(), Screen::starting());
-        QCoro::waitFor(model.start());
+        awaitTask(model.start());
         QCOMPARE(model.screen(), Screen::login());
         QCOMPARE(screen.size(), 1);
         QVERIFY(!model.session());

@@ -1,0 +1,60 @@
+#pragma once
+#include "support/launcher_error.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QNetworkRequest>
+#include <QPair>
+#include <QUrl>
+#include <QCoro/QCoroTask>
+#include <optional>
+
+namespace Http {
+
+using Header = QPair<QByteArray, QByteArray>;
+
+// A complete answer: any HTTP status, 4xx and 5xx included.
+struct Reply {
+    int status = 0;       // 0 when the answer was not HTTP
+    QByteArray body;
+    QList<Header> headers;
+    QByteArray header(const QByteArray &name) const;  // case-insensitive, empty when absent
+};
+
+// No answer at all: name resolution, connection, TLS, idle time-out, cancellation, or a URL
+// that does not parse.
+class TransportError : public PlatformError {
+public:
+    using PlatformError::PlatformError;
+};
+
+// A long-lived HTTP client: headers added to every request, an idle time-out (a request that
+// receives nothing for that long fails; a slow but moving one does not), redirects per policy.
+// Lives on the thread that made it.
+class Session {
+public:
+    Session(QByteArray userAgent, int idleTimeoutMs,
+            QNetworkRequest::RedirectPolicy redirects = QNetworkRequest::NoLessSafeRedirectPolicy);
+
+    // Sends one request and waits for the whole answer. timeoutMs > 0 tightens the idle time-out
+    // for this request. Throws TransportError.
+    QCoro::Task<Reply> send(QByteArray method, QUrl url, QList<Header> headers = {},
+                            std::optional<QByteArray> body = std::nullopt, int timeoutMs = 0);
+
+    QNetworkAccessManager &manager() { return m_manager; }
+    int idleTimeoutMs() const { return m_idleMs; }
+    void setIdleTimeoutMs(int ms) { m_idleMs = ms; }
+
+private:
+    QNetworkAccessManager m_manager;
+    QByteArray m_userAgent;
+    int m_idleMs;
+    QNetworkRequest::RedirectPolicy m_redirects;
+};
+
+// True when a finished reply carries an HTTP answer; false for a transport failure (including a
+// body cut off after the headers).
+bool isAnswer(class QNetworkReply *reply);
+
+}

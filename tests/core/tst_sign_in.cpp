@@ -1,0 +1,228 @@
+#include "auth/keychain.h"
+#include "core/app_model.h"
+#include "standin/standin.h"
+#include "support/log.h"
+#include "support/await_task.h"
+#include "support/test_profile.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+static TestProfile profile;
+
+// The sign-in flow of the model against the stand-in server and the real secret service.
+class TestSignIn : public QObject {
+    Q_OBJECT
+    Standin::Service server;
+
+    LauncherConfig config(const QString &authOrigin) const
+    {
+        LauncherConfig c;
+        c.authUrl = authOrigin;
+        c.manifestBase = QStringLiteral("http://127.0.0.1:1");  // no patch server here
+        c.deviceId = QStringLiteral("device-7");
+        return c;
+    }
+
+    // Records the order in which fields change.
+    static QStringList *watch(AppModel &model)
+    {
+        auto *events = new QStringList;
+        QObject::connect(&model, &AppModel::screenChanged, [events, &model] { events->append("screen=" + describe(model.screen())); });
+        QObject::connect(&model, &AppModel::sessionChanged, [events, &model] { events->append(model.session() ? "session" : "no session"); });
+        QObject::connect(&model, &AppModel::busyChanged, [events, &model] { events->append(model.busy() ? "busy" : "idle"); });
+        QObject::connect(&model, &AppModel::noticeChanged, [events, &model] { events->append("notice=" + model.noticeText()); });
+        return events;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(server.listen()); }
+    void init()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            return;
+        awaitTask(Keychain::clear());
+        server.clearRequests();
+    }
+
+    void plainSignInSavesTheSessionThenShowsHome()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        AppModel model(config(server.origin()));
+        awaitTask(model.start());
+        QCOMPARE(model.screen(), Screen::login());
+        std::unique_ptr<QStringList> events(watch(model));
+        awaitTask(model.signIn(QStringLiteral("player@example.com"), QStringLiteral("vantorel")));
+        QCOMPARE(*events, (QStringList{"busy", "session", "screen=main", "idle"}));
+        QCOMPARE(model.session()->username, QStringLiteral("player@example.com"));
+        QCOMPARE(model.session()->deviceId, QStringLiteral("device-7"));
+        QCOMPARE(awaitTask(Keychain::load()), model.session());
+        QVERIFY(server.liveTokens().contains(model.session()->token));
+    }
+
+    void secondFactorFlows_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("e-mailed code") << "mail@example.com" << "email" << "123456";
+        QTest::newRow("authenticator code") << "app@example.com" << "totp" << "654321";
+    }
+    void secondFactorFlows()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        QFETCH(QString, email);
+        QFETCH(QString, method);
+        QFETCH(QString, code);
+        AppModel model(config(server.origin()));
+        awaitTask(model.signIn(email, QStringLiteral("vantorel")));
+        QCOMPARE(model.screen(), Screen::mfa(method));
+        QVERIFY(!model.session());
+
+        awaitTask(model.sendEmailCode());
+        if (method == QLatin1String("email"))
+            QCOMPARE(model.noticeText(), QStringLiteral("We sent a code to your email."));
+        else
+            QCOMPARE(model.noticeText(), QStringLiteral("Couldn't send the email code. Try again in a minute."));
+        QCOMPARE(model.busy(), false);
+
+        awaitTask(model.submitCode(QStringLiteral("000000")));
+        QCOMPARE(model.noticeText(), QStringLiteral("That code didn't work. Check it and try again."));
+        QCOMPARE(model.screen(), Screen::mfa(method));
+
+        awaitTask(model.submitCode(code));
+        QCOMPARE(model.screen(), Screen::main());
+        QVERIFY(!model.notice());
+        // The code went out with the address of the sign-in attempt.
+        const auto verifies = server.requestsTo("/mfa/verify");
+        QCOMPARE(verifies.size(), 2);
+        QVERIFY(verifies.last().body.contains(email.toUtf8()));
+        QCOMPARE(awaitTask(Keychain::load())->username, email);
+    }
+
+    void wrongPasswordsThenRateLimit()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        AppModel model(config(server.origin()));
+        for (int i = 0; i < 4; ++i) {
+            awaitTask(model.signIn(QStringLiteral("limit@example.com"), QStringLiteral("nope")));
+            QCOMPARE(model.noticeText(), QStringLiteral("Wrong email or password."));
+        }
+        awaitTask(model.signIn(QStringLiteral("limit@example.com"), QStringLiteral("nope")));
+        QCOMPARE(model.noticeText(), QStringLiteral("Too many attempts. Try again in 30 seconds."));
+        QCOMPARE(model.screen(), Screen::starting());
+        QCOMPARE(model.busy(), false);
+    }
+
+    void backKeepsThePendingAddress()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        AppModel model(config(server.origin()));
+        awaitTask(model.signIn(QStringLiteral("mail@example.com"), QStringLiteral("vantorel")));
+        awaitTask(model.submitCode(QStringLiteral("1")));
+        QVERIFY(model.notice());
+        model.backToSignIn();
+        QCOMPARE(model.screen(), Screen::login());
+        QVERIFY(!model.notice());
+        awaitTask(model.sendEmailCode());
+        QVERIFY(server.requestsTo("/mfa/email/begin").last().body.contains("mail@example.com"));
+    }
+
+    void restartValidatesTheSavedSession()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        {
+            AppModel first(config(server.origin()));
+            awaitTask(first.signIn(QStringLiteral("player@example.com"), QStringLiteral("vantorel")));
+        }
+        server.clearRequests();
+        AppModel model(config(server.origin()));
+        std::unique_ptr<QStringList> events(watch(model));
+        awaitTask(model.start());
+        QCOMPARE(events->mid(0, 2), (QStringList{"session", "screen=main"}));
+        QCOMPARE(server.requestsTo("/login").size(), 0);
+        QCOMPARE(server.requestsTo("/session/validate").size(), 1);
+
+        // Sign-out waits for the server, then forgets the session everywhere.
+        const QString token = model.session()->token;
+        awaitTask(model.signOut());
+        QCOMPARE(model.screen(), Screen::login());
+        QVERIFY(!model.session());
+        QVERIFY(!server.liveTokens().contains(token));
+        QCOMPARE(awaitTask(Keychain::load()), std::nullopt);
+    }
+
+    void savedSessionByServerAnswer_data()
+    {
+        QTest::addColumn<bool>("serverUp");
+        QTest::addColumn<bool>("tokenKnown");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<bool>("itemKept");
+        QTest::newRow("rejected") << true << false << "login" << false;
+        QTest::newRow("unreachable") << false << true << "unreachable" << true;
+    }
+    void savedSessionByServerAnswer()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        QFETCH(bool, serverUp);
+        QFETCH(bool, tokenKnown);
+        QFETCH(QString, screen);
+        QFETCH(bool, itemKept);
+        const Session saved{tokenKnown ? QStringLiteral("x") : QStringLiteral("forged"), QStringLiteral("a@b.c"), 3,
+                            QStringLiteral("device-7")};
+        awaitTask(Keychain::store(saved));
+        AppModel model(config(serverUp ? server.origin() : QStringLiteral("http://127.0.0.1:1")));
+        awaitTask(model.start());
+        QCOMPARE(describe(model.screen()), screen);
+        QVERIFY(!model.session());
+        QCOMPARE(awaitTask(Keychain::load()).has_value(), itemKept);
+        QCOMPARE(model.install(), InstallState::checking());
+    }
+
+    void signOutWhileSignedOutMakesNoRequest()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        AppModel model(config(server.origin()));
+        awaitTask(model.signOut());
+        QCOMPARE(server.requests().size(), 0);
+        QCOMPARE(model.screen(), Screen::login());
+    }
+
+    void unavailableSecretService()
+    {
+        if (!qEnvironmentVariableIsSet("VANTOREL_CHILD")) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("VANTOREL_CHILD"), QStringLiteral("1"));
+            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/bus"));
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("unavailableSecretService")});
+            QVERIFY(child.waitForFinished(60000));
+            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        AppModel model(config(server.origin()));
+        awaitTask(model.start());
+        QCOMPARE(model.screen(), Screen::login());
+        QVERIFY(!model.notice());
+        Log::flush();
+        QVERIFY(readText(Log::file()).contains(
+            "[WARN] keychain: Couldn't read your saved sign-in from the Keychain (error -25291). Sign in again.\n"));
+
+        awaitTask(model.signIn(QStringLiteral("player@example.com"), QStringLiteral("vantorel")));
+        QCOMPARE(model.screen(), Screen::login());
+        QVERIFY(!model.session());
+        QVERIFY(model.noticeText().startsWith(QStringLiteral("Couldn't save your sign-in to the Keychain (error -25291).")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSignIn)
+#include "tst_sign_in.moc"

@@ -219,7 +219,7 @@ Response Service::siteFile(const Request &request)
         QJsonArray list = document.value(listKey).toArray();
         for (qsizetype i = 0; i < list.size(); ++i) {
             QJsonObject item = list.at(i).toObject();
-            item.insert(urlKey, QUrl(self).resolved(QUrl(item.value(urlKey).toString())).toString());
+            item.insert(urlKey, QUrl(self).resolved(QUrl(item.value(urlKey).toString())).toString(QUrl::FullyEncoded));
             list[i] = item;
         }
         document.insert(listKey, list);

@@ -1,0 +1,203 @@
+#include "patch/downloader.h"
+#include "patch/hashing.h"
+#include "patch/meter.h"
+#include "patch/patcher.h"
+#include "support/launcher_error.h"
+#include "support/log.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPromise>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QCoro/QCoroFuture>
+#include <QCoro/QCoroTimer>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace Patcher {
+
+namespace {
+const QByteArray userAgent = "Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/537.36 (KHTML, like Gecko) "
+                             "Chrome/124.0.0.0 Safari/537.36";
+
+class Cancelled : public PlatformError {
+public:
+    Cancelled() : PlatformError(QStringLiteral("The update was cancelled.")) {}
+};
+
+[[noreturn]] void fileError(const QString &what, const QString &path)
+{
+    throw PlatformError(QStringLiteral("Couldn't %1 \"%2\": %3").arg(what, path, QString::fromLocal8Bit(strerror(errno))));
+}
+
+void syncPath(const QString &path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        fileError(QStringLiteral("open"), path);
+    const int rc = ::fsync(fd);
+    ::close(fd);
+    if (rc != 0)
+        fileError(QStringLiteral("flush"), path);
+}
+
+// Moves a checked download into place through "<name>.part" beside the destination. The staged
+// bytes reach the disk before the one-step rename, so a crash never leaves a partial file under
+// the final name.
+void install(const QString &download, const QString &destination)
+{
+    const QString folder = QFileInfo(destination).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw PlatformError(QStringLiteral("Couldn't create the folder \"%1\".").arg(folder));
+    const QString staging = destination + QStringLiteral(".part");
+    ::unlink(QFile::encodeName(staging).constData());
+    if (::rename(QFile::encodeName(download).constData(), QFile::encodeName(staging).constData()) != 0) {
+        if (errno != EXDEV)
+            fileError(QStringLiteral("move the download to"), staging);
+        // Another file system: copy, then drop the original.
+        if (!QFile::copy(download, staging))
+            throw PlatformError(QStringLiteral("Couldn't copy the download to \"%1\".").arg(staging));
+        QFile::remove(download);
+    }
+    syncPath(staging, O_RDONLY);
+    if (::rename(QFile::encodeName(staging).constData(), QFile::encodeName(destination).constData()) != 0)
+        fileError(QStringLiteral("replace"), destination);
+    syncPath(folder, O_RDONLY | O_DIRECTORY);
+}
+
+struct RunState {
+    std::atomic<bool> cancelled{false};
+};
+
+// Waits, but ends at once (throwing) when the run is cancelled.
+QCoro::Task<> pause(int ms, std::shared_ptr<RunState> state)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!state->cancelled && clock.elapsed() < ms)
+        co_await QCoro::sleepFor(std::chrono::milliseconds(qMin<qint64>(50, ms - clock.elapsed())));
+    if (state->cancelled)
+        throw Cancelled();
+}
+
+QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, std::shared_ptr<Meter> meter,
+                    std::shared_ptr<RunState> state)
+{
+    const QString destination = resolve(root, entry.path);
+    const QUrl url(entry.url, QUrl::StrictMode);
+    if (entry.url.isEmpty() || !url.isValid())
+        throw LauncherError::patch(LauncherError::badUrl(entry.path));
+
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        auto got = std::make_shared<std::atomic<qint64>>(0);
+        QString file;
+        std::exception_ptr error;
+        try {
+            // Named, not temporaries: GCC 12 destroys a lambda temporary inside co_await twice.
+            const std::function<void(qint64)> onBytes = [got, meter](qint64 delta) {
+                *got += delta;
+                meter->add(delta);
+            };
+            file = co_await downloader->download(url, onBytes, entry.size);
+            const auto checkAndInstall = [file, destination, entry]() -> std::exception_ptr {
+                try {
+                    if (!sameDigest(sha256Of(file), entry.sha256))
+                        throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
+                    install(file, destination);
+                    return nullptr;
+                } catch (...) {
+                    return std::current_exception();
+                }
+            };
+            const std::exception_ptr checked = co_await QtConcurrent::run(checkAndInstall);
+            if (checked)
+                std::rethrow_exception(checked);
+        } catch (const BodyTooLarge &) {
+            error = std::make_exception_ptr(LauncherError::patch(LauncherError::checksumFailed(entry.path)));
+        } catch (...) {
+            error = std::current_exception();
+        }
+        if (!file.isEmpty())
+            QFile::remove(file);
+        if (!error)
+            co_return;
+
+        meter->add(-got->load());
+        QString message;
+        try {
+            std::rethrow_exception(error);
+        } catch (...) {
+            message = describeCurrentException();
+        }
+        Log::warn(QString::fromLatin1("patch: %1 failed (attempt %2/5): %3").arg(entry.path).arg(attempt + 1).arg(message));
+        if (attempt == 4 || state->cancelled)
+            std::rethrow_exception(error);
+        co_await pause(qRound((attempt + 1) * 500 * timing().retryWaitScale), state);
+    }
+}
+
+// Runs the fetches of one apply, at most 6 at once, and says when all have ended.
+struct Group {
+    QList<ManifestEntry> entries;
+    QString root;
+    Downloader *downloader = nullptr;
+    std::shared_ptr<Meter> meter;
+    std::shared_ptr<RunState> state = std::make_shared<RunState>();
+    qsizetype next = 0;
+    int running = 0;
+    std::exception_ptr firstError;
+    QPromise<void> done;
+};
+
+QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry);
+
+void startMore(const std::shared_ptr<Group> &group)
+{
+    while (!group->firstError && group->running < 6 && group->next < group->entries.size()) {
+        ++group->running;
+        runFetch(group, group->entries.at(group->next++));
+    }
+    if (group->running == 0)
+        group->done.finish();
+}
+
+QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
+{
+    try {
+        co_await fetch(entry, group->root, group->downloader, group->meter, group->state);
+    } catch (...) {
+        if (!group->firstError) {
+            group->firstError = std::current_exception();
+            group->state->cancelled = true;
+            group->downloader->invalidateAndCancel();
+        }
+    }
+    --group->running;
+    startMore(group);
+}
+}
+
+QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress)
+{
+    Downloader downloader(userAgent, timing().downloadIdleMs);
+    auto group = std::make_shared<Group>();
+    group->entries = std::move(entries);
+    group->root = std::move(root);
+    group->downloader = &downloader;
+    group->meter = std::make_shared<Meter>(totalSize(group->entries), progress);
+    group->done.start();
+    QFuture<void> finished = group->done.future();
+    startMore(group);
+    co_await finished;
+    downloader.invalidateAndCancel();
+    if (group->firstError)
+        std::rethrow_exception(group->firstError);
+    progress(PatchPhase::finishing());
+}
+
+}

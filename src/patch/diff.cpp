@@ -1,0 +1,108 @@
+#include "patch/diff.h"
+#include "patch/hashing.h"
+#include "patch/patcher.h"
+#include "support/launcher_error.h"
+
+#include <QFile>
+#include <QSemaphore>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QCoro/QCoroFuture>
+#include <sys/stat.h>
+#include <exception>
+
+namespace Patcher {
+
+QList<ManifestEntry> quickDiff(const Manifest &manifest, const QString &root)
+{
+    QList<ManifestEntry> needed;
+    for (const ManifestEntry &entry : manifest.files) {
+        if (isLauncherOwned(entry.path))
+            continue;
+        const QString path = resolve(root, entry.path);
+        struct stat info;
+        // The link itself, never its target.
+        if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && qint64(info.st_size) == entry.size)
+            continue;
+        needed.append(entry);
+    }
+    return needed;
+}
+
+namespace {
+struct VerifyResult {
+    QList<ManifestEntry> needed;
+    std::exception_ptr error;
+};
+
+// Decides one entry. Only a regular file (after links) is read: a FIFO or a device would block
+// or never end, so it needs a download like a missing file. A folder still fails when read.
+bool needsDownload(const ManifestEntry &entry, const QString &root)
+{
+    const QString path = resolve(root, entry.path);
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return true;
+    if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+        return true;
+    return !sameDigest(sha256Of(path), entry.sha256);
+}
+
+// Runs on a worker thread and blocks there: at most 4 verifications at once, results in
+// completion order, the first error wins once the running ones have ended.
+VerifyResult verifyAll(const QList<ManifestEntry> &candidates, const QString &root, const VerifyProgress &progress)
+{
+    VerifyResult result;
+    QThreadPool pool;
+    pool.setMaxThreadCount(4);
+    QSemaphore permits(4);
+    QMutex mutex;
+    Counter counter;
+    const qint64 total = candidates.size();
+    for (const ManifestEntry &entry : candidates) {
+        permits.acquire();
+        {
+            QMutexLocker lock(&mutex);
+            if (result.error) {
+                permits.release();
+                break;
+            }
+        }
+        pool.start([&, entry] {
+            try {
+                const bool needed = needsDownload(entry, root);
+                const qint64 done = counter.increment();
+                if (progress)
+                    progress(done, total);
+                QMutexLocker lock(&mutex);
+                if (needed)
+                    result.needed.append(entry);
+            } catch (...) {
+                QMutexLocker lock(&mutex);
+                if (!result.error)
+                    result.error = std::current_exception();
+            }
+            permits.release();
+        });
+    }
+    pool.waitForDone();
+    return result;
+}
+}
+
+QCoro::Task<QList<ManifestEntry>> fullDiff(Manifest manifest, QString root, VerifyProgress progress)
+{
+    QList<ManifestEntry> candidates;
+    for (const ManifestEntry &entry : manifest.files)
+        if (!isLauncherOwned(entry.path))
+            candidates.append(entry);
+    if (candidates.isEmpty())
+        co_return {};
+    const auto work = [candidates, root, progress] { return verifyAll(candidates, root, progress); };
+    const VerifyResult result = co_await QtConcurrent::run(work);
+    if (result.error)
+        std::rethrow_exception(result.error);
+    co_return result.needed;
+}
+
+}

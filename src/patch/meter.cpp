@@ -1,0 +1,34 @@
+#include "patch/meter.h"
+
+#include <chrono>
+
+Meter::Meter(qint64 total, Report report, Clock clock)
+    : m_total(total), m_report(std::move(report)), m_clock(clock ? std::move(clock) : Clock(&Meter::monotonicSeconds))
+{
+}
+
+double Meter::monotonicSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+void Meter::add(qint64 n)
+{
+    qint64 done;
+    double rate = 0;
+    {
+        QMutexLocker lock(&m_lock);
+        m_done = qMax<qint64>(0, m_done + n);
+        const double now = m_clock();
+        if (now - m_lastReport <= 0.25)
+            return;
+        m_lastReport = now;
+        m_window.append({now, m_done});
+        m_window.removeIf([now](const Sample &s) { return now - s.at > 4.0; });
+        const Sample &oldest = m_window.first();
+        if (now - oldest.at > 0.2)
+            rate = double(m_done - oldest.bytes) / (now - oldest.at);
+        done = m_done;
+    }
+    m_report(PatchPhase::downloading(qMin(done, m_total), m_total, rate >= 0 ? rate : 0));
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "core/states.h"
+
+#include <QList>
+#include <QMutex>
+#include <functional>
+
+// Counts the bytes of all downloads of one update run and turns them into throttled progress
+// reports (at most one per 0.25 s) with a rate averaged over the last 4 s. Safe from any thread.
+class Meter {
+public:
+    using Clock = std::function<double()>;  // seconds, monotonic
+    using Report = std::function<void(const PatchPhase &)>;
+
+    Meter(qint64 total, Report report, Clock clock = {});
+    // Positive for received bytes, negative to take back the bytes of a failed attempt.
+    void add(qint64 n);
+
+    static double monotonicSeconds();
+
+private:
+    struct Sample {
+        double at;
+        qint64 bytes;
+    };
+    QMutex m_lock;
+    qint64 m_done = 0;
+    const qint64 m_total;
+    const Report m_report;
+    const Clock m_clock;
+    double m_lastReport = -1e18;  // the distant past: the first add always reports
+    QList<Sample> m_window;
+};

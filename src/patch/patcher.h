@@ -1,0 +1,38 @@
+#pragma once
+#include "core/states.h"
+#include "patch/manifest.h"
+
+#include <QUrl>
+#include <QCoro/QCoroTask>
+#include <functional>
+
+// The patcher's operations, split over files by role: manifest fetch, install diff, apply.
+namespace Patcher {
+
+// Downloads and decodes the manifest: five attempts, waits of 0.4, 0.8, 1.2 and 1.6 s, then
+// LauncherError::network whatever the causes were.
+QCoro::Task<Manifest> fetchManifest(QUrl url);
+
+// Entries whose file is missing or has another size (no content read, links not followed), in
+// manifest order; launcher-owned entries never appear. Throws for an unsafe path.
+QList<ManifestEntry> quickDiff(const Manifest &manifest, const QString &root);
+
+// Entries whose file is missing or whose SHA-256 differs, verified 4 at a time off the calling
+// thread, in completion order. progress(done, total) is called from worker threads.
+using VerifyProgress = std::function<void(qint64 done, qint64 total)>;
+QCoro::Task<QList<ManifestEntry>> fullDiff(Manifest manifest, QString root, VerifyProgress progress);
+
+// Downloads, checks and installs the entries, 6 at a time, 5 attempts each. progress is called
+// from several threads with downloading phases, then once with finishing.
+using PhaseProgress = std::function<void(const PatchPhase &)>;
+QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress);
+
+// Knobs that tests shorten; production values are the defaults.
+struct Timing {
+    int manifestIdleMs = 30'000;
+    int downloadIdleMs = 60'000;
+    double retryWaitScale = 1.0;  // multiplies every wait between attempts
+};
+Timing &timing();
+
+}

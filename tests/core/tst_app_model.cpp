@@ -1,5 +1,7 @@
+#include "auth/keychain.h"
 #include "core/app_model.h"
 #include "support/log.h"
+#include "support/await_task.h"
 #include "support/await_task.h"
 #include "support/test_profile.h"
 
@@ -72,6 +74,7 @@ private slots:
 
     void startWithNothingSavedEndsOnSignIn()
     {
+        awaitTask(Keychain::clear());
         OpenModel model(offlineConfig());
         QSignalSpy screen(&model, &AppModel::screenChanged);
         QCOMPARE(model.screen(), Screen::starting());

@@ -26,3 +26,11 @@ void writeFile(const QString &path, const QByteArray &content)
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
 }
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}

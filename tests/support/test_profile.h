@@ -16,5 +16,7 @@ private:
 
 // Reads a whole file as text ("" when absent).
 QString readText(const QString &path);
+// Reads a whole file's bytes (empty when absent).
+QByteArray readBytes(const QString &path);
 // Writes a whole file, creating folders on the way.
 void writeFile(const QString &path, const QByteArray &content);

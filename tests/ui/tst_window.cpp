@@ -1,4 +1,6 @@
+#include "auth/keychain.h"
 #include "core/app_model.h"
+#include "support/await_task.h"
 #include "core/qml_types.h"
 #include "support/test_profile.h"
 
@@ -24,6 +26,7 @@ class TestWindow : public QObject {
 private slots:
     void initTestCase()
     {
+        awaitTask(Keychain::clear());
         QQuickStyle::setStyle(QStringLiteral("Basic"));
         registerQmlTypes();
         LauncherConfig config;

@@ -1,0 +1,289 @@
+#include "patch/downloader.h"
+#include "patch/patcher.h"
+#include "support/await_task.h"
+#include "support/log.h"
+#include "support/patch_site.h"
+#include "support/paths.h"
+#include "support/test_profile.h"
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QRegularExpression>
+#include <QtTest>
+
+static TestProfile profile;
+
+// Downloads, retries and installs against an in-process stand-in on loopback.
+class TestApply : public QObject {
+    Q_OBJECT
+    PatchSite site;
+    QTemporaryDir install;
+
+    struct Run {
+        QList<PatchPhase> phases;
+        QString error;
+    };
+
+    Run apply(const QList<ManifestEntry> &entries)
+    {
+        auto phases = std::make_shared<QList<PatchPhase>>();
+        auto mutex = std::make_shared<QMutex>();
+        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
+            QMutexLocker lock(mutex.get());
+            phases->append(p);
+        };
+        Run run;
+        try {
+            awaitTask(Patcher::apply(entries, install.path(), progress));
+        } catch (...) {
+            run.error = describeCurrentException();
+        }
+        run.phases = *phases;
+        return run;
+    }
+    QString installed(const QString &path) const { return install.path() + '/' + path; }
+    static QStringList warnings()
+    {
+        Log::flush();
+        QStringList out;
+        for (const QString &line : readText(Log::file()).split('\n'))
+            if (line.contains(QStringLiteral("[WARN] ")))
+                out.append(line.mid(line.indexOf(QStringLiteral("[WARN] ")) + 7));
+        return out;
+    }
+    static QStringList tempFiles() { return QDir(Paths::downloadTemp()).entryList(QDir::Files); }
+
+private slots:
+    void initTestCase() { Patcher::timing().retryWaitScale = 0.1; }
+    void init()
+    {
+        QDir(install.path()).removeRecursively();
+        QDir().mkpath(install.path());
+        site.server().http().clearFaults();
+        site.server().clearRequests();
+        Log::flush();
+        QFile::remove(Log::file());
+    }
+    void cleanup() { QCOMPARE(tempFiles(), QStringList()); }
+
+    void emptyListOnlyFinishes()
+    {
+        const Run run = apply({});
+        QCOMPARE(run.error, QString());
+        QCOMPARE(run.phases, QList<PatchPhase>{PatchPhase::finishing()});
+    }
+
+    void installsNestedReplacesAndReusesStaging()
+    {
+        const QByteArray fresh = bytesOf(3 * 1024 * 1024 + 5, 'n');
+        const ManifestEntry nested = site.add(QStringLiteral("a/b/c.dat"), fresh);
+        const ManifestEntry replaced = site.add(QStringLiteral("old.dat"), "new content");
+        writeFile(installed("old.dat"), "old content that is longer");
+        writeFile(installed("old.dat.part"), "leftover");
+        const Run run = apply({nested, replaced});
+        QCOMPARE(run.error, QString());
+        QCOMPARE(readBytes(installed("a/b/c.dat")), fresh);
+        QCOMPARE(readText(installed("old.dat")), QStringLiteral("new content"));
+        QVERIFY(!QFile::exists(installed("old.dat.part")));
+        QVERIFY(!QFile::exists(installed("a/b/c.dat.part")));
+        // Zero or more downloading reports, then exactly one finishing.
+        QVERIFY(run.phases.size() >= 2);
+        QCOMPARE(run.phases.last(), PatchPhase::finishing());
+        for (int i = 0; i + 1 < run.phases.size(); ++i)
+            QCOMPARE(run.phases.at(i).kind, PatchPhase::Downloading);
+        QVERIFY(warnings().isEmpty());
+        const auto gets = site.server().requestsTo("/files/a/b/c.dat");
+        QCOMPARE(gets.first().header("User-Agent"),
+                 QByteArray("Mozilla/5.0 (Macintosh; Intel Mac OS X 10_15_7) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/124.0.0.0 Safari/537.36"));
+    }
+
+    void retriesUntilTheFifthAttempt_data()
+    {
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("wrong body four times") << 4 << "body" << "f.dat failed its checksum after download. Try again.";
+        QTest::newRow("404 five times") << 5 << "404" << "The download server returned HTTP 404. Try again later.";
+        QTest::newRow("500 then 200") << 1 << "500" << "The download server returned HTTP 500. Try again later.";
+        QTest::newRow("connection dropped") << 2 << "drop" << "";
+        QTest::newRow("body longer than its size") << 1 << "long" << "f.dat failed its checksum after download. Try again.";
+        QTest::newRow("body shorter than its size") << 1 << "short" << "f.dat failed its checksum after download. Try again.";
+    }
+    void retriesUntilTheFifthAttempt()
+    {
+        QFETCH(int, failures);
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QByteArray content = bytesOf(200'000, 'r');
+        const ManifestEntry entry = site.add(QStringLiteral("f.dat"), content);
+        Standin::Fault fault;
+        fault.times = failures;
+        if (kind == QLatin1String("body") || kind == QLatin1String("long") || kind == QLatin1String("short")) {
+            fault.hasBody = true;
+            fault.body = kind == QLatin1String("body") ? bytesOf(200'000, 'w')
+                : kind == QLatin1String("long") ? content + bytesOf(10'000'000, 'x') : content.left(1000);
+        } else if (kind == QLatin1String("drop")) {
+            fault.dropAfter = 50'000;
+        } else {
+            fault.status = kind.toInt();
+        }
+        site.server().http().setFault("/files/f.dat", fault);
+        QElapsedTimer clock;
+        clock.start();
+        const Run run = apply({entry});
+        const QStringList warned = warnings();
+        QCOMPARE(warned.size(), failures);
+        for (int i = 0; i < failures; ++i) {
+            QVERIFY2(warned.at(i).startsWith(QStringLiteral("patch: f.dat failed (attempt %1/5): ").arg(i + 1)), qPrintable(warned.at(i)));
+            if (!reason.isEmpty())
+                QVERIFY(warned.at(i).endsWith(reason));
+        }
+        if (failures == 5) {
+            QCOMPARE(run.error, reason);
+            QVERIFY(!QFile::exists(installed("f.dat")));
+            QVERIFY(!run.phases.contains(PatchPhase::finishing()));
+            QVERIFY(clock.elapsed() >= 450);  // 0.5 + 1 + 1.5 + 2 s, scaled by 0.1
+        } else {
+            QCOMPARE(run.error, QString());
+            QCOMPARE(readBytes(installed("f.dat")), content);
+        }
+    }
+
+    void unsafePathOrBadUrlFailsAtOnceWithoutWarning_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unsafe") << "../evil" << "http://127.0.0.1:1/x"
+                                << "The patch list has an unsafe file path (../evil). Nothing was written. Report this to the Vantorel team.";
+        QTest::newRow("empty url") << "ok.dat" << "" << "The patch list has a bad download URL for ok.dat. Report this to the Vantorel team.";
+        QTest::newRow("space in url") << "ok.dat" << "http://a b/c" << "The patch list has a bad download URL for ok.dat. Report this to the Vantorel team.";
+    }
+    void unsafePathOrBadUrlFailsAtOnceWithoutWarning()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, url);
+        QFETCH(QString, error);
+        const Run run = apply({ManifestEntry{path, QString(64, '0'), 10, url}});
+        QCOMPARE(run.error, error);
+        QVERIFY(warnings().isEmpty());
+        QCOMPARE(site.server().requests().size(), 0);
+        QCOMPARE(QDir(install.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    void oneFailureCancelsTheOthers()
+    {
+        const ManifestEntry slow = site.add(QStringLiteral("slow.dat"), bytesOf(1'000'000, 's'));
+        Standin::Fault stall;
+        stall.stallAfter = 1000;
+        site.server().http().setFault("/files/slow.dat", stall);
+        const Run run = apply({slow, ManifestEntry{QStringLiteral("bad"), QString(64, '0'), 1, QString()}});
+        QVERIFY(run.error.contains(QStringLiteral("bad download URL")));
+        QVERIFY(!QFile::exists(installed("slow.dat")));
+    }
+
+    void stallPastTheIdleTimeoutIsRetried()
+    {
+        Patcher::timing().downloadIdleMs = 400;
+        const QByteArray content = bytesOf(300'000, 't');
+        const ManifestEntry entry = site.add(QStringLiteral("t.dat"), content);
+        Standin::Fault stall;
+        stall.stallAfter = 10'000;
+        stall.times = 1;
+        site.server().http().setFault("/files/t.dat", stall);
+        const Run run = apply({entry});
+        Patcher::timing().downloadIdleMs = 60'000;
+        QCOMPARE(run.error, QString());
+        QCOMPARE(warnings().size(), 1);
+        QCOMPARE(readBytes(installed("t.dat")), content);
+    }
+
+    void neverMoreThanSixAtOnce()
+    {
+        QList<ManifestEntry> entries;
+        for (int i = 0; i < 7; ++i) {
+            entries.append(site.add(QStringLiteral("p%1.dat").arg(i), bytesOf(1000, char('a' + i))));
+            Standin::Fault delay;
+            delay.delayMs = 400;
+            site.server().http().setFault(QStringLiteral("/files/p%1.dat").arg(i).toUtf8(), delay);
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const Run run = apply(entries);
+        QCOMPARE(run.error, QString());
+        // Six answers take 0.4 s together; the seventh could only start after one of them.
+        QVERIFY2(clock.elapsed() >= 780, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void downloaderReportsDeltasAndNamesItsFiles()
+    {
+        const QByteArray content = bytesOf(2'500'000, 'd');
+        const ManifestEntry entry = site.add(QStringLiteral("d.dat"), content);
+        Downloader downloader("test", 60'000);
+        auto sumA = std::make_shared<std::atomic<qint64>>(0), sumB = std::make_shared<std::atomic<qint64>>(0);
+        const std::function<void(qint64)> a = [sumA](qint64 d) { *sumA += d; };
+        const std::function<void(qint64)> b = [sumB](qint64 d) { *sumB += d; };
+        auto first = downloader.download(QUrl(entry.url), a);
+        const QString second = awaitTask(downloader.download(QUrl(entry.url), b));
+        const QString one = awaitTask(std::move(first));
+        QVERIFY(one != second);
+        QCOMPARE(*sumA, content.size());
+        QCOMPARE(*sumB, content.size());
+        const QRegularExpression name(QStringLiteral("/vantorel-[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$"));
+        QVERIFY(name.match(one).hasMatch());
+        QVERIFY(one.startsWith(Paths::downloadTemp()));
+        QCOMPARE(readBytes(one), content);
+        QFile::remove(one);
+        QFile::remove(second);
+
+        try {
+            awaitTask(downloader.download(QUrl(site.server().origin() + "/files/none"), a));
+            QFAIL("404 accepted");
+        } catch (const LauncherError &error) {
+            QCOMPARE(error.errorDescription(), QStringLiteral("The download server returned HTTP 404. Try again later."));
+        }
+    }
+
+    void manifestFetchRetries_data()
+    {
+        QTest::addColumn<int>("failures");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::newRow("404 five times") << 5 << 404 << QByteArray();
+        QTest::newRow("500 twice then 200") << 2 << 500 << QByteArray();
+        QTest::newRow("size as text five times") << 5 << 200 << QByteArray(R"({"files":[{"path":"a","sha256":"0","size":"1","url":"u"}]})");
+    }
+    void manifestFetchRetries()
+    {
+        QFETCH(int, failures);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        writeFile(site.folder() + "/release/manifest.json", R"({"files":[]})");
+        Standin::Fault fault;
+        fault.times = failures;
+        fault.status = status;
+        if (!body.isEmpty()) {
+            fault.hasBody = true;
+            fault.body = body;
+        }
+        site.server().http().setFault("/release/manifest.json", fault);
+        QElapsedTimer clock;
+        clock.start();
+        const QUrl url(site.server().origin() + "/release/manifest.json");
+        if (failures == 5) {
+            try {
+                awaitTask(Patcher::fetchManifest(url));
+                QFAIL("fetch succeeded");
+            } catch (const LauncherError &error) {
+                QCOMPARE(error.errorDescription(), QStringLiteral("Can't reach the patch server. Check your connection and try again."));
+            }
+            QVERIFY(clock.elapsed() >= 390);  // 0.4 + 0.8 + 1.2 + 1.6 s, scaled by 0.1
+        } else {
+            QCOMPARE(awaitTask(Patcher::fetchManifest(url)).files.size(), 0);
+        }
+        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), qMin(failures + 1, 5));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestApply)
+#include "tst_apply.moc"

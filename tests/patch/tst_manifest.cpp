@@ -1,0 +1,100 @@
+#include "patch/manifest.h"
+#include "support/launcher_error.h"
+
+#include <QtTest>
+
+class TestManifest : public QObject {
+    Q_OBJECT
+private slots:
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("entries");  // -1: undecodable
+        const QByteArray entry = R"({"path":"a","sha256":"00","size":3,"url":"http://x/a"})";
+        QTest::newRow("empty list") << QByteArray(R"({"files":[]})") << 0;
+        QTest::newRow("one entry, extra keys ignored") << QByteArray(R"({"v":2,"files":[{"path":"a","sha256":"00","size":3,"url":"u","x":1}]})") << 1;
+        QTest::newRow("two entries") << QByteArray("{\"files\":[" + entry + "," + entry + "]}") << 2;
+        QTest::newRow("largest size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":9007199254740991,"url":"u"}]})") << 1;
+        QTest::newRow("no files key") << QByteArray(R"({"file":[]})") << -1;
+        QTest::newRow("files not a list") << QByteArray(R"({"files":{}})") << -1;
+        QTest::newRow("missing size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","url":"u"}]})") << -1;
+        QTest::newRow("size as text") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":"3","url":"u"}]})") << -1;
+        QTest::newRow("fractional size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":3.5,"url":"u"}]})") << -1;
+        QTest::newRow("size beyond 64 bits") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1e20,"url":"u"}]})") << -1;
+        QTest::newRow("null url") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1,"url":null}]})") << -1;
+        QTest::newRow("entry not an object") << QByteArray(R"({"files":["a"]})") << -1;
+        QTest::newRow("truncated") << QByteArray(R"({"files":[{"path":"a")") << -1;
+        QTest::newRow("array at top") << QByteArray(R"([])") << -1;
+    }
+    void decoding()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, entries);
+        if (entries < 0) {
+            QVERIFY_THROWS_EXCEPTION(PlatformError, Manifest::decode(json));
+            return;
+        }
+        const Manifest manifest = Manifest::decode(json);
+        QCOMPARE(manifest.files.size(), entries);
+        QCOMPARE(Manifest::decode(manifest.encoded()), manifest);
+    }
+
+    void resolve_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("resolved");  // empty: refused
+        QTest::newRow("plain") << "bin/game.dat" << "/root/bin/game.dat";
+        QTest::newRow("hidden folder") << ".hidden/x" << "/root/.hidden/x";
+        QTest::newRow("three dots") << "a/.../b" << "/root/a/.../b";
+        QTest::newRow("spaces") << "My Folder/a b.txt" << "/root/My Folder/a b.txt";
+        QTest::newRow("absolute") << "/abs" << "";
+        QTest::newRow("parent inside") << "a/../b" << "";
+        QTest::newRow("dot first") << "./a" << "";
+        QTest::newRow("parent") << ".." << "";
+        QTest::newRow("double slash") << "a//b" << "";
+        QTest::newRow("trailing slash") << "a/" << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("backslash") << "a\\b" << "";
+        QTest::newRow("backslash traversal") << "..\\..\\etc\\passwd" << "";
+        QTest::newRow("drive letter") << "C:/x" << "";
+        QTest::newRow("colon") << "a:b" << "";
+        QTest::newRow("nul inside") << QStringLiteral("safe") + QChar(0) + QStringLiteral("evil") << "";
+    }
+    void resolve()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, resolved);
+        if (!resolved.isEmpty()) {
+            QCOMPARE(Patcher::resolve(QStringLiteral("/root"), path), resolved);
+            return;
+        }
+        try {
+            Patcher::resolve(QStringLiteral("/root"), path);
+            QFAIL("accepted");
+        } catch (const LauncherError &error) {
+            QCOMPARE(error.errorDescription(), QStringLiteral("The patch list has an unsafe file path (") + path
+                                                   + QStringLiteral("). Nothing was written. Report this to the Vantorel team."));
+        }
+    }
+
+    void launcherOwned_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("owned");
+        QTest::newRow("root") << "login.cfg" << true;
+        QTest::newRow("folder and case") << "Data/LOGIN.CFG" << true;
+        QTest::newRow("trailing slash") << "x/Login.cfg/" << true;
+        QTest::newRow("unsafe but owned") << "../login.cfg" << true;
+        QTest::newRow("other name") << "login.cfg.bak" << false;
+        QTest::newRow("folder named so") << "login.cfg/x" << false;
+    }
+    void launcherOwned()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, owned);
+        QCOMPARE(Patcher::isLauncherOwned(path), owned);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestManifest)
+#include "tst_manifest.moc"

@@ -1,0 +1,23 @@
+#include "support/patch_site.h"
+#include "support/test_profile.h"
+
+#include <QUrl>
+
+ManifestEntry PatchSite::add(const QString &path, const QByteArray &content)
+{
+    writeFile(m_dir.path() + QStringLiteral("/files/") + path, content);
+    return ManifestEntry{path, sha256(content), content.size(),
+                         m_server->origin() + QStringLiteral("/files/")
+                             + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"))};
+}
+
+QByteArray bytesOf(qint64 size, char seed)
+{
+    QByteArray out(size, Qt::Uninitialized);
+    quint32 state = quint8(seed) * 2654435761u + 1;
+    for (qint64 i = 0; i < size; ++i) {
+        state = state * 1664525u + 1013904223u;
+        out[i] = char(state >> 24);
+    }
+    return out;
+}

@@ -1,0 +1,28 @@
+#pragma once
+#include "patch/manifest.h"
+#include "standin/standin.h"
+
+#include <QCryptographicHash>
+#include <QTemporaryDir>
+
+// Files served by an in-process stand-in, and the manifest entries that name them.
+class PatchSite {
+public:
+    PatchSite() { m_server = std::make_unique<Standin::Service>(m_dir.path()); m_server->listen(); }
+    Standin::Service &server() { return *m_server; }
+
+    // Serves `content` at /files/<path> and returns its entry.
+    ManifestEntry add(const QString &path, const QByteArray &content);
+    static QString sha256(const QByteArray &content)
+    {
+        return QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
+    }
+    QString folder() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Standin::Service> m_server;
+};
+
+// Deterministic bytes of a given size.
+QByteArray bytesOf(qint64 size, char seed = 'a');

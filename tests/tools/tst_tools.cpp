@@ -1,0 +1,140 @@
+#include "manifest/manifest_builder.h"
+#include "standin/standin.h"
+#include "support/launcher_error.h"
+#include "support/test_profile.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+static TestProfile profile;
+
+// The stand-in and the manifest builder, which the other tests and the demo rely on.
+class TestTools : public QObject {
+    Q_OBJECT
+    QNetworkAccessManager nam;
+
+    struct Answer {
+        int status = 0;
+        QByteArray body;
+        QByteArray retryAfter;
+    };
+    Answer post(const QString &url, const QByteArray &body, const QByteArray &bearer = {})
+    {
+        QNetworkRequest request{QUrl(url)};
+        request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+        if (!bearer.isEmpty())
+            request.setRawHeader("Authorization", "Bearer " + bearer);
+        QNetworkReply *reply = nam.post(request, body);
+        QSignalSpy done(reply, &QNetworkReply::finished);
+        done.wait(10000);
+        Answer answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(),
+                      reply->rawHeader("Retry-After")};
+        reply->deleteLater();
+        return answer;
+    }
+
+private slots:
+    void builderIsStableSortedAndRoundTrips()
+    {
+        QTemporaryDir build;
+        writeFile(build.path() + "/b/z.bin", "zz");
+        writeFile(build.path() + "/b/a b.bin", "spaced");
+        writeFile(build.path() + "/A.txt", "upper first");
+        writeFile(build.path() + "/empty", "");
+        const Manifest first = ManifestBuilder::build(build.path(), QStringLiteral("http://h/files/"));
+        const Manifest second = ManifestBuilder::build(build.path(), QStringLiteral("http://h/files/"));
+        QCOMPARE(first.encoded(true), second.encoded(true));
+        QStringList order;
+        for (const auto &e : first.files)
+            order.append(e.path);
+        QCOMPARE(order, (QStringList{"A.txt", "b/a b.bin", "b/z.bin", "empty"}));
+        QCOMPARE(first.files.at(1).url, QStringLiteral("http://h/files/b/a%20b.bin"));
+        QCOMPARE(first.files.at(3).sha256, QStringLiteral("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"));
+        QCOMPARE(first.files.at(1).size, 6);
+        QCOMPARE(Manifest::decode(first.encoded(true)), first);
+    }
+
+    void builderRefusesBadInput_data()
+    {
+        QTest::addColumn<QString>("badName");  // empty: the folder itself is missing
+        QTest::newRow("missing folder") << "";
+        QTest::newRow("backslash in a name") << "a\\b.bin";
+        QTest::newRow("colon in a name") << "c:d.bin";
+    }
+    void builderRefusesBadInput()
+    {
+        QFETCH(QString, badName);
+        QTemporaryDir build;
+        QString folder = build.path() + "/missing";
+        if (!badName.isEmpty()) {
+            folder = build.path();
+            writeFile(folder + "/good.bin", "ok");
+            writeFile(folder + '/' + badName, "bad");
+        }
+        const QString out = profile.root() + "/out.json";
+        QFile::remove(out);
+        QProcess tool;
+        tool.start(QStringLiteral(VANTOREL_MANIFEST_BIN), {folder, QStringLiteral("http://h"), out});
+        QVERIFY(tool.waitForFinished(30000));
+        QVERIFY(tool.exitCode() != 0);
+        QVERIFY(!tool.readAllStandardError().isEmpty());
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void faultsHappenAndRequestsAreRecorded()
+    {
+        QTemporaryDir site;
+        writeFile(site.path() + "/files/x.bin", "0123456789");
+        Standin::Service server(site.path());
+        QVERIFY(server.listen());
+        Standin::Fault fault;
+        fault.status = 503;
+        fault.times = 2;
+        server.http().setFault("/files/x.bin", fault);
+        QList<int> statuses;
+        for (int i = 0; i < 3; ++i) {
+            QNetworkReply *reply = nam.get(QNetworkRequest(QUrl(server.origin() + "/files/x.bin")));
+            QSignalSpy done(reply, &QNetworkReply::finished);
+            QVERIFY(done.wait(10000));
+            statuses.append(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt());
+            if (i == 2)
+                QCOMPARE(reply->readAll(), QByteArray("0123456789"));
+            reply->deleteLater();
+        }
+        QCOMPARE(statuses, (QList<int>{503, 503, 200}));
+        QCOMPARE(server.requestsTo("/files/x.bin").size(), 3);
+        QCOMPARE(server.requests().first().method, QByteArray("GET"));
+    }
+
+    void authAccountsTokensAndRateLimit()
+    {
+        Standin::Service server;
+        QVERIFY(server.listen());
+        const QString o = server.origin();
+        Answer ok = post(o + "/login", R"({"email":"player@example.com","password":"vantorel","deviceId":"d"})");
+        QCOMPARE(ok.status, 200);
+        const QByteArray token = QJsonDocument::fromJson(ok.body).object().value("token").toString().toUtf8();
+        QVERIFY(!token.isEmpty());
+        QCOMPARE(post(o + "/session/validate", "{}", token).status, 200);
+        QCOMPARE(post(o + "/session/validate", "{}", "forged").status, 401);
+        QCOMPARE(post(o + "/logout", "", token).status, 204);
+        QCOMPARE(post(o + "/session/validate", "{}", token).status, 401);
+
+        QVERIFY(post(o + "/login", R"({"email":"mail@example.com","password":"vantorel"})").body.contains("\"email\""));
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(post(o + "/login", R"({"email":"mail@example.com","password":"x"})").status, 401);
+        const Answer limited = post(o + "/login", R"({"email":"mail@example.com","password":"x"})");
+        QCOMPARE(limited.status, 429);
+        QCOMPARE(limited.retryAfter, QByteArray("30"));
+        // Even the right password waits now.
+        QCOMPARE(post(o + "/login", R"({"email":"mail@example.com","password":"vantorel"})").status, 429);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTools)
+#include "tst_tools.moc"

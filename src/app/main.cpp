@@ -1,6 +1,7 @@
 #include "config/launcher_config.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
+#include "core/slide_images.h"
 #include "support/log.h"
 #include "support/origins.h"
 
@@ -26,6 +27,7 @@ int main(int argc, char *argv[])
     registerQmlTypes();
 
     QQmlApplicationEngine engine;
+    engine.addImageProvider(QStringLiteral("slides"), new SlideImages(&model));
     engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&model)}});
     QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); },
                      Qt::QueuedConnection);

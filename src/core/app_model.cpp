@@ -1,13 +1,20 @@
 #include "core/app_model.h"
 #include "auth/keychain.h"
+#include "core/home_feed.h"
+#include "patch/patcher.h"
 #include "support/desktop.h"
 #include "support/launcher_error.h"
 #include "support/log.h"
+
+#include <QDir>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QCoro/QCoroFuture>
 
 AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
     : QObject(parent), m_config(std::move(config)), m_origins(std::move(origins))
 {
     m_slides = {HeroSlide{m_origins.patch + QStringLiteral("/previews/vantorel-099.jpg"), QString(), std::nullopt}};
+    m_reports->model = this;
 }
 
 // ---- field setters: equal values notify nobody ----
@@ -205,11 +212,139 @@ QCoro::Task<> AppModel::signOut()
     setScreen(Screen::login());
 }
 
-// ---- operations of later stages ----
+// ---- install check and update ----
 
-QCoro::Task<> AppModel::checkInstall() { co_return; }
-QCoro::Task<> AppModel::patch() { co_return; }
-QCoro::Task<> AppModel::loadHome() { co_return; }
+QCoro::Task<> AppModel::checkInstall()
+{
+    setInstall(InstallState::checking());
+    try {
+        const Manifest manifest = co_await Patcher::fetchManifest(m_config.manifestURL());
+        // One attribute look-up per entry: off the GUI thread, so a large install never stalls a frame.
+        const QString root = m_config.installPath;
+        const auto diff = [manifest, root] { return Patcher::quickDiff(manifest, root); };
+        const QList<ManifestEntry> needed = co_await QtConcurrent::run(diff);
+        const qint64 count = needed.size();
+        const qint64 bytes = Patcher::totalSize(needed);
+        if (count == 0) {
+            setInstall(InstallState::ready());
+            co_return;
+        }
+        qint64 expected = 0;
+        for (const ManifestEntry &entry : manifest.files)
+            if (entry.path.toLower() != QLatin1String("login.cfg"))
+                ++expected;
+        setInstall(count == expected ? InstallState::notInstalled(bytes) : InstallState::updateAvailable(count, bytes));
+    } catch (...) {
+        const QString message = describeCurrentException();
+        Log::warn(QString::fromLatin1("check: ") + message);
+        setInstall(InstallState::failed(message));
+    }
+}
+
+QCoro::Task<> AppModel::patch()
+{
+    if (m_install.kind == InstallState::Working)
+        co_return;
+    setInstall(InstallState::working());
+    setPhase(PatchPhase::verifying(0, 0));
+    const QString root = m_config.installPath;
+    try {
+        if (!QDir().mkpath(root))
+            throw PlatformError(QString::fromLatin1("Couldn't create the folder \"%1\".").arg(root));
+        const Manifest manifest = co_await Patcher::fetchManifest(m_config.manifestURL());
+        Log::info(QString::fromLatin1("patch: manifest has %1 files").arg(manifest.files.size()));
+
+        const auto reports = m_reports;
+        const Patcher::VerifyProgress onVerify = [reports](qint64 done, qint64 total) {
+            reports->push(PatchPhase::verifying(done, total));
+        };
+        const QList<ManifestEntry> needed = co_await Patcher::fullDiff(manifest, root, onVerify);
+        applyReports();
+        Log::info(QString::fromLatin1("patch: %1 files to download").arg(needed.size()));
+
+        if (!needed.isEmpty()) {
+            const Patcher::PhaseProgress onPhase = [reports](const PatchPhase &phase) { reports->push(phase); };
+            co_await Patcher::apply(needed, root, onPhase);
+            applyReports();
+        }
+        setPhase(std::nullopt);
+        Log::info(QString::fromLatin1("patch: complete"));
+    } catch (...) {
+        applyReports();
+        const QString message = describeCurrentException();
+        setPhase(std::nullopt);
+        Log::warn(QString::fromLatin1("patch failed: ") + message);
+        setInstall(InstallState::failed(message));
+        co_return;
+    }
+    co_await checkInstall();
+}
+
+void AppModel::ReportQueue::push(const PatchPhase &phase)
+{
+    {
+        QMutexLocker lock(&mutex);
+        pending.append(phase);
+    }
+    // Applied on the main thread, in the order the reports were made.
+    QMetaObject::invokeMethod(model, [model = model] { model->applyReports(); }, Qt::QueuedConnection);
+}
+
+void AppModel::applyReports()
+{
+    QList<PatchPhase> phases;
+    {
+        QMutexLocker lock(&m_reports->mutex);
+        phases.swap(m_reports->pending);
+    }
+    for (const PatchPhase &phase : phases)
+        setPhase(phase);
+}
+
+// ---- home feed ----
+
+Http::Session &AppModel::homeSession()
+{
+    static Http::Session *session = new Http::Session(homeUserAgent, 60'000);
+    return *session;
+}
+
+QCoro::Task<> AppModel::loadHome()
+{
+    try {
+        const QUrl url(m_origins.patch + QString::fromLatin1("/launcher/home.json"));
+        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000);
+        const HomeFeed feed = HomeFeed::decode(reply.body);  // whatever the status
+        if (feed.hero && !feed.hero->isEmpty())
+            setSlides(*feed.hero);
+    } catch (...) {
+        // Silent: the current slides stay.
+    }
+    const QList<HeroSlide> slides = m_slides;
+    for (const HeroSlide &slide : slides)
+        co_await loadImage(slide.image);
+}
+
+QCoro::Task<> AppModel::loadImage(QString address)
+{
+    if (m_images.contains(address))
+        co_return;
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || address.isEmpty())
+        co_return;
+    try {
+        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000);
+        const QByteArray body = reply.body;
+        const auto decode = [body] { return QImage::fromData(body); };
+        const QImage image = co_await QtConcurrent::run(decode);
+        if (image.isNull())
+            co_return;
+        m_images.insert(address, image);
+        ++m_imagesRevision;
+        emit imagesChanged();
+    } catch (...) {
+    }
+}
 
 // ---- slides ----
 
@@ -240,14 +375,16 @@ QVariantMap AppModel::currentSlideMap() const
     return map;
 }
 
-QString AppModel::imageSource() const
+QString AppModel::imageUrl(const QString &address) const
 {
-    const auto slide = currentSlide();
-    if (!slide || !m_images.contains(slide->image))
+    if (!m_images.contains(address))
         return {};
-    return QStringLiteral("image://slides/%1#%2")
-        .arg(QString::fromLatin1(slide->image.toUtf8().toBase64(QByteArray::Base64UrlEncoding)))
-        .arg(m_imagesRevision);
+    return QStringLiteral("image://slides/") + QString::fromLatin1(address.toUtf8().toBase64(QByteArray::Base64UrlEncoding));
+}
+
+QImage AppModel::imageForKey(const QString &key) const
+{
+    return m_images.value(QString::fromUtf8(QByteArray::fromBase64(key.toLatin1(), QByteArray::Base64UrlEncoding)));
 }
 
 // ---- entry points for views and menus ----

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QMutex>
 #include <QObject>
 #include <QVariant>
 #include <QCoro/QCoroTask>
@@ -91,7 +92,9 @@ public:
     Q_INVOKABLE void requestAdvanceSlide() { advanceSlide(); }
     Q_INVOKABLE void revealInstallFolder() const;
     Q_INVOKABLE void openWebPage(const QString &path) const;
-    Q_INVOKABLE QString imageSource() const;
+    // "image://slides/..." for a loaded picture, "" otherwise; the provider reads imageForKey.
+    Q_INVOKABLE QString imageUrl(const QString &address) const;
+    QImage imageForKey(const QString &key) const;
 
     // QML-facing views of the fields.
     int screenKind() const { return m_screen.kind; }
@@ -138,6 +141,16 @@ protected:
     void setSession(std::optional<Session> session);
 
 private:
+    // Progress reports made on worker threads, applied on the main thread in order.
+    struct ReportQueue {
+        QMutex mutex;
+        QList<PatchPhase> pending;
+        AppModel *model = nullptr;
+        void push(const PatchPhase &phase);
+    };
+    void applyReports();
+    static Http::Session &homeSession();
+    QCoro::Task<> loadImage(QString address);
     QCoro::Task<> loadHome();
     QCoro::Task<> handle(LoginOutcome outcome);
     AuthClient authClient() const;
@@ -155,4 +168,5 @@ private:
     QHash<QString, QImage> m_images;
     QString m_pendingEmail;
     int m_imagesRevision = 0;
+    std::shared_ptr<ReportQueue> m_reports = std::make_shared<ReportQueue>();
 };

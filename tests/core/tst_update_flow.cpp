@@ -1,0 +1,287 @@
+#include "auth/keychain.h"
+#include "core/app_model.h"
+#include "patch/patcher.h"
+#include "support/await_task.h"
+#include "support/log.h"
+#include "support/patch_site.h"
+#include "support/test_profile.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+static TestProfile profile;
+
+// The model's install check, update run and home feed against a stand-in on loopback.
+class TestUpdateFlow : public QObject {
+    Q_OBJECT
+    PatchSite site;
+    QTemporaryDir install;
+    QList<ManifestEntry> entries;
+
+    void publish(const QList<ManifestEntry> &files)
+    {
+        entries = files;
+        writeFile(site.folder() + "/release/manifest.json", Manifest{files}.encoded());
+    }
+    std::unique_ptr<AppModel> model()
+    {
+        LauncherConfig config;
+        config.installPath = install.path() + "/game";
+        config.manifestBase = site.server().origin() + "/";
+        config.authUrl = QStringLiteral("http://127.0.0.1:1");
+        const Origins origins{config.authUrl, site.server().origin(), QStringLiteral("http://127.0.0.1:1")};
+        return std::make_unique<AppModel>(config, origins);
+    }
+    QString game(const QString &path) const { return install.path() + "/game/" + path; }
+    static QString logText()
+    {
+        Log::flush();
+        return readText(Log::file());
+    }
+    // Records install and phase values in the order they are set.
+    static std::shared_ptr<QStringList> record(AppModel &m)
+    {
+        auto seen = std::make_shared<QStringList>();
+        QObject::connect(&m, &AppModel::installChanged, [seen, &m] { seen->append(describe(m.install())); });
+        QObject::connect(&m, &AppModel::phaseChanged, [seen, &m] { seen->append(m.phase() ? describe(*m.phase()) : "none"); });
+        return seen;
+    }
+    static QByteArray png(QColor color)
+    {
+        QImage image(8, 4, QImage::Format_RGB32);
+        image.fill(color);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Patcher::timing().retryWaitScale = 0.05;
+        awaitTask(Keychain::clear());
+    }
+    void init()
+    {
+        QDir(install.path()).removeRecursively();
+        QDir().mkpath(install.path());
+        site.server().http().clearFaults();
+        site.server().clearRequests();
+        publish({site.add("bin/game.dat", bytesOf(100'000, 'g')), site.add("data/a.pak", bytesOf(30'000, 'a')),
+                 site.add("login.cfg", "user=1")});
+    }
+
+    void checkInstallStates_data()
+    {
+        QTest::addColumn<QStringList>("present");   // files put in place with the right content
+        QTest::addColumn<bool>("nestedOwned");      // the manifest also lists Data/sub/login.cfg
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty folder") << QStringList() << false << "notInstalled(130000)";
+        QTest::newRow("owned file present") << QStringList{"login.cfg"} << false << "notInstalled(130000)";
+        QTest::newRow("one of two missing") << QStringList{"bin/game.dat"} << false << "updateAvailable(1,30000)";
+        QTest::newRow("complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << "ready";
+        // Only a top-level "login.cfg" is left out of the count; a nested one never shows in the diff.
+        QTest::newRow("nested owned file counts") << QStringList() << true << "updateAvailable(2,130000)";
+    }
+    void checkInstallStates()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(bool, nestedOwned);
+        QFETCH(QString, expected);
+        if (nestedOwned)
+            publish(entries + QList<ManifestEntry>{site.add("Data/sub/login.cfg", "x")});
+        for (const QString &path : present)
+            writeFile(game(path), readBytes(site.folder() + "/files/" + path));
+        auto m = model();
+        awaitTask(m->checkInstall());
+        QCOMPARE(describe(m->install()), expected);
+    }
+
+    void singleDifferingFileIsNotInstalledAndEmptyManifestIsReady()
+    {
+        publish({site.add("only.dat", "12345")});
+        auto m = model();
+        awaitTask(m->checkInstall());
+        QCOMPARE(m->install(), InstallState::notInstalled(5));
+        publish({});
+        awaitTask(m->checkInstall());
+        QCOMPARE(m->install(), InstallState::ready());
+    }
+
+    void unreachablePatchServer()
+    {
+        Standin::Fault down;
+        down.status = 503;
+        site.server().http().setFault("/release/manifest.json", down);
+        auto m = model();
+        awaitTask(m->checkInstall());
+        const QString message = QStringLiteral("Can't reach the patch server. Check your connection and try again.");
+        QCOMPARE(m->install(), InstallState::failed(message));
+        QVERIFY(logText().contains("[WARN] check: " + message + "\n"));
+    }
+
+    void updateRunFromNothingToReady()
+    {
+        auto m = model();
+        awaitTask(m->checkInstall());
+        const auto seen = record(*m);
+        awaitTask(m->patch());
+        QCOMPARE(m->install(), InstallState::ready());
+        QVERIFY(!m->phase());
+        // working, verifying from (0,0) up, downloading..., finishing, none, checking, ready
+        QCOMPARE(seen->first(), QStringLiteral("working"));
+        QCOMPARE(seen->at(1), QStringLiteral("verifying(0,0)"));
+        const qsizetype finishing = seen->indexOf("finishing");
+        QVERIFY(finishing > 2);
+        QCOMPARE(seen->mid(finishing), (QStringList{"finishing", "none", "checking", "ready"}));
+        QVERIFY(seen->mid(2, finishing - 2).join(',').contains("downloading"));
+        QCOMPARE(readBytes(game("bin/game.dat")), readBytes(site.folder() + "/files/bin/game.dat"));
+        QVERIFY(!QFile::exists(game("login.cfg")));  // launcher-owned, never fetched
+        const QString log = logText();
+        QVERIFY(log.contains("[INFO] patch: manifest has 3 files\n"));
+        QVERIFY(log.contains("[INFO] patch: 2 files to download\n"));
+        QVERIFY(log.contains("[INFO] patch: complete\n"));
+    }
+
+    void secondPatchWhileRunningChangesNothing()
+    {
+        auto m = model();
+        auto first = m->patch();
+        QCOMPARE(m->install(), InstallState::working());
+        const auto seen = record(*m);
+        awaitTask(m->patch());
+        QVERIFY(seen->isEmpty());
+        awaitTask(std::move(first));
+        QCOMPARE(m->install(), InstallState::ready());
+    }
+
+    void damagedFileFoundOnlyByTheFullCheck()
+    {
+        auto m = model();
+        awaitTask(m->patch());
+        QByteArray damaged = readBytes(game("data/a.pak"));
+        damaged[100] = char(damaged[100] ^ 0xff);
+        writeFile(game("data/a.pak"), damaged);
+        awaitTask(m->checkInstall());
+        QCOMPARE(m->install(), InstallState::ready());  // same size: the quick check cannot tell
+        QCOMPARE(readBytes(game("data/a.pak")), damaged);
+        awaitTask(m->patch());
+        QCOMPARE(readBytes(game("data/a.pak")), readBytes(site.folder() + "/files/data/a.pak"));
+        QVERIFY(logText().contains("[INFO] patch: 1 files to download\n"));
+    }
+
+    void nothingToDownload()
+    {
+        auto m = model();
+        awaitTask(m->patch());
+        const auto seen = record(*m);
+        awaitTask(m->patch());
+        QVERIFY(!seen->join(',').contains("downloading"));
+        QVERIFY(!seen->contains("finishing"));
+        QVERIFY(logText().contains("[INFO] patch: 0 files to download\n"));
+        QCOMPARE(m->install(), InstallState::ready());
+    }
+
+    void failedRunThenCheck()
+    {
+        Standin::Fault gone;
+        gone.status = 404;
+        site.server().http().setFault("/files/data/a.pak", gone);
+        auto m = model();
+        awaitTask(m->patch());
+        const QString message = QStringLiteral("The download server returned HTTP 404. Try again later.");
+        QCOMPARE(m->install(), InstallState::failed(message));
+        QVERIFY(!m->phase());
+        QVERIFY(logText().contains("[WARN] patch failed: " + message + "\n"));
+        QVERIFY(logText().contains("[WARN] patch: data/a.pak failed (attempt 5/5): " + message + "\n"));
+        site.server().http().clearFaults();
+        awaitTask(m->checkInstall());
+        QCOMPARE(m->install(), InstallState::updateAvailable(1, 30'000));
+    }
+
+    void homeFeed_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("feed");         // empty: no feed at all
+        QTest::addColumn<QStringList>("headlines");   // of the slides afterwards
+        QTest::addColumn<QStringList>("requested");   // picture paths, in order
+        const QByteArray three = R"({"hero":[{"image":"/p/1.png","headline":"One","sub":"s"},)"
+                                 R"({"image":"/p/2.png","headline":"Two","sub":null},{"image":"/p/1.png","headline":"Again"}]})";
+        QTest::newRow("three slides, one picture twice") << 200 << three << QStringList{"One", "Two", "Again"}
+                                                         << QStringList{"/p/1.png", "/p/2.png"};
+        QTest::newRow("500 with a valid body") << 500 << three << QStringList{"One", "Two", "Again"}
+                                               << QStringList{"/p/1.png", "/p/2.png"};
+        QTest::newRow("empty hero keeps the fallback") << 200 << QByteArray(R"({"hero":[]})") << QStringList{""}
+                                                       << QStringList{"/previews/vantorel-099.jpg"};
+        QTest::newRow("second slide without headline") << 200 << QByteArray(R"({"hero":[{"image":"/p/1.png","headline":"One"},{"image":"/p/2.png"}]})")
+                                                       << QStringList{""} << QStringList{"/previews/vantorel-099.jpg"};
+        QTest::newRow("no feed") << 404 << QByteArray() << QStringList{""} << QStringList{"/previews/vantorel-099.jpg"};
+    }
+    void homeFeed()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, feed);
+        QFETCH(QStringList, headlines);
+        QFETCH(QStringList, requested);
+        writeFile(site.folder() + "/p/1.png", png(Qt::red));
+        writeFile(site.folder() + "/p/2.png", png(Qt::blue));
+        writeFile(site.folder() + "/previews/vantorel-099.jpg", png(Qt::green));
+        QFile::remove(site.folder() + "/launcher/home.json");
+        if (!feed.isEmpty())
+            writeFile(site.folder() + "/launcher/home.json", feed);
+        if (status != 200) {
+            Standin::Fault fault;
+            fault.status = status;
+            site.server().http().setFault("/launcher/home.json", fault);
+        }
+        awaitTask(Keychain::clear());
+        auto m = model();
+        awaitTask(m->start());
+        QTRY_COMPARE(site.server().requestsTo("/launcher/home.json").size(), 1);
+        const auto pictures = [&] {
+            QStringList out;
+            for (const auto &r : site.server().requests())
+                if (r.path != "/launcher/home.json")
+                    out.append(QString::fromUtf8(r.path));
+            return out;
+        };
+        QTRY_COMPARE(pictures(), requested);
+        QTRY_COMPARE(m->images().size(), requested.size());
+        QStringList seen;
+        for (const HeroSlide &slide : m->slides())
+            seen.append(slide.headline);
+        QCOMPARE(seen, headlines);
+        const auto feedRequest = site.server().requestsTo("/launcher/home.json").first();
+        QCOMPARE(feedRequest.header("User-Agent").size(), 97);
+
+        // A second start asks for the feed again but never for a stored picture.
+        site.server().clearRequests();
+        awaitTask(m->start());
+        QTRY_COMPARE(site.server().requestsTo("/launcher/home.json").size(), 1);
+        QTest::qWait(100);
+        QCOMPARE(pictures(), QStringList());
+    }
+
+    void brokenPictureAddressesAreSkipped()
+    {
+        writeFile(site.folder() + "/p/2.png", png(Qt::blue));
+        writeFile(site.folder() + "/p/text.png", "not a picture");
+        writeFile(site.folder() + "/launcher/home.json",
+                  R"({"hero":[{"image":"http://exa mple/x.png","headline":"A"},{"image":"/p/text.png","headline":"B"},)"
+                  R"({"image":"/p/2.png","headline":"C"}]})");
+        auto m = model();
+        awaitTask(m->start());
+        QTRY_COMPARE(m->images().size(), 1);
+        QVERIFY(m->imageUrl(site.server().origin() + "/p/2.png").startsWith("image://slides/"));
+        QCOMPARE(m->imageUrl(site.server().origin() + "/p/text.png"), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUpdateFlow)
+#include "tst_update_flow.moc"

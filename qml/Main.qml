@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Window
 import QtQuick.Controls.Basic
 import Vantorel
 import Vantorel.Ui
@@ -33,6 +34,11 @@ ApplicationWindow {
                 text: "Sign Out"
                 enabled: window.app.signedIn
                 onTriggered: window.app.requestSignOut()
+            }
+            Action {
+                text: "Settings\u2026"
+                shortcut: "Ctrl+,"
+                onTriggered: settingsWindow.show()
             }
             MenuSeparator {}
             Action {
@@ -70,6 +76,21 @@ ApplicationWindow {
         objectName: "rootView"
         app: window.app
         anchors.fill: parent
+        onOpenSettings: settingsWindow.show()
+    }
+
+    Window {
+        id: settingsWindow
+        objectName: "settingsWindow"
+        title: "Settings"
+        width: 460
+        height: 420
+        minimumWidth: 460
+        maximumWidth: 460
+        minimumHeight: 420
+        maximumHeight: 420
+        color: Theme.bg
+        SettingsView { app: window.app; anchors.fill: parent }
     }
 
     Component.onCompleted: app.requestStart()

@@ -7,6 +7,7 @@ import Vantorel.Ui
 Rectangle {
     id: root
     required property var app
+    signal openSettings()
     color: Theme.bg
     implicitWidth: 1120
     implicitHeight: 540
@@ -24,10 +25,19 @@ Rectangle {
         sourceComponent: {
             switch (root.app.screen) {
             case AppModel.Starting: return startingScreen
+            case AppModel.Login: return signInScreen
+            case AppModel.Mfa: return codeScreen
+            case AppModel.Main: return homeScreen
+            case AppModel.Unreachable: return unreachableScreen
             default: return null
             }
         }
     }
+
+    Component { id: signInScreen; SignInView { app: root.app } }
+    Component { id: codeScreen; CodeView { app: root.app; method: root.app.mfaMethod } }
+    Component { id: homeScreen; HomeView { app: root.app; onOpenSettings: root.openSettings() } }
+    Component { id: unreachableScreen; UnreachableView { app: root.app } }
 
     Component {
         id: startingScreen

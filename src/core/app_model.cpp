@@ -1,6 +1,7 @@
 #include "core/app_model.h"
 #include "auth/keychain.h"
 #include "core/home_feed.h"
+#include "core/panel_text.h"
 #include "patch/patcher.h"
 #include "support/desktop.h"
 #include "support/launcher_error.h"
@@ -41,6 +42,7 @@ void AppModel::setInstall(InstallState install)
         return;
     m_install = std::move(install);
     emit installChanged();
+    emit panelChanged();
 }
 
 void AppModel::setPhase(std::optional<PatchPhase> phase)
@@ -49,6 +51,7 @@ void AppModel::setPhase(std::optional<PatchPhase> phase)
         return;
     m_phase = phase;
     emit phaseChanged();
+    emit panelChanged();
 }
 
 void AppModel::setNotice(std::optional<QString> notice)
@@ -373,6 +376,16 @@ QVariantMap AppModel::currentSlideMap() const
     if (slide->sub)
         map.insert(QStringLiteral("sub"), *slide->sub);
     return map;
+}
+
+QVariantMap AppModel::panel() const
+{
+    const PanelText text = panelText(m_install, m_phase);
+    return {{QStringLiteral("showStatus"), text.showStatus}, {QStringLiteral("caption"), text.caption},
+            {QStringLiteral("title"), text.title}, {QStringLiteral("detail"), text.detail},
+            {QStringLiteral("detailIsFailure"), text.detailIsFailure}, {QStringLiteral("progress"), text.progress},
+            {QStringLiteral("mainButton"), text.mainButton}, {QStringLiteral("mainEnabled"), text.mainEnabled},
+            {QStringLiteral("runsUpdate"), text.runsUpdate}};
 }
 
 QString AppModel::imageUrl(const QString &address) const

@@ -36,6 +36,7 @@ class AppModel : public QObject {
     Q_PROPERTY(qint64 slideIndex READ slideIndex WRITE setSlideIndex NOTIFY slideIndexChanged)
     Q_PROPERTY(QVariantMap currentSlide READ currentSlideMap NOTIFY currentSlideChanged)
     Q_PROPERTY(int imagesRevision READ imagesRevision NOTIFY imagesChanged)
+    Q_PROPERTY(QVariantMap panel READ panel NOTIFY panelChanged)
     Q_PROPERTY(QString installPath READ installPath CONSTANT)
     Q_PROPERTY(QString channel READ channel CONSTANT)
     Q_PROPERTY(QString webOrigin READ webOrigin CONSTANT)
@@ -113,6 +114,7 @@ public:
     QString noticeText() const { return m_notice.value_or(QString()); }
     int slideCount() const { return int(m_slides.size()); }
     QVariantMap currentSlideMap() const;
+    QVariantMap panel() const;
     int imagesRevision() const { return m_imagesRevision; }
     QString installPath() const { return m_config.installPath; }
     QString channel() const { return m_config.channel; }
@@ -130,6 +132,7 @@ signals:
     void slideIndexChanged();
     void currentSlideChanged();
     void imagesChanged();
+    void panelChanged();
 
 protected:
     void setScreen(Screen screen);

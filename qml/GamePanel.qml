@@ -1,0 +1,177 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Vantorel
+import Qt5Compat.GraphicalEffects
+
+// The state of the game files, the progress of an update, the main action and the gear menu.
+Item {
+    id: panel
+    required property var app
+    objectName: "gamePanel"
+    property bool playNotice: false
+    readonly property var text: app.panel
+
+    function runMainAction() {
+        if (!text.mainEnabled)
+            return
+        if (text.runsUpdate) {
+            playNotice = false
+            app.requestPatch()
+        } else {
+            playNotice = true
+        }
+    }
+
+    Rectangle { anchors.fill: parent; color: Theme.panel }
+    Art { id: art; app: panel.app; anchors.fill: parent; visible: false; fadeMs: 0 }
+    GaussianBlur { anchors.fill: parent; source: art; radius: 6; samples: 13; transparentBorder: true; opacity: 0.5 }
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: Qt.rgba(Theme.panel.r, Theme.panel.g, Theme.panel.b, 0.2) }
+            GradientStop { position: 0.5; color: Theme.panel }
+            GradientStop { position: 1.0; color: Theme.panel }
+        }
+    }
+
+    Wordmark { iconSize: 112; anchors.horizontalCenter: parent.horizontalCenter; y: 72 }
+
+    Column {
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.leftMargin: 24
+        anchors.rightMargin: 24
+        anchors.bottomMargin: 14
+
+        // At least 70 high with its lines at the top; absent when the game is ready.
+        Item {
+            visible: panel.text.showStatus
+            width: parent.width
+            height: visible ? Math.max(70, statusBlock.implicitHeight) : 0
+        Column {
+            id: statusBlock
+            objectName: "statusBlock"
+            width: parent.width
+            spacing: 6
+            Text {
+                objectName: "statusCaption"
+                text: panel.text.caption
+                color: Theme.dim
+                font.family: Theme.fontFamily
+                font.pixelSize: 11
+                font.weight: Font.DemiBold
+                font.letterSpacing: 1.2
+            }
+            Text {
+                objectName: "statusTitle"
+                text: panel.text.title
+                color: "white"
+                font.family: Theme.fontFamily
+                font.pixelSize: 14
+            }
+            ProgressBar {
+                objectName: "progressBar"
+                visible: panel.text.progress > -2
+                width: parent.width
+                height: 4
+                indeterminate: panel.text.progress === -1
+                value: Math.max(0, panel.text.progress)
+                background: Rectangle { implicitHeight: 4; radius: 2; color: Qt.rgba(1, 1, 1, 0.12) }
+                contentItem: Item {
+                    implicitHeight: 4
+                    Rectangle {
+                        visible: !parent.parent.indeterminate
+                        width: parent.width * parent.parent.visualPosition
+                        height: parent.height
+                        radius: 2
+                        color: Theme.blueHi
+                    }
+                    Rectangle {
+                        id: runner
+                        visible: parent.parent.indeterminate
+                        width: parent.width * 0.3
+                        height: parent.height
+                        radius: 2
+                        color: Theme.blueHi
+                        SequentialAnimation on x {
+                            running: runner.visible
+                            loops: Animation.Infinite
+                            NumberAnimation { from: -runner.width; to: runner.parent.width; duration: 1200 }
+                        }
+                    }
+                    clip: true
+                }
+            }
+            Text {
+                objectName: "statusDetail"
+                text: panel.text.detail
+                width: parent.width
+                color: panel.text.detailIsFailure ? Theme.notice : Theme.dim
+                wrapMode: Text.Wrap
+                maximumLineCount: 2
+                elide: Text.ElideRight
+                font.family: Theme.fontFamily
+                font.pixelSize: 12
+            }
+        }
+        }
+        Item { width: 1; height: panel.text.showStatus ? 14 : 0 }
+
+        Row {
+            width: parent.width
+            spacing: 2
+            BlueButton {
+                objectName: "mainButton"
+                width: parent.width - 54
+                text: panel.text.mainButton
+                enabled: panel.text.mainEnabled
+                onClicked: panel.runMainAction()
+            }
+            Rectangle {
+                id: gearButton
+                objectName: "gearButton"
+                width: 52
+                height: 52
+                radius: 3
+                color: Theme.blueHi
+                opacity: enabled ? 1 : 0.4
+                enabled: panel.app.install !== AppModel.Working
+                Symbol { name: "gear"; width: 18; height: 18; anchors.centerIn: parent }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: gearMenu.visible ? gearMenu.close() : gearMenu.open()
+                }
+                PopMenu {
+                    id: gearMenu
+                    objectName: "gearMenu"
+                    y: -height - 6
+                    x: 0
+                    PopHeader { visible: panel.app.install === AppModel.Ready; title: "Up to date" }
+                    PopSeparator { visible: panel.app.install === AppModel.Ready }
+                    PopRow { title: "Check for Updates"; onTriggered: { gearMenu.close(); panel.app.requestCheckInstall() } }
+                    PopRow { title: "Scan and Repair"; onTriggered: { gearMenu.close(); panel.app.requestPatch() } }
+                    PopSeparator {}
+                    PopRow { title: "Reveal in Finder"; onTriggered: { gearMenu.close(); panel.app.revealInstallFolder() } }
+                }
+            }
+        }
+
+        Item {
+            width: parent.width
+            height: 10 + 40
+            Text {
+                objectName: "footer"
+                y: 10
+                width: parent.width
+                wrapMode: Text.Wrap
+                maximumLineCount: 3
+                text: panel.playNotice ? "The game doesn't run on macOS yet. This launcher only updates files."
+                                       : "Launcher " + Theme.launcherVersion
+                color: panel.playNotice ? Theme.playNotice : Theme.dim
+                font.family: Theme.fontFamily
+                font.pixelSize: 12
+            }
+        }
+    }
+}

@@ -1,0 +1,62 @@
+import QtQuick
+import QtQuick.Controls.Basic
+
+// Signed in: the game panel on the left, the news pane on the right, the account button on top.
+Item {
+    id: view
+    required property var app
+    signal openSettings()
+    objectName: "homeView"
+    focus: true
+    Keys.onReturnPressed: panel.runMainAction()
+    Keys.onEnterPressed: panel.runMainAction()
+
+    Row {
+        anchors.fill: parent
+        GamePanel { id: panel; app: view.app; width: 300; height: parent.height }
+        NewsPane { app: view.app; width: parent.width - 300; height: parent.height }
+    }
+
+    // Top bar
+    Item {
+        width: parent.width
+        height: 28
+        y: 12
+        Rectangle {
+            id: accountButton
+            objectName: "accountButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 28
+            height: 28
+            width: accountRow.width + 20
+            radius: 14
+            color: Qt.rgba(0, 0, 0, 0.4)
+            Row {
+                id: accountRow
+                anchors.centerIn: parent
+                spacing: 6
+                Symbol { name: "person"; width: 16; height: 16; anchors.verticalCenter: parent.verticalCenter }
+                Symbol { name: "chevron"; width: 8; height: 8; anchors.verticalCenter: parent.verticalCenter }
+            }
+            MouseArea {
+                anchors.fill: parent
+                onClicked: accountMenu.visible ? accountMenu.close() : accountMenu.open()
+            }
+            PopMenu {
+                id: accountMenu
+                objectName: "accountMenu"
+                y: accountButton.height + 6
+                x: accountButton.width - width
+                PopHeader { visible: view.app.signedIn; title: view.app.username; objectName: "accountHeader" }
+                PopSeparator { visible: view.app.signedIn }
+                PopRow { title: "Website"; objectName: "websiteRow"; onTriggered: { accountMenu.close(); view.app.openWebPage("") } }
+                PopRow { title: "Support"; onTriggered: { accountMenu.close(); view.app.openWebPage("/support") } }
+                PopSeparator {}
+                PopRow { title: "Settings\u2026"; objectName: "settingsRow"; onTriggered: { accountMenu.close(); view.openSettings() } }
+                PopSeparator {}
+                PopRow { title: "Log Out"; objectName: "logOutRow"; onTriggered: { accountMenu.close(); view.app.requestSignOut() } }
+                PopRow { title: "Quit"; onTriggered: Qt.quit() }
+            }
+        }
+    }
+}

@@ -1,0 +1,88 @@
+import QtQuick
+
+// The home feed: the current slide's picture under two shades, its caption, and the dots.
+Rectangle {
+    id: pane
+    required property var app
+    objectName: "newsPane"
+    color: Theme.card
+    clip: true
+    readonly property var slide: app.currentSlide
+
+    Art { app: pane.app; anchors.fill: parent }
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0.4) }
+            GradientStop { position: 0.22; color: "transparent" }
+        }
+    }
+    Rectangle {
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop { position: 0.6; color: "transparent" }
+            GradientStop { position: 1.0; color: Qt.rgba(0, 0, 0, 0.78) }
+        }
+    }
+
+    Column {
+        anchors.left: parent.left
+        anchors.bottom: parent.bottom
+        anchors.leftMargin: 24
+        anchors.bottomMargin: 24 + 14
+        width: parent.width - 48
+        spacing: 16
+        Column {
+            objectName: "caption"
+            visible: pane.slide.headline !== undefined && pane.slide.headline.length > 0
+            spacing: 6
+            width: parent.width
+            Text {
+                objectName: "headline"
+                text: pane.slide.headline !== undefined ? pane.slide.headline : ""
+                color: "white"
+                font.family: Theme.fontFamily
+                font.pixelSize: 26
+                font.bold: true
+            }
+            Text {
+                visible: pane.slide.sub !== undefined
+                text: pane.slide.sub !== undefined ? pane.slide.sub : ""
+                color: Qt.rgba(1, 1, 1, 0.85)
+                font.family: Theme.fontFamily
+                font.pixelSize: 14
+            }
+        }
+        Row {
+            objectName: "dots"
+            visible: pane.app.slideCount >= 2
+            spacing: 8
+            Repeater {
+                model: pane.app.slideCount
+                Rectangle {
+                    required property int index
+                    objectName: "dot" + index
+                    width: 32
+                    height: 3
+                    radius: 1.5
+                    color: pane.app.slideIndex === index ? Theme.blueHi : Qt.rgba(1, 1, 1, 0.4)
+                    Behavior on color { ColorAnimation { duration: 600; easing.type: Easing.InOutQuad } }
+                    MouseArea {
+                        anchors.fill: parent
+                        anchors.margins: -6
+                        onClicked: if (pane.app.slideIndex !== index) pane.app.slideIndex = index
+                    }
+                }
+            }
+        }
+    }
+
+    // Rotation: lives only while the pane is shown.
+    Timer {
+        objectName: "rotationTimer"
+        interval: 8000
+        repeat: true
+        running: pane.visible
+        onTriggered: pane.app.requestAdvanceSlide()
+    }
+}

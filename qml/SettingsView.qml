@@ -1,0 +1,96 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import Vantorel
+import QtQuick.Layouts
+
+// Game files, account and version, following the model live.
+Rectangle {
+    id: view
+    required property var app
+    objectName: "settingsView"
+    color: Theme.bg
+    implicitWidth: 460
+    implicitHeight: 420
+
+    component SectionTitle: Text {
+        color: Theme.dim
+        font.family: Theme.fontFamily
+        font.pixelSize: 12
+        font.weight: Font.DemiBold
+    }
+    component Label: Text {
+        color: "white"
+        font.family: Theme.fontFamily
+        font.pixelSize: 13
+    }
+    component SmallButton: Button {
+        id: b
+        font.family: Theme.fontFamily
+        font.pixelSize: 13
+        opacity: enabled ? 1 : 0.4
+        contentItem: Text { text: b.text; font: b.font; color: "white"; horizontalAlignment: Text.AlignHCenter }
+        background: Rectangle { radius: 4; color: b.down ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(1, 1, 1, 0.1); implicitHeight: 28; implicitWidth: 110 }
+    }
+    component Card: Rectangle {
+        default property alias content: inner.data
+        width: parent.width
+        height: inner.implicitHeight + 24
+        radius: 6
+        color: Theme.card
+        ColumnLayout { id: inner; anchors.fill: parent; anchors.margins: 12; spacing: 10 }
+    }
+
+    Column {
+        anchors.fill: parent
+        anchors.margins: 20
+        spacing: 10
+
+        SectionTitle { text: "Game files" }
+        Card {
+            RowLayout {
+                Layout.fillWidth: true
+                Label { text: "Location" }
+                TextEdit {
+                    objectName: "locationValue"
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignRight
+                    readOnly: true
+                    selectByMouse: true
+                    text: view.app.installPath
+                    color: Theme.dim
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 13
+                    clip: true
+                    wrapMode: TextEdit.NoWrap
+                }
+            }
+            RowLayout {
+                SmallButton { text: "Show in Finder"; onClicked: view.app.revealInstallFolder() }
+                SmallButton {
+                    objectName: "verifyFilesButton"
+                    text: "Verify Files"
+                    enabled: view.app.signedIn && view.app.install !== AppModel.Working
+                    onClicked: view.app.requestPatch()
+                }
+            }
+        }
+
+        SectionTitle { text: "Account" }
+        Card {
+            RowLayout {
+                visible: view.app.signedIn
+                Layout.fillWidth: true
+                Label { text: "Signed in as" }
+                Label { objectName: "signedInAs"; Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: view.app.username; elide: Text.ElideMiddle }
+            }
+            SmallButton { objectName: "settingsLogOut"; visible: view.app.signedIn; text: "Log Out"; onClicked: view.app.requestSignOut() }
+            Label { objectName: "notSignedIn"; visible: !view.app.signedIn; text: "Not signed in"; color: Theme.dim }
+        }
+
+        SectionTitle { text: "About" }
+        Card {
+            RowLayout { Layout.fillWidth: true; Label { text: "Launcher" } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: Theme.launcherVersion; color: Theme.dim } }
+            RowLayout { Layout.fillWidth: true; Label { text: "Channel" } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: view.app.channel; color: Theme.dim } }
+        }
+    }
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include "core/states.h"
+
+#include <QString>
+#include <optional>
+
+// A byte count as a file manager writes it: decimal units ("12 KB", "1.5 MB", "2.31 GB").
+QString formatFileSize(qint64 bytes);
+
+// What the game panel shows for an install state and update phase.
+struct PanelText {
+    bool showStatus = true;    // false when ready: no status block at all
+    QString caption;           // "GAME FILES" or "UPDATING"
+    QString title;
+    QString detail;
+    bool detailIsFailure = false;
+    double progress = -2;      // -2: no bar, -1: indeterminate, else 0..1
+    QString mainButton;        // "Install", "Update", "Try Again", "Checking", "Updating", "Play"
+    bool mainEnabled = false;
+    bool runsUpdate = false;   // the main button starts patch()
+};
+
+PanelText panelText(const InstallState &install, const std::optional<PatchPhase> &phase);

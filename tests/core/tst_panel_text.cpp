@@ -1,0 +1,76 @@
+#include "core/panel_text.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(InstallState)
+
+class TestPanelText : public QObject {
+    Q_OBJECT
+private slots:
+    void sizes_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << "0 bytes";
+        QTest::newRow("one") << qint64(1) << "1 byte";
+        QTest::newRow("999") << qint64(999) << "999 bytes";
+        QTest::newRow("kilo is 1000") << qint64(1000) << "1 KB";
+        QTest::newRow("rounds") << qint64(12'600) << "13 KB";
+        QTest::newRow("mega") << qint64(1'500'000) << "1.5 MB";
+        QTest::newRow("almost a mega") << qint64(999'600) << "1.0 MB";
+        QTest::newRow("demo build") << qint64(332'224'382) << "332.2 MB";
+        QTest::newRow("giga") << qint64(2'310'000'000) << "2.31 GB";
+    }
+    void sizes()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(formatFileSize(bytes), text);
+    }
+
+    void panelByState_data()
+    {
+        QTest::addColumn<InstallState>("install");
+        QTest::addColumn<int>("phase");  // -1 none, else PatchPhase kind
+        QTest::addColumn<qint64>("done");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<QString>("expected");  // caption|title|detail|progress|button|enabled
+        QTest::newRow("not installed") << InstallState::notInstalled(2'000'000) << -1 << 0LL << 0LL
+                                       << "GAME FILES|Not installed|2.0 MB download|-2|Install|1";
+        QTest::newRow("update") << InstallState::updateAvailable(3, 4500) << -1 << 0LL << 0LL
+                                << "GAME FILES|Update available|3 files, 5 KB|-2|Update|1";
+        QTest::newRow("failed") << InstallState::failed("Boom.") << -1 << 0LL << 0LL << "GAME FILES|Couldn't finish|Boom.|-2|Try Again|1";
+        QTest::newRow("checking") << InstallState::checking() << -1 << 0LL << 0LL << "GAME FILES|Checking for updates||-2|Checking|0";
+        QTest::newRow("ready") << InstallState::ready() << -1 << 0LL << 0LL << "GAME FILES|||-2|Play|1";
+        QTest::newRow("verifying 0 of 0") << InstallState::working() << int(PatchPhase::Verifying) << 0LL << 0LL
+                                          << "UPDATING|Verifying files||-1|Updating|0";
+        QTest::newRow("verifying 3 of 4") << InstallState::working() << int(PatchPhase::Verifying) << 3LL << 4LL
+                                          << "UPDATING|Verifying files|3 of 4 files|0.75|Updating|0";
+        QTest::newRow("downloading nothing") << InstallState::working() << int(PatchPhase::Downloading) << 0LL << 0LL
+                                             << QStringLiteral("UPDATING|Downloading|0 bytes of 0 bytes \u00b7 0 bytes/s|0|Updating|0");
+        QTest::newRow("downloading half") << InstallState::working() << int(PatchPhase::Downloading) << 5'000'000LL << 10'000'000LL
+                                          << QStringLiteral("UPDATING|Downloading|5.0 MB of 10.0 MB \u00b7 1.2 MB/s|0.5|Updating|0");
+        QTest::newRow("finishing") << InstallState::working() << int(PatchPhase::Finishing) << 0LL << 0LL
+                                   << "UPDATING|Finishing||-1|Updating|0";
+        QTest::newRow("working without phase") << InstallState::working() << -1 << 0LL << 0LL << "UPDATING|Finishing||-1|Updating|0";
+    }
+    void panelByState()
+    {
+        QFETCH(InstallState, install);
+        QFETCH(int, phase);
+        QFETCH(qint64, done);
+        QFETCH(qint64, total);
+        QFETCH(QString, expected);
+        std::optional<PatchPhase> p;
+        if (phase >= 0)
+            p = PatchPhase{PatchPhase::Kind(phase), done, total, phase == PatchPhase::Downloading && total ? 1'234'567.9 : 0};
+        const PanelText t = panelText(install, p);
+        const QString got = QStringList{t.caption, t.title, t.detail, QString::number(t.progress), t.mainButton,
+                                        QString::number(t.mainEnabled)}.join('|');
+        QCOMPARE(got, expected);
+        QCOMPARE(t.showStatus, install.kind != InstallState::Ready);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPanelText)
+#include "tst_panel_text.moc"

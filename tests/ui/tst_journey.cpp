@@ -1,0 +1,136 @@
+#include "auth/keychain.h"
+#include "core/app_model.h"
+#include "core/qml_types.h"
+#include "core/slide_images.h"
+#include "standin/standin.h"
+#include "support/await_task.h"
+#include "support/test_profile.h"
+
+#include <QQmlApplicationEngine>
+#include <QProcess>
+#include <QQuickItem>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtTest>
+
+Q_IMPORT_QML_PLUGIN(Vantorel_UiPlugin)
+
+static TestProfile profile;
+
+// A player's whole way through the real window and the real model against the stand-in and its
+// small demo site: sign in with a second factor, install, play, sign out, start again.
+class TestJourney : public QObject {
+    Q_OBJECT
+    QTemporaryDir site;
+    std::unique_ptr<Standin::Service> server;
+    std::unique_ptr<AppModel> model;
+    std::unique_ptr<QQmlApplicationEngine> engine;
+    QQuickWindow *window = nullptr;
+
+    static QQuickItem *findItem(QQuickItem *from, const QString &name)
+    {
+        if (from->objectName() == name && from->isVisible())
+            return from;
+        for (QQuickItem *child : from->childItems())
+            if (QQuickItem *found = findItem(child, name))
+                return found;
+        return nullptr;
+    }
+    QQuickItem *item(const char *name) const { return findItem(window->contentItem(), QLatin1String(name)); }
+    void click(const char *name)
+    {
+        QQuickItem *target = item(name);
+        QVERIFY2(target, name);
+        QTest::mouseClick(window, Qt::LeftButton, {}, target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint());
+    }
+    void type(const char *field, const QString &text)
+    {
+        QQuickItem *target = item(field);
+        QVERIFY2(target, field);
+        target->forceActiveFocus();
+        for (const QChar c : text)
+            QTest::keyClick(window, c.toLatin1());
+    }
+    void openWindow()
+    {
+        LauncherConfig config;
+        config.authUrl = server->origin();
+        config.manifestBase = server->origin();
+        config.installPath = profile.root() + QStringLiteral("/game");
+        model = std::make_unique<AppModel>(config, Origins{server->origin(), server->origin(), server->origin()});
+        engine = std::make_unique<QQmlApplicationEngine>();
+        engine->addImageProvider(QStringLiteral("slides"), new SlideImages(model.get()));
+        engine->setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(model.get())}});
+        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));
+        window = qobject_cast<QQuickWindow *>(engine->rootObjects().value(0));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->requestActivate();
+    }
+    void closeWindow()
+    {
+        engine.reset();
+        model.reset();
+        window = nullptr;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QQuickStyle::setStyle(QStringLiteral("Basic"));
+        registerQmlTypes();
+        awaitTask(Keychain::clear());
+        QProcess maker;
+        maker.start(QStringLiteral(VANTOREL_STANDIN_BIN), {QStringLiteral("--make-demo"), site.path(), QStringLiteral("--small")});
+        QVERIFY(maker.waitForFinished(120000));
+        QCOMPARE(maker.exitCode(), 0);
+        server = std::make_unique<Standin::Service>(site.path());
+        QVERIFY(server->listen());
+        openWindow();
+    }
+
+    void signInWithAnEmailedCode()
+    {
+        QTRY_VERIFY(item("signInView"));
+        type("emailField", "mail@example.com");
+        QTest::keyClick(window, Qt::Key_Return);
+        type("passwordField", "vantorel");
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_VERIFY(item("codeView"));
+        type("codeField", "123456");
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_VERIFY(item("homeView"));
+        QTRY_COMPARE(item("mainButton")->property("text").toString(), QStringLiteral("Install"));
+    }
+
+    void installThenPlay()
+    {
+        QStringList titles;
+        connect(model.get(), &AppModel::panelChanged, this, [&] { titles.append(model->panel().value("title").toString()); });
+        click("mainButton");
+        QTRY_VERIFY_WITH_TIMEOUT(model->install() == InstallState::ready(), 60000);
+        QVERIFY(titles.contains("Verifying files"));
+        QVERIFY(titles.contains("Downloading") || titles.contains("Finishing"));
+        QCOMPARE(item("mainButton")->property("text").toString(), QStringLiteral("Play"));
+        click("mainButton");
+        QCOMPARE(item("footer")->property("text").toString(),
+                 QStringLiteral("The game doesn't run on macOS yet. This launcher only updates files."));
+    }
+
+    void restartSkipsThePasswordAndSignOutForgets()
+    {
+        closeWindow();
+        openWindow();
+        QTRY_VERIFY(item("homeView"));
+        QTRY_COMPARE(model->install(), InstallState::ready());
+        QCOMPARE(server->requestsTo("/session/validate").size(), 1);
+        model->requestSignOut();
+        QTRY_VERIFY(item("signInView"));
+        QCOMPARE(awaitTask(Keychain::load()), std::nullopt);
+    }
+};
+
+QTEST_MAIN(TestJourney)
+#include "tst_journey.moc"

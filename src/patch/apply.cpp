@@ -46,6 +46,37 @@ void syncPath(const QString &path, int flags)
         fileError(QStringLiteral("flush"), path);
 }
 
+void copyFile(const QString &from, const QString &to)
+{
+    const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        fileError(QStringLiteral("read"), from);
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (out < 0) {
+        const int error = errno;
+        ::close(in);
+        errno = error;
+        fileError(QStringLiteral("copy the download to"), to);
+    }
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), size_t(buffer.size()));
+        if (got == 0)
+            break;
+        if (got < 0 || ::write(out, buffer.constData(), size_t(got)) != got) {
+            const int error = errno;
+            ::close(in);
+            ::close(out);
+            ::unlink(QFile::encodeName(to).constData());
+            errno = error ? error : EIO;
+            fileError(QStringLiteral("copy the download to"), to);
+        }
+    }
+    ::close(in);
+    if (::close(out) != 0)
+        fileError(QStringLiteral("copy the download to"), to);
+}
+
 // Moves a checked download into place through "<name>.part" beside the destination. The staged
 // bytes reach the disk before the one-step rename, so a crash never leaves a partial file under
 // the final name.
@@ -60,8 +91,7 @@ void install(const QString &download, const QString &destination)
         if (errno != EXDEV)
             fileError(QStringLiteral("move the download to"), staging);
         // Another file system: copy, then drop the original.
-        if (!QFile::copy(download, staging))
-            throw PlatformError(QStringLiteral("Couldn't copy the download to \"%1\".").arg(staging));
+        copyFile(download, staging);
         QFile::remove(download);
     }
     syncPath(staging, O_RDONLY);
@@ -184,6 +214,8 @@ QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
 
 QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress)
 {
+    // Entries that would overwrite each other cannot all be installed: refuse before any download.
+    checkPathsAreDistinct(entries);
     Downloader downloader(userAgent, timing().downloadIdleMs);
     auto group = std::make_shared<Group>();
     group->entries = std::move(entries);

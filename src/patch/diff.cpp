@@ -98,6 +98,7 @@ QCoro::Task<QList<ManifestEntry>> fullDiff(Manifest manifest, QString root, Veri
             candidates.append(entry);
     if (candidates.isEmpty())
         co_return {};
+    checkPathsAreDistinct(candidates);
     const auto work = [candidates, root, progress] { return verifyAll(candidates, root, progress); };
     const VerifyResult result = co_await QtConcurrent::run(work);
     if (result.error)

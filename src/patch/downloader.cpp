@@ -9,6 +9,8 @@
 #include <QNetworkReply>
 #include <QPromise>
 #include <QUuid>
+#include <cerrno>
+#include <cstring>
 #include <QCoro/QCoroFuture>
 #include <memory>
 
@@ -42,7 +44,8 @@ public:
         transfer->promise = std::move(promise);
         transfer->file.setFileName(folder + QStringLiteral("/vantorel-")
                                    + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
-        if (!transfer->file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // Unbuffered: every write reaches the file system at once, so a full disk is seen (and named) at once.
+        if (!transfer->file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             resolve(transfer->promise, {{}, std::make_exception_ptr(PlatformError(
                 QStringLiteral("Couldn't create a download file in %1: %2").arg(folder, transfer->file.errorString())))});
             return;
@@ -110,8 +113,9 @@ private:
             return;
         }
         if (transfer->file.write(data) != data.size()) {
+            const int error = errno;
             end(reply, {{}, std::make_exception_ptr(PlatformError(
-                QStringLiteral("Couldn't write the download: %1").arg(transfer->file.errorString())))});
+                QStringLiteral("Couldn't write the download: %1").arg(QString::fromLocal8Bit(strerror(error)))))});
             reply->abort();
             return;
         }

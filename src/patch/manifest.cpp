@@ -84,14 +84,38 @@ QString resolve(const QString &root, const QString &path)
     for (const QString &piece : pieces) {
         if (piece.isEmpty() || piece == QLatin1String(".") || piece == QLatin1String(".."))
             refuse();
-        // A NUL would cut the name short at the system call; nothing legitimate carries one.
-        if (piece.contains(QChar(0)))
-            refuse();
+        // Control characters (NUL cuts a name short at the system call, a line feed forges log
+        // lines) never belong in a game file's name.
+        for (const QChar c : piece)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                refuse();
     }
     QString result = root;
     if (!result.endsWith(QLatin1Char('/')))
         result += QLatin1Char('/');
     return result + path;
+}
+
+void checkPathsAreDistinct(const QList<ManifestEntry> &entries)
+{
+    const auto refuse = [](const QString &path) { throw LauncherError::patch(LauncherError::unsafePath(path)); };
+    QSet<QString> files;
+    QSet<QString> folders;
+    for (const ManifestEntry &entry : entries) {
+        if (files.contains(entry.path))
+            refuse(entry.path);
+        files.insert(entry.path);
+        for (qsizetype slash = entry.path.indexOf(QLatin1Char('/')); slash > 0;
+             slash = entry.path.indexOf(QLatin1Char('/'), slash + 1))
+            folders.insert(entry.path.left(slash));
+    }
+    for (const ManifestEntry &entry : entries) {
+        if (folders.contains(entry.path))
+            refuse(entry.path);
+        const QString staging = entry.path + QStringLiteral(".part");
+        if (files.contains(staging) || folders.contains(staging))
+            refuse(staging);
+    }
 }
 
 bool isLauncherOwned(const QString &path)

@@ -1,6 +1,9 @@
 #include "http_server.h"
 
+#include "self_signed.h"
+
 #include <QFile>
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QUrl>
@@ -206,22 +209,37 @@ private:
 
 HttpServer::HttpServer(Handler handler, QObject *parent) : QObject(parent), m_handler(std::move(handler))
 {
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket *socket = m_server.nextPendingConnection())
-            new Connection(this, socket);
-    });
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpServer::acceptPending);
+}
+
+void HttpServer::acceptPending()
+{
+    while (QTcpSocket *socket = m_server->nextPendingConnection())
+        new Connection(this, socket);
+}
+
+void HttpServer::enableTls()
+{
+    auto server = std::make_unique<QSslServer>();
+    server->setSslConfiguration(selfSignedConfiguration());
+    m_server = std::move(server);
+    m_tls = true;
+    connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpServer::acceptPending);
 }
 
 HttpServer::~HttpServer() = default;
 
 bool HttpServer::listen(quint16 port)
 {
-    return m_server.listen(QHostAddress::LocalHost, port);
+    return m_server->listen(QHostAddress::LocalHost, port);
 }
 
-quint16 HttpServer::port() const { return m_server.serverPort(); }
+quint16 HttpServer::port() const { return m_server->serverPort(); }
 
-QString HttpServer::origin() const { return QStringLiteral("http://127.0.0.1:%1").arg(port()); }
+QString HttpServer::origin() const
+{
+    return QStringLiteral("%1://127.0.0.1:%2").arg(m_tls ? QStringLiteral("https") : QStringLiteral("http")).arg(port());
+}
 
 void HttpServer::setFault(const QByteArray &path, const Fault &fault) { m_faults.insert(path, fault); }
 

@@ -54,6 +54,8 @@ public:
 
     explicit HttpServer(Handler handler, QObject *parent = nullptr);
     ~HttpServer() override;
+    // Serves HTTPS with a self-signed certificate from now on (call before listen).
+    void enableTls();
     bool listen(quint16 port = 0);
     quint16 port() const;
     QString origin() const;
@@ -68,7 +70,9 @@ private:
     std::optional<Fault> takeFault(const QByteArray &path);
 
     Handler m_handler;
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server = std::make_unique<QTcpServer>();
+    bool m_tls = false;
+    void acceptPending();
     QHash<QByteArray, Fault> m_faults;
 };
 

@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("small"), QStringLiteral("With --make-demo: a build of a few megabytes.")});
     parser.addOption({QStringLiteral("site"), QStringLiteral("Serve the site in <folder>."), QStringLiteral("folder")});
     parser.addOption({QStringLiteral("port"), QStringLiteral("Listen on <port> (default: a free one)."), QStringLiteral("port"), QStringLiteral("0")});
+    parser.addOption({QStringLiteral("https"), QStringLiteral("Serve HTTPS with a self-signed certificate.")});
     parser.addOption({QStringLiteral("request-log"), QStringLiteral("Append one JSON line per request to <file>."), QStringLiteral("file")});
     parser.process(app);
 
@@ -44,6 +45,8 @@ int main(int argc, char *argv[])
     }
 
     Standin::Service service(parser.value(QStringLiteral("site")));
+    if (parser.isSet(QStringLiteral("https")))
+        service.enableTls();
     if (parser.isSet(QStringLiteral("request-log")))
         service.setRequestLog(parser.value(QStringLiteral("request-log")));
     if (!service.listen(quint16(parser.value(QStringLiteral("port")).toUInt()))) {

@@ -25,6 +25,7 @@ class Service : public QObject {
 public:
     explicit Service(QString siteFolder = {}, QObject *parent = nullptr);
     bool listen(quint16 port = 0) { return m_http.listen(port); }
+    void enableTls() { m_http.enableTls(); }
     QString origin() const { return m_http.origin(); }
     HttpServer &http() { return m_http; }
 

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QCoro/QCoroTask>
 #include <cstdio>
@@ -14,13 +15,27 @@
 namespace {
 int status = 1;
 
+bool timings = false;
+
+// With --timings, how long each step took, on standard error.
+void timed(const char *step, QElapsedTimer &clock)
+{
+    if (timings)
+        std::fprintf(stderr, "timing: %s %.1f ms\n", step, clock.nsecsElapsed() / 1e6);
+    clock.restart();
+}
+
 QCoro::Task<> run(QString command, QUrl url, QString folder)
 {
+    QElapsedTimer clock;
+    clock.start();
     try {
         const Manifest manifest = co_await Patcher::fetchManifest(url);
         std::fprintf(stderr, "manifest: %lld files\n", qlonglong(manifest.files.size()));
+        timed("manifest", clock);
         if (command == QLatin1String("check")) {
             const auto needed = Patcher::quickDiff(manifest, folder);
+            timed("quick-diff", clock);
             std::printf("%lld files differ, %lld bytes\n", qlonglong(needed.size()), Patcher::totalSize(needed));
             status = 0;
             co_return;
@@ -32,6 +47,7 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
         const Patcher::VerifyProgress onVerify = [verifyBar](qint64 done, qint64 total) { verifyBar->update(done, total); };
         const auto needed = co_await Patcher::fullDiff(manifest, folder, onVerify);
         verifyBar->finish();
+        timed("full-diff", clock);
         std::printf("%lld files to download, %lld bytes\n", qlonglong(needed.size()), Patcher::totalSize(needed));
         if (command == QLatin1String("update") && !needed.isEmpty()) {
             auto bar = std::make_shared<TerminalProgress>("download");
@@ -41,6 +57,7 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
             };
             co_await Patcher::apply(needed, folder, onPhase);
             bar->finish();
+            timed("apply", clock);
             std::printf("complete\n");
         }
         status = 0;
@@ -56,8 +73,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QStringList commands{QStringLiteral("check"), QStringLiteral("verify"), QStringLiteral("update")};
-    if (args.size() != 4 || !commands.contains(args.at(1))) {
-        std::fprintf(stderr, "usage: vantorel-patch check|verify|update <manifest-url> <folder>\n");
+    timings = args.size() == 5 && args.at(4) == QLatin1String("--timings");
+    if ((args.size() != 4 && !timings) || !commands.contains(args.at(1))) {
+        std::fprintf(stderr, "usage: vantorel-patch check|verify|update <manifest-url> <folder> [--timings]\n");
         return 2;
     }
     QTimer::singleShot(0, [&] {

@@ -1,0 +1,103 @@
+// Opens the real launcher window on the real model, signs in against the stand-in serving a demo
+// site, runs a whole update (verify, download, verify) and prints how long the longest gaps between
+// two frames were while the GUI thread had to keep the progress bar moving.
+//   vantorel-frames <site-folder>
+#include "auth/keychain.h"
+#include "core/app_model.h"
+#include "core/qml_types.h"
+#include "core/slide_images.h"
+#include "standin/standin.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtQml/qqmlextensionplugin.h>
+#include <algorithm>
+#include <cstdio>
+
+Q_IMPORT_QML_PLUGIN(Vantorel_UiPlugin)
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir profile;
+    qputenv("XDG_DATA_HOME", (profile.path() + "/data").toUtf8());
+    qputenv("XDG_CACHE_HOME", (profile.path() + "/cache").toUtf8());
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: vantorel-frames <site-folder>\n");
+        return 2;
+    }
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    registerQmlTypes();
+    Standin::Service server(QString::fromLocal8Bit(argv[1]));
+    server.listen();
+
+    LauncherConfig config;
+    config.authUrl = config.manifestBase = server.origin();
+    config.installPath = profile.path() + "/game";
+    AppModel model(config, Origins{server.origin(), server.origin(), server.origin()});
+    QQmlApplicationEngine engine;
+    engine.addImageProvider(QStringLiteral("slides"), new SlideImages(&model));
+    engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&model)}});
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    if (!window)
+        return 1;
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = -1;
+    QString stage = QStringLiteral("idle");
+    QHash<QString, QList<qint64>> gaps;
+    QObject::connect(window, &QQuickWindow::frameSwapped, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (last >= 0 && stage != QLatin1String("idle"))
+            gaps[stage].append(now - last);
+        last = now;
+    });
+    QObject::connect(&model, &AppModel::phaseChanged, [&] {
+        if (!model.phase())
+            stage = QStringLiteral("idle");
+        else
+            stage = model.phase()->kind == PatchPhase::Verifying ? QStringLiteral("verifying") : QStringLiteral("downloading");
+    });
+    // Keep frames coming whatever the model does, as a moving progress bar would.
+    QTimer repaint;
+    QObject::connect(&repaint, &QTimer::timeout, window, &QQuickWindow::update);
+    repaint.start(5);
+
+    QTimer::singleShot(500, [&] {
+        model.requestSignIn(QStringLiteral("player@example.com"), QStringLiteral("vantorel"));
+    });
+    QObject::connect(&model, &AppModel::installChanged, [&] {
+        static int runs = 0;
+        if (model.install().kind == InstallState::NotInstalled && runs == 0) {
+            ++runs;
+            model.requestPatch();
+        } else if (model.install().kind == InstallState::Ready && runs == 1) {
+            ++runs;
+            model.requestPatch();  // a second run: verification of everything, nothing to fetch
+        } else if (model.install().kind == InstallState::Ready && runs == 2) {
+            QCoreApplication::quit();
+        } else if (model.install().kind == InstallState::Failed) {
+            std::fprintf(stderr, "update failed: %s\n", qPrintable(model.install().message));
+            QCoreApplication::exit(1);
+        }
+    });
+    const int status = app.exec();
+    for (const QString &name : {QStringLiteral("verifying"), QStringLiteral("downloading")}) {
+        QList<qint64> g = gaps.value(name);
+        if (g.isEmpty())
+            continue;
+        std::sort(g.begin(), g.end());
+        std::printf("%-12s frames %6lld  median %6.1f ms  p99 %6.1f ms  max %6.1f ms\n", qPrintable(name),
+                    qlonglong(g.size()), g.at(g.size() / 2) / 1e6, g.at(g.size() * 99 / 100) / 1e6, g.last() / 1e6);
+    }
+
+    return status;
+}

@@ -1,11 +1,10 @@
 // Opens the real launcher window on the real model, signs in against the stand-in serving a demo
 // site, runs a whole update (verify, download, verify) and prints how long the longest gaps between
 // two frames were while the GUI thread had to keep the progress bar moving.
-//   vantorel-frames <site-folder>
+//   vantorel-frames <site-folder> [<cache-folder>]   (a kept cache folder keeps compiled shaders)
 #include "auth/keychain.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
-#include "core/slide_images.h"
 #include "standin/standin.h"
 
 #include <QElapsedTimer>
@@ -25,14 +24,13 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir profile;
     qputenv("XDG_DATA_HOME", (profile.path() + "/data").toUtf8());
-    qputenv("XDG_CACHE_HOME", (profile.path() + "/cache").toUtf8());
+    qputenv("XDG_CACHE_HOME", argc > 2 ? QByteArray(argv[2]) : (profile.path() + "/cache").toUtf8());
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: vantorel-frames <site-folder>\n");
         return 2;
     }
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    registerQmlTypes();
     Standin::Service server(QString::fromLocal8Bit(argv[1]));
     server.listen();
 
@@ -41,11 +39,7 @@ int main(int argc, char *argv[])
     config.installPath = profile.path() + "/game";
     AppModel model(config, Origins{server.origin(), server.origin(), server.origin()});
     QQmlApplicationEngine engine;
-    engine.addImageProvider(QStringLiteral("slides"), new SlideImages(&model));
-    engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&model)}});
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    QQuickWindow *window = loadMainWindow(engine, &model);
     if (!window)
         return 1;
 
@@ -56,8 +50,13 @@ int main(int argc, char *argv[])
     QHash<QString, QList<qint64>> gaps;
     QObject::connect(window, &QQuickWindow::frameSwapped, [&] {
         const qint64 now = clock.nsecsElapsed();
-        if (last >= 0 && stage != QLatin1String("idle"))
+        if (last >= 0 && stage != QLatin1String("idle")) {
             gaps[stage].append(now - last);
+            if (now - last > 50'000'000 && qEnvironmentVariableIsSet("FRAMES_DEBUG"))
+                std::fprintf(stderr, "long gap %.1f ms in %s at %s (%s)\n", (now - last) / 1e6, qPrintable(stage),
+                             model.phase() ? qPrintable(describe(*model.phase())) : "none",
+                             qPrintable(describe(model.install())));
+        }
         last = now;
     });
     QObject::connect(&model, &AppModel::phaseChanged, [&] {
@@ -67,8 +66,17 @@ int main(int argc, char *argv[])
             stage = model.phase()->kind == PatchPhase::Verifying ? QStringLiteral("verifying") : QStringLiteral("downloading");
     });
     // Keep frames coming whatever the model does, as a moving progress bar would.
+    // and see how late the GUI thread's own event loop runs it: a blocked GUI thread shows here.
+    QHash<QString, qint64> stalls;
+    qint64 lastTick = -1;
     QTimer repaint;
-    QObject::connect(&repaint, &QTimer::timeout, window, &QQuickWindow::update);
+    QObject::connect(&repaint, &QTimer::timeout, window, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (lastTick >= 0 && stage != QLatin1String("idle"))
+            stalls[stage] = qMax(stalls.value(stage), now - lastTick);
+        lastTick = now;
+        window->update();
+    });
     repaint.start(5);
 
     QTimer::singleShot(500, [&] {
@@ -95,8 +103,9 @@ int main(int argc, char *argv[])
         if (g.isEmpty())
             continue;
         std::sort(g.begin(), g.end());
-        std::printf("%-12s frames %6lld  median %6.1f ms  p99 %6.1f ms  max %6.1f ms\n", qPrintable(name),
-                    qlonglong(g.size()), g.at(g.size() / 2) / 1e6, g.at(g.size() * 99 / 100) / 1e6, g.last() / 1e6);
+        std::printf("%-12s frames %5lld  gap median %5.1f ms  p99 %5.1f ms  max %5.1f ms  |  GUI thread longest stall %5.1f ms\n",
+                    qPrintable(name), qlonglong(g.size()), g.at(g.size() / 2) / 1e6, g.at(g.size() * 99 / 100) / 1e6,
+                    g.last() / 1e6, stalls.value(name) / 1e6);
     }
 
     return status;

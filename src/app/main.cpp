@@ -2,14 +2,13 @@
 #include "config/launcher_config.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
-#include "core/slide_images.h"
 #include "support/log.h"
 #include "support/origins.h"
 #include "support/paths.h"
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <QWindow>
+#include <QQuickWindow>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QtQml/qqmlextensionplugin.h>
@@ -31,21 +30,14 @@ int main(int argc, char *argv[])
         return 0;
 
     AppModel model(LauncherConfig::load());
-    registerQmlTypes();
-
     QQmlApplicationEngine engine;
-    engine.addImageProvider(QStringLiteral("slides"), new SlideImages(&model));
-    engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(&model)}});
-    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); },
-                     Qt::QueuedConnection);
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));
-    instance.onActivate = [&engine] {
-        if (auto *window = qobject_cast<QWindow *>(engine.rootObjects().value(0))) {
-            window->show();
-            window->raise();
-            window->requestActivate();
-        }
+    QQuickWindow *window = loadMainWindow(engine, &model);
+    if (!window)
+        return 1;
+    instance.onActivate = [window] {
+        window->show();
+        window->raise();
+        window->requestActivate();
     };
 
     const int status = app.exec();

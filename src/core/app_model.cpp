@@ -42,7 +42,7 @@ void AppModel::setInstall(InstallState install)
         return;
     m_install = std::move(install);
     emit installChanged();
-    emit panelChanged();
+    schedulePanelUpdate();
 }
 
 void AppModel::setPhase(std::optional<PatchPhase> phase)
@@ -51,7 +51,7 @@ void AppModel::setPhase(std::optional<PatchPhase> phase)
         return;
     m_phase = phase;
     emit phaseChanged();
-    emit panelChanged();
+    schedulePanelUpdate();
 }
 
 void AppModel::setNotice(std::optional<QString> notice)
@@ -376,6 +376,22 @@ QVariantMap AppModel::currentSlideMap() const
     if (slide->sub)
         map.insert(QStringLiteral("sub"), *slide->sub);
     return map;
+}
+
+// A verification can report hundreds of files between two frames; the panel is redrawn once
+// for all of them instead of once per report.
+void AppModel::schedulePanelUpdate()
+{
+    if (m_panelUpdatePending)
+        return;
+    m_panelUpdatePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_panelUpdatePending = false;
+            emit panelChanged();
+        },
+        Qt::QueuedConnection);
 }
 
 QVariantMap AppModel::panel() const

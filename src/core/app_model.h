@@ -152,6 +152,7 @@ private:
         void push(const PatchPhase &phase);
     };
     void applyReports();
+    void schedulePanelUpdate();
     static Http::Session &homeSession();
     QCoro::Task<> loadImage(QString address);
     QCoro::Task<> loadHome();
@@ -171,5 +172,6 @@ private:
     QHash<QString, QImage> m_images;
     QString m_pendingEmail;
     int m_imagesRevision = 0;
+    bool m_panelUpdatePending = false;
     std::shared_ptr<ReportQueue> m_reports = std::make_shared<ReportQueue>();
 };

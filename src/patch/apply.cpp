@@ -1,3 +1,4 @@
+#include "patch/background.h"
 #include "patch/downloader.h"
 #include "patch/hashing.h"
 #include "patch/meter.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPromise>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QCoro/QCoroFuture>
 #include <QCoro/QCoroTimer>
@@ -100,6 +102,17 @@ void install(const QString &download, const QString &destination)
     syncPath(folder, O_RDONLY | O_DIRECTORY);
 }
 
+// Checksums and installs of downloaded files, one per running fetch at most.
+QThreadPool &installPool()
+{
+    static QThreadPool *pool = [] {
+        auto *p = new QThreadPool;
+        p->setMaxThreadCount(6);
+        return p;
+    }();
+    return *pool;
+}
+
 struct RunState {
     std::atomic<bool> cancelled{false};
 };
@@ -135,6 +148,7 @@ QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, s
             };
             file = co_await downloader->download(url, onBytes, entry.size);
             const auto checkAndInstall = [file, destination, entry]() -> std::exception_ptr {
+                yieldToInterface();
                 try {
                     if (!sameDigest(sha256Of(file), entry.sha256))
                         throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
@@ -144,7 +158,7 @@ QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, s
                     return std::current_exception();
                 }
             };
-            const std::exception_ptr checked = co_await QtConcurrent::run(checkAndInstall);
+            const std::exception_ptr checked = co_await QtConcurrent::run(&installPool(), checkAndInstall);
             if (checked)
                 std::rethrow_exception(checked);
         } catch (const BodyTooLarge &) {

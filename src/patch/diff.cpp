@@ -1,3 +1,4 @@
+#include "patch/background.h"
 #include "patch/diff.h"
 #include "patch/hashing.h"
 #include "patch/patcher.h"
@@ -69,6 +70,7 @@ VerifyResult verifyAll(const QList<ManifestEntry> &candidates, const QString &ro
             }
         }
         pool.start([&, entry] {
+            yieldToInterface();
             try {
                 const bool needed = needsDownload(entry, root);
                 const qint64 done = counter.increment();

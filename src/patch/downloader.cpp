@@ -1,5 +1,6 @@
 #include "patch/downloader.h"
 #include "net/http.h"
+#include "patch/background.h"
 #include "support/paths.h"
 
 #include <QDir>
@@ -165,6 +166,7 @@ Downloader::Downloader(QByteArray userAgent, int idleTimeoutMs)
     m_worker->moveToThread(&m_thread);
     QObject::connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start();
+    QMetaObject::invokeMethod(m_worker, [] { Patcher::yieldToInterface(); });
 }
 
 Downloader::~Downloader()

@@ -1,6 +1,7 @@
 #include "auth/keychain.h"
 #include "support/launcher_error.h"
 #include "support/await_task.h"
+#include "support/quick_helpers.h"
 #include "support/test_profile.h"
 
 #include <QProcess>
@@ -70,16 +71,10 @@ private slots:
 
     void withoutSecretServiceTheMessagesCarryItsStatus()
     {
-        if (!qEnvironmentVariableIsSet("VANTOREL_CHILD")) {
+        if (!isChildRun()) {
             // Same binary, same case, without a session bus: nothing can fall back to a file.
-            QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("VANTOREL_CHILD"), QStringLiteral("1"));
-            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/bus"));
-            child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("withoutSecretServiceTheMessagesCarryItsStatus")});
-            QVERIFY(child.waitForFinished(60000));
-            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+            QByteArray output;
+            QVERIFY2(runWithoutSecretService("withoutSecretServiceTheMessagesCarryItsStatus", &output), output.constData());
             return;
         }
         try {

@@ -3,6 +3,7 @@
 #include "standin/standin.h"
 #include "support/log.h"
 #include "support/await_task.h"
+#include "support/quick_helpers.h"
 #include "support/test_profile.h"
 
 #include <QProcess>
@@ -198,15 +199,9 @@ private slots:
 
     void unavailableSecretService()
     {
-        if (!qEnvironmentVariableIsSet("VANTOREL_CHILD")) {
-            QProcess child;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert(QStringLiteral("VANTOREL_CHILD"), QStringLiteral("1"));
-            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/bus"));
-            child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("unavailableSecretService")});
-            QVERIFY(child.waitForFinished(60000));
-            QVERIFY2(child.exitCode() == 0, child.readAll().constData());
+        if (!isChildRun()) {
+            QByteArray output;
+            QVERIFY2(runWithoutSecretService("unavailableSecretService", &output), output.constData());
             return;
         }
         AppModel model(config(server.origin()));

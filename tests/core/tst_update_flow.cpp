@@ -4,6 +4,7 @@
 #include "support/await_task.h"
 #include "support/log.h"
 #include "support/patch_site.h"
+#include "support/quick_helpers.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
@@ -50,17 +51,6 @@ class TestUpdateFlow : public QObject {
         QObject::connect(&m, &AppModel::phaseChanged, [seen, &m] { seen->append(m.phase() ? describe(*m.phase()) : "none"); });
         return seen;
     }
-    static QByteArray png(QColor color)
-    {
-        QImage image(8, 4, QImage::Format_RGB32);
-        image.fill(color);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
-    }
-
 private slots:
     void initTestCase()
     {
@@ -229,9 +219,9 @@ private slots:
         QFETCH(QByteArray, feed);
         QFETCH(QStringList, headlines);
         QFETCH(QStringList, requested);
-        writeFile(site.folder() + "/p/1.png", png(Qt::red));
-        writeFile(site.folder() + "/p/2.png", png(Qt::blue));
-        writeFile(site.folder() + "/previews/vantorel-099.jpg", png(Qt::green));
+        writeFile(site.folder() + "/p/1.png", gradientPng(Qt::red, Qt::red, 8, 4));
+        writeFile(site.folder() + "/p/2.png", gradientPng(Qt::blue, Qt::blue, 8, 4));
+        writeFile(site.folder() + "/previews/vantorel-099.jpg", gradientPng(Qt::green, Qt::green, 8, 4));
         QFile::remove(site.folder() + "/launcher/home.json");
         if (!feed.isEmpty())
             writeFile(site.folder() + "/launcher/home.json", feed);
@@ -270,7 +260,7 @@ private slots:
 
     void brokenPictureAddressesAreSkipped()
     {
-        writeFile(site.folder() + "/p/2.png", png(Qt::blue));
+        writeFile(site.folder() + "/p/2.png", gradientPng(Qt::blue, Qt::blue, 8, 4));
         writeFile(site.folder() + "/p/text.png", "not a picture");
         writeFile(site.folder() + "/launcher/home.json",
                   R"({"hero":[{"image":"http://exa mple/x.png","headline":"A"},{"image":"/p/text.png","headline":"B"},)"

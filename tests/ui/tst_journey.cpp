@@ -1,9 +1,9 @@
 #include "auth/keychain.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
-#include "core/slide_images.h"
 #include "standin/standin.h"
 #include "support/await_task.h"
+#include "support/quick_helpers.h"
 #include "support/test_profile.h"
 
 #include <QQmlApplicationEngine>
@@ -28,29 +28,19 @@ class TestJourney : public QObject {
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow *window = nullptr;
 
-    static QQuickItem *findItem(QQuickItem *from, const QString &name)
-    {
-        if (from->objectName() == name && from->isVisible())
-            return from;
-        for (QQuickItem *child : from->childItems())
-            if (QQuickItem *found = findItem(child, name))
-                return found;
-        return nullptr;
-    }
-    QQuickItem *item(const char *name) const { return findItem(window->contentItem(), QLatin1String(name)); }
+    QQuickItem *item(const char *name) const { return findItem(window->contentItem(), QLatin1String(name), true); }
     void click(const char *name)
     {
         QQuickItem *target = item(name);
         QVERIFY2(target, name);
-        QTest::mouseClick(window, Qt::LeftButton, {}, target->mapToScene(QPointF(target->width() / 2, target->height() / 2)).toPoint());
+        clickItem(window, target);
     }
     void type(const char *field, const QString &text)
     {
         QQuickItem *target = item(field);
         QVERIFY2(target, field);
         target->forceActiveFocus();
-        for (const QChar c : text)
-            QTest::keyClick(window, c.toLatin1());
+        typeText(window, text);
     }
     void openWindow()
     {
@@ -60,11 +50,7 @@ class TestJourney : public QObject {
         config.installPath = profile.root() + QStringLiteral("/game");
         model = std::make_unique<AppModel>(config, Origins{server->origin(), server->origin(), server->origin()});
         engine = std::make_unique<QQmlApplicationEngine>();
-        engine->addImageProvider(QStringLiteral("slides"), new SlideImages(model.get()));
-        engine->setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(model.get())}});
-        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-        engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));
-        window = qobject_cast<QQuickWindow *>(engine->rootObjects().value(0));
+        window = loadMainWindow(*engine, model.get());
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->requestActivate();
@@ -80,7 +66,6 @@ private slots:
     void initTestCase()
     {
         QQuickStyle::setStyle(QStringLiteral("Basic"));
-        registerQmlTypes();
         awaitTask(Keychain::clear());
         QProcess maker;
         maker.start(QStringLiteral(VANTOREL_STANDIN_BIN), {QStringLiteral("--make-demo"), site.path(), QStringLiteral("--small")});

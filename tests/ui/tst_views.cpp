@@ -1,10 +1,10 @@
 #include "auth/keychain.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
-#include "core/slide_images.h"
 #include "standin/standin.h"
 #include "support/await_task.h"
 #include "support/log.h"
+#include "support/quick_helpers.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
@@ -39,16 +39,6 @@ class TestViews : public QObject {
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow *window = nullptr;
 
-    // Walks the visual tree: delegates of repeaters are not QObject children of anything.
-    static QQuickItem *findItem(QQuickItem *from, const QString &name)
-    {
-        if (from->objectName() == name)
-            return from;
-        for (QQuickItem *child : from->childItems())
-            if (QQuickItem *found = findItem(child, name))
-                return found;
-        return nullptr;
-    }
     QQuickItem *item(const char *name) const { return findItem(window->contentItem(), QLatin1String(name)); }
     QString text(const char *name) const { return item(name) ? item(name)->property("text").toString() : QStringLiteral("<none>"); }
     bool visible(const char *name) const
@@ -63,14 +53,9 @@ class TestViews : public QObject {
     {
         QQuickItem *target = item(name);
         QVERIFY2(target, name);
-        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
+        clickItem(window, target);
     }
-    void typeText(const QString &what)
-    {
-        for (const QChar c : what)
-            QTest::keyClick(window, c.toLatin1());
-    }
+    void typeText(const QString &what) { ::typeText(window, what); }
     void type(const char *field, const QString &what)
     {
         item(field)->forceActiveFocus();
@@ -85,26 +70,12 @@ class TestViews : public QObject {
         QDir().mkpath(folder);
         window->grabWindow().save(folder + '/' + name + ".png");
     }
-    static QByteArray picture(QColor a, QColor b)
-    {
-        QImage image(1280, 720, QImage::Format_RGB32);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                image.setPixelColor(x, y, QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * x / 1280.0,
-                                                           a.greenF() + (b.greenF() - a.greenF()) * y / 720.0, a.blueF()));
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
-    }
-
 private slots:
     void initTestCase()
     {
         awaitTask(Keychain::clear());
-        writeFile(site.path() + "/p/1.png", picture(QColor(120, 50, 30), QColor(230, 140, 60)));
-        writeFile(site.path() + "/p/2.png", picture(QColor(20, 60, 90), QColor(60, 160, 180)));
+        writeFile(site.path() + "/p/1.png", gradientPng(QColor(120, 50, 30), QColor(230, 140, 60)));
+        writeFile(site.path() + "/p/2.png", gradientPng(QColor(20, 60, 90), QColor(60, 160, 180)));
         writeFile(site.path() + "/launcher/home.json",
                   R"({"hero":[{"image":"/p/1.png","headline":"Season of Embers","sub":"The new season is live."},)"
                   R"({"image":"/p/2.png","headline":"The Drowned Coast"},{"image":"/p/1.png","headline":""}]})");
@@ -112,7 +83,6 @@ private slots:
 
         QQuickStyle::setStyle(QStringLiteral("Basic"));
         QCoreApplication::setApplicationVersion(QStringLiteral("0.1.0"));
-        registerQmlTypes();
         LauncherConfig config;
         config.authUrl = server.origin();
         config.manifestBase = QStringLiteral("http://127.0.0.1:1");
@@ -120,12 +90,8 @@ private slots:
         const Origins origins{server.origin(), server.origin(), server.origin()};
         model = std::make_unique<OpenModel>(config, origins);
         engine = std::make_unique<QQmlApplicationEngine>();
-        engine->addImageProvider(QStringLiteral("slides"), new SlideImages(model.get()));
-        engine->setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(static_cast<AppModel *>(model.get()))}});
-        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-        engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));
-        QCOMPARE(engine->rootObjects().size(), 1);
-        window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
+        window = loadMainWindow(*engine, model.get());
+        QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->requestActivate();
         QTRY_COMPARE(model->screen(), Screen::login());
@@ -217,7 +183,8 @@ private slots:
         model->setInstall(install);
         model->setPhase(state == InstallState::Working ? std::optional(PatchPhase::downloading(400'000'000, 1'234'000'000, 56'700'000))
                                                        : std::nullopt);
-        QCOMPARE(text("mainButton"), button);
+        // The panel follows on the next turn of the event loop.
+        QTRY_COMPARE(text("mainButton"), button);
         QCOMPARE(enabled("mainButton"), buttonEnabled);
         QCOMPARE(enabled("gearButton"), gearEnabled);
         QCOMPARE(visible("statusBlock"), state != InstallState::Ready);
@@ -229,6 +196,7 @@ private slots:
     void playShowsTheNoticeAndStartsNothing()
     {
         model->setInstall(InstallState::ready());
+        QTRY_COMPARE(text("mainButton"), QStringLiteral("Play"));
         click("mainButton");
         QCOMPARE(text("footer"), QStringLiteral("The game doesn't run on macOS yet. This launcher only updates files."));
         QCOMPARE(model->install(), InstallState::ready());

@@ -28,17 +28,12 @@ private slots:
     {
         awaitTask(Keychain::clear());
         QQuickStyle::setStyle(QStringLiteral("Basic"));
-        registerQmlTypes();
         LauncherConfig config;
         config.authUrl = QStringLiteral("http://127.0.0.1:9");
         config.manifestBase = QStringLiteral("http://127.0.0.1:9");
         model = std::make_unique<AppModel>(config);
         engine = std::make_unique<QQmlApplicationEngine>();
-        engine->setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(model.get())}});
-        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-        engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));
-        QCOMPARE(engine->rootObjects().size(), 1);
-        window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
+        window = loadMainWindow(*engine, model.get());
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }

@@ -5,9 +5,9 @@
 #include "auth/keychain.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
-#include "standin/standin.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
@@ -31,8 +31,24 @@ int main(int argc, char *argv[])
         return 2;
     }
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    Standin::Service server(QString::fromLocal8Bit(argv[1]));
-    server.listen();
+    // The stand-in runs in its own process: serving files must not load this GUI thread.
+    QProcess standin;
+    standin.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/vantorel-standin"),
+                  {QStringLiteral("--site"), QString::fromLocal8Bit(argv[1])});
+    if (!standin.waitForReadyRead(20000))
+        return 1;
+    QString origin;
+    while (origin.isEmpty() && standin.waitForReadyRead(5000) | standin.canReadLine()) {
+        const QString line = QString::fromUtf8(standin.readLine()).trimmed();
+        if (line.startsWith(QLatin1String("origin: ")))
+            origin = line.mid(8);
+    }
+    if (origin.isEmpty())
+        return 1;
+    struct Server {
+        QString o;
+        QString origin() const { return o; }
+    } server{origin};
 
     LauncherConfig config;
     config.authUrl = config.manifestBase = server.origin();
@@ -98,6 +114,8 @@ int main(int argc, char *argv[])
         }
     });
     const int status = app.exec();
+    standin.terminate();
+    standin.waitForFinished();
     for (const QString &name : {QStringLiteral("verifying"), QStringLiteral("downloading")}) {
         QList<qint64> g = gaps.value(name);
         if (g.isEmpty())

@@ -3,6 +3,7 @@
 #include "support/log.h"
 #include "support/await_task.h"
 #include "support/await_task.h"
+#include "support/open_model.h"
 #include "support/test_profile.h"
 
 #include <QCoro/QCoroTask>
@@ -12,14 +13,6 @@
 static TestProfile profile;
 
 // Exposes the setters so that the notification rules can be checked directly.
-class OpenModel : public AppModel {
-public:
-    using AppModel::AppModel;
-    using AppModel::setInstall;
-    using AppModel::setNotice;
-    using AppModel::setPhase;
-    using AppModel::setScreen;
-};
 
 static LauncherConfig offlineConfig()
 {
@@ -111,11 +104,7 @@ private slots:
         QFETCH(int, expectedCurrent);
         QFETCH(qint64, afterAdvance);
 
-        class SlideModel : public AppModel {
-        public:
-            using AppModel::AppModel;
-            using AppModel::setSlides;
-        } model(offlineConfig());
+        OpenModel model(offlineConfig());
         QList<HeroSlide> list;
         for (int i = 0; i < count; ++i)
             list.append(HeroSlide{QStringLiteral("http://x/%1.jpg").arg(i), QStringLiteral("h%1").arg(i), std::nullopt});

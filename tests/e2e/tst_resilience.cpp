@@ -52,6 +52,17 @@ class TestResilience : public QObject {
         Log::flush();
         return readText(Log::file());
     }
+    // Runs an apply of the entries and returns the description of its failure ("" on success).
+    QString applyError(const QList<ManifestEntry> &entries)
+    {
+        try {
+            const Patcher::PhaseProgress ignore = [](const PatchPhase &) {};
+            awaitTask(Patcher::apply(entries, root(), ignore));
+            return {};
+        } catch (...) {
+            return describeCurrentException();
+        }
+    }
     static QByteArray gzip(const QByteArray &data)
     {
         z_stream stream{};
@@ -182,14 +193,7 @@ private slots:
         });
         ManifestEntry entry = target;
         entry.url = tls.origin() + "/files/plain.dat";
-        QString error;
-        try {
-            const Patcher::PhaseProgress ignore = [](const PatchPhase &) {};
-            awaitTask(Patcher::apply({entry}, root(), ignore));
-        } catch (...) {
-            error = describeCurrentException();
-        }
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!applyError({entry}).isEmpty());
         QCOMPARE(site.server().requestsTo("/files/plain.dat").size(), 0);
     }
 
@@ -203,14 +207,7 @@ private slots:
             r.headers.append(Standin::Header{"Content-Encoding", "gzip"});
             return r;
         });
-        QString error;
-        try {
-            const Patcher::PhaseProgress ignore = [](const PatchPhase &) {};
-            awaitTask(Patcher::apply({entry}, root(), ignore));
-        } catch (...) {
-            error = describeCurrentException();
-        }
-        QCOMPARE(error, LauncherError::checksumFailed("bomb.dat"));
+        QCOMPARE(applyError({entry}), LauncherError::checksumFailed("bomb.dat"));
         QVERIFY(!QFile::exists(root() + "/bomb.dat"));
         QCOMPARE(QDir(Paths::downloadTemp()).entryList(QDir::Files), QStringList());
     }

@@ -5,6 +5,7 @@
 #include "support/await_task.h"
 #include "support/log.h"
 #include "support/quick_helpers.h"
+#include "support/open_model.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
@@ -19,16 +20,6 @@ Q_IMPORT_QML_PLUGIN(Vantorel_UiPlugin)
 
 static TestProfile profile;
 
-class OpenModel : public AppModel {
-public:
-    using AppModel::AppModel;
-    using AppModel::setInstall;
-    using AppModel::setNotice;
-    using AppModel::setPhase;
-    using AppModel::setScreen;
-    using AppModel::setSession;
-    using AppModel::setSlides;
-};
 
 // The real views in a real window, driven the way a user would, against the stand-in.
 class TestViews : public QObject {

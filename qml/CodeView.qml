@@ -8,6 +8,10 @@ Item {
     required property string method
     objectName: "codeView"
 
+    // Return anywhere else on the screen acts as the default button.
+    Keys.onReturnPressed: submit()
+    Keys.onEnterPressed: submit()
+
     function submit() {
         if (code.text.length === 0)
             return

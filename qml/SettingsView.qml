@@ -50,18 +50,38 @@ Rectangle {
             RowLayout {
                 Layout.fillWidth: true
                 Label { text: "Location" }
-                TextEdit {
-                    objectName: "locationValue"
+                // Shortened in the middle; a click turns it into the whole path, selected, ready to copy.
+                Item {
                     Layout.fillWidth: true
-                    horizontalAlignment: Text.AlignRight
-                    readOnly: true
-                    selectByMouse: true
-                    text: view.app.installPath
-                    color: Theme.dim
-                    font.family: Theme.fontFamily
-                    font.pixelSize: 13
-                    clip: true
-                    wrapMode: TextEdit.NoWrap
+                    implicitHeight: 18
+                    Text {
+                        objectName: "locationValue"
+                        anchors.fill: parent
+                        visible: !locationEdit.activeFocus
+                        horizontalAlignment: Text.AlignRight
+                        text: view.app.installPath
+                        elide: Text.ElideMiddle
+                        color: Theme.dim
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 13
+                        MouseArea {
+                            anchors.fill: parent
+                            onClicked: { locationEdit.forceActiveFocus(); locationEdit.selectAll() }
+                        }
+                    }
+                    TextInput {
+                        id: locationEdit
+                        anchors.fill: parent
+                        visible: activeFocus
+                        readOnly: true
+                        selectByMouse: true
+                        clip: true
+                        text: view.app.installPath
+                        color: Theme.dim
+                        selectionColor: Theme.blueHi
+                        font.family: Theme.fontFamily
+                        font.pixelSize: 13
+                    }
                 }
             }
             RowLayout {

@@ -7,6 +7,10 @@ Item {
     required property var app
     objectName: "signInView"
 
+    // Return anywhere else on the screen acts as the default button.
+    Keys.onReturnPressed: submit()
+    Keys.onEnterPressed: submit()
+
     function submit() {
         if (email.text.length === 0 || password.text.length === 0)
             return

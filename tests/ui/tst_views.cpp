@@ -270,6 +270,10 @@ private slots:
         model->setInstall(InstallState::working());
         QVERIFY(!find("verifyFilesButton")->isEnabled());
         QCOMPARE(find("signedInAs")->property("text").toString(), QStringLiteral("player@example.com"));
+        // A long path is shortened in the middle but the whole path stays available.
+        QQuickItem *location = find("locationValue");
+        QCOMPARE(location->property("elide").toInt(), int(Qt::ElideMiddle));
+        QCOMPARE(location->property("text").toString(), model->installPath());
         model->setInstall(InstallState::ready());
         if (!qEnvironmentVariable("VANTOREL_SCREENSHOTS").isEmpty()) {
             QTest::qWait(300);

@@ -27,7 +27,8 @@ class TestAppModel : public QObject {
 private slots:
     void equalAssignmentsNotifyNobody()
     {
-        OpenModel model(offlineConfig());
+        auto owned = makeModel<OpenModel>(offlineConfig());
+        OpenModel &model = *owned;
         QSignalSpy screen(&model, &AppModel::screenChanged);
         QSignalSpy install(&model, &AppModel::installChanged);
         QSignalSpy phase(&model, &AppModel::phaseChanged);
@@ -68,7 +69,8 @@ private slots:
     void startWithNothingSavedEndsOnSignIn()
     {
         awaitTask(Keychain::clear());
-        OpenModel model(offlineConfig());
+        auto owned = makeModel<OpenModel>(offlineConfig());
+        OpenModel &model = *owned;
         QSignalSpy screen(&model, &AppModel::screenChanged);
         QCOMPARE(model.screen(), Screen::starting());
         awaitTask(model.start());
@@ -104,7 +106,8 @@ private slots:
         QFETCH(int, expectedCurrent);
         QFETCH(qint64, afterAdvance);
 
-        OpenModel model(offlineConfig());
+        auto owned = makeModel<OpenModel>(offlineConfig());
+        OpenModel &model = *owned;
         QList<HeroSlide> list;
         for (int i = 0; i < count; ++i)
             list.append(HeroSlide{QStringLiteral("http://x/%1.jpg").arg(i), QStringLiteral("h%1").arg(i), std::nullopt});
@@ -123,7 +126,8 @@ private slots:
     {
         Origins origins{QStringLiteral("https://a.example"), QStringLiteral("https://p.example"),
                         QStringLiteral("https://w.example")};
-        AppModel model(offlineConfig(), origins);
+        auto owned = makeModel<AppModel>(offlineConfig(), origins);
+        AppModel &model = *owned;
         QCOMPARE(model.slides().size(), 1);
         QCOMPARE(model.slides().first().image, QStringLiteral("https://p.example/previews/vantorel-099.jpg"));
         QCOMPARE(model.slides().first().headline, QString());

@@ -4,6 +4,7 @@
 #include "support/log.h"
 #include "support/await_task.h"
 #include "support/quick_helpers.h"
+#include "support/open_model.h"
 #include "support/test_profile.h"
 
 #include <QProcess>
@@ -51,7 +52,8 @@ private slots:
     {
         if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
             QSKIP("parent-only case");
-        AppModel model(config(server.origin()));
+        auto owned = makeModel<AppModel>(config(server.origin()));
+        AppModel &model = *owned;
         awaitTask(model.start());
         QCOMPARE(model.screen(), Screen::login());
         std::unique_ptr<QStringList> events(watch(model));
@@ -78,7 +80,8 @@ private slots:
         QFETCH(QString, email);
         QFETCH(QString, method);
         QFETCH(QString, code);
-        AppModel model(config(server.origin()));
+        auto owned = makeModel<AppModel>(config(server.origin()));
+        AppModel &model = *owned;
         awaitTask(model.signIn(email, QStringLiteral("vantorel")));
         QCOMPARE(model.screen(), Screen::mfa(method));
         QVERIFY(!model.session());
@@ -108,7 +111,8 @@ private slots:
     {
         if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
             QSKIP("parent-only case");
-        AppModel model(config(server.origin()));
+        auto owned = makeModel<AppModel>(config(server.origin()));
+        AppModel &model = *owned;
         for (int i = 0; i < 4; ++i) {
             awaitTask(model.signIn(QStringLiteral("limit@example.com"), QStringLiteral("nope")));
             QCOMPARE(model.noticeText(), QStringLiteral("Wrong email or password."));
@@ -123,7 +127,8 @@ private slots:
     {
         if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
             QSKIP("parent-only case");
-        AppModel model(config(server.origin()));
+        auto owned = makeModel<AppModel>(config(server.origin()));
+        AppModel &model = *owned;
         awaitTask(model.signIn(QStringLiteral("mail@example.com"), QStringLiteral("vantorel")));
         awaitTask(model.submitCode(QStringLiteral("1")));
         QVERIFY(model.notice());
@@ -139,11 +144,12 @@ private slots:
         if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
             QSKIP("parent-only case");
         {
-            AppModel first(config(server.origin()));
-            awaitTask(first.signIn(QStringLiteral("player@example.com"), QStringLiteral("vantorel")));
+            auto first = makeModel<AppModel>(config(server.origin()));
+            awaitTask(first->signIn(QStringLiteral("player@example.com"), QStringLiteral("vantorel")));
         }
         server.clearRequests();
-        AppModel model(config(server.origin()));
+        auto owned = makeModel<AppModel>(config(server.origin()));
+        AppModel &model = *owned;
         std::unique_ptr<QStringList> events(watch(model));
         awaitTask(model.start());
         QCOMPARE(events->mid(0, 2), (QStringList{"session", "screen=main"}));
@@ -179,7 +185,8 @@ private slots:
         const Session saved{tokenKnown ? QStringLiteral("x") : QStringLiteral("forged"), QStringLiteral("a@b.c"), 3,
                             QStringLiteral("device-7")};
         awaitTask(Keychain::store(saved));
-        AppModel model(config(serverUp ? server.origin() : QStringLiteral("http://127.0.0.1:1")));
+        auto owned = makeModel<AppModel>(config(serverUp ? server.origin() : QStringLiteral("http://127.0.0.1:1")));
+        AppModel &model = *owned;
         awaitTask(model.start());
         QCOMPARE(describe(model.screen()), screen);
         QVERIFY(!model.session());
@@ -191,7 +198,8 @@ private slots:
     {
         if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
             QSKIP("parent-only case");
-        AppModel model(config(server.origin()));
+        auto owned = makeModel<AppModel>(config(server.origin()));
+        AppModel &model = *owned;
         awaitTask(model.signOut());
         QCOMPARE(server.requests().size(), 0);
         QCOMPARE(model.screen(), Screen::login());
@@ -204,7 +212,8 @@ private slots:
             QVERIFY2(runWithoutSecretService("unavailableSecretService", &output), output.constData());
             return;
         }
-        AppModel model(config(server.origin()));
+        auto owned = makeModel<AppModel>(config(server.origin()));
+        AppModel &model = *owned;
         awaitTask(model.start());
         QCOMPARE(model.screen(), Screen::login());
         QVERIFY(!model.notice());

@@ -5,6 +5,7 @@
 #include "support/log.h"
 #include "support/patch_site.h"
 #include "support/quick_helpers.h"
+#include "support/open_model.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
@@ -28,14 +29,14 @@ class TestUpdateFlow : public QObject {
         entries = files;
         writeFile(site.folder() + "/release/manifest.json", Manifest{files}.encoded());
     }
-    std::unique_ptr<AppModel> model()
+    TestModel<AppModel> model()
     {
         LauncherConfig config;
         config.installPath = install.path() + "/game";
         config.manifestBase = site.server().origin() + "/";
         config.authUrl = QStringLiteral("http://127.0.0.1:1");
         const Origins origins{config.authUrl, site.server().origin(), QStringLiteral("http://127.0.0.1:1")};
-        return std::make_unique<AppModel>(config, origins);
+        return makeModel<AppModel>(config, origins);
     }
     QString game(const QString &path) const { return install.path() + "/game/" + path; }
     static QString logText()

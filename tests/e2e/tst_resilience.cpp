@@ -5,6 +5,7 @@
 #include "support/log.h"
 #include "support/patch_site.h"
 #include "support/paths.h"
+#include "support/open_model.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
@@ -26,13 +27,13 @@ class TestResilience : public QObject {
     QString root() const { return work.path() + "/game"; }
     QString outside() const { return work.path() + "/outside"; }
 
-    std::unique_ptr<AppModel> model(const QString &manifestBase = {})
+    TestModel<AppModel> model(const QString &manifestBase = {})
     {
         LauncherConfig config;
         config.installPath = root();
         config.manifestBase = manifestBase.isEmpty() ? site.server().origin() : manifestBase;
         config.authUrl = site.server().origin();
-        return std::make_unique<AppModel>(config, Origins{config.authUrl, site.server().origin(), config.authUrl});
+        return makeModel<AppModel>(config, Origins{config.authUrl, site.server().origin(), config.authUrl});
     }
     void publish(const QList<ManifestEntry> &entries)
     {

@@ -4,6 +4,7 @@
 #include "standin/standin.h"
 #include "support/await_task.h"
 #include "support/quick_helpers.h"
+#include "support/open_model.h"
 #include "support/test_profile.h"
 
 #include <QQmlApplicationEngine>
@@ -24,7 +25,7 @@ class TestJourney : public QObject {
     Q_OBJECT
     QTemporaryDir site;
     std::unique_ptr<Standin::Service> server;
-    std::unique_ptr<AppModel> model;
+    TestModel<AppModel> model;
     std::unique_ptr<QQmlApplicationEngine> engine;
     QQuickWindow *window = nullptr;
 
@@ -48,7 +49,7 @@ class TestJourney : public QObject {
         config.authUrl = server->origin();
         config.manifestBase = server->origin();
         config.installPath = profile.root() + QStringLiteral("/game");
-        model = std::make_unique<AppModel>(config, Origins{server->origin(), server->origin(), server->origin()});
+        model = makeModel<AppModel>(config, Origins{server->origin(), server->origin(), server->origin()});
         engine = std::make_unique<QQmlApplicationEngine>();
         window = loadMainWindow(*engine, model.get());
         QVERIFY(window);

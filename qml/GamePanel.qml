@@ -145,8 +145,10 @@ Item {
                 PopMenu {
                     id: gearMenu
                     objectName: "gearMenu"
-                    y: -height - 6
+                    y: -height - 8
                     x: 0
+                    arrowEdge: "bottom"
+                    arrowX: gearButton.width / 2
                     PopHeader { visible: panel.app.install === AppModel.Ready; title: "Up to date" }
                     PopSeparator { visible: panel.app.install === AppModel.Ready }
                     PopRow { title: "Check for Updates"; onTriggered: { gearMenu.close(); panel.app.requestCheckInstall() } }

@@ -45,8 +45,10 @@ Item {
             PopMenu {
                 id: accountMenu
                 objectName: "accountMenu"
-                y: accountButton.height + 6
+                y: accountButton.height + 8
                 x: accountButton.width - width
+                arrowEdge: "top"
+                arrowX: width - accountButton.width / 2
                 PopHeader { visible: view.app.signedIn; title: view.app.username; objectName: "accountHeader" }
                 PopSeparator { visible: view.app.signedIn }
                 PopRow { title: "Website"; objectName: "websiteRow"; onTriggered: { accountMenu.close(); view.app.openWebPage("") } }

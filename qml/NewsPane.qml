@@ -33,6 +33,7 @@ Rectangle {
         width: parent.width - 48
         spacing: 16
         Column {
+            id: caption
             objectName: "caption"
             visible: pane.slide.headline !== undefined && pane.slide.headline.length > 0
             spacing: 6
@@ -75,6 +76,18 @@ Rectangle {
                 }
             }
         }
+    }
+
+    // The caption fades in with the new picture.
+    onSlideChanged: captionFade.restart()
+    NumberAnimation {
+        id: captionFade
+        target: caption
+        property: "opacity"
+        from: 0
+        to: 1
+        duration: 600
+        easing.type: Easing.InOutQuad
     }
 
     // Rotation: lives only while the pane is shown.

@@ -1,0 +1,49 @@
+// AppModel: the home feed and its pictures.
+#include "core/app_model.h"
+#include "core/home_feed.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+#include <QCoro/QCoroFuture>
+
+Http::Session &AppModel::homeSession()
+{
+    static Http::Session *session = new Http::Session(homeUserAgent, 60'000);
+    return *session;
+}
+
+QCoro::Task<> AppModel::loadHome()
+{
+    try {
+        const QUrl url(m_origins.patch + QString::fromLatin1("/launcher/home.json"));
+        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000);
+        const HomeFeed feed = HomeFeed::decode(reply.body);  // whatever the status
+        if (feed.hero && !feed.hero->isEmpty())
+            setSlides(*feed.hero);
+    } catch (...) {
+        // Silent: the current slides stay.
+    }
+    const QList<HeroSlide> slides = m_slides;
+    for (const HeroSlide &slide : slides)
+        co_await loadImage(slide.image);
+}
+
+QCoro::Task<> AppModel::loadImage(QString address)
+{
+    if (m_images.contains(address))
+        co_return;
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || address.isEmpty())
+        co_return;
+    try {
+        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000);
+        const QByteArray body = reply.body;
+        const auto decode = [body] { return QImage::fromData(body); };
+        const QImage image = co_await QtConcurrent::run(decode);
+        if (image.isNull())
+            co_return;
+        m_images.insert(address, image);
+        ++m_imagesRevision;
+        emit imagesChanged();
+    } catch (...) {
+    }
+}

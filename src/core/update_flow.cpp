@@ -1,0 +1,96 @@
+// AppModel: the install check and the update run.
+#include "core/app_model.h"
+#include "patch/patcher.h"
+#include "support/launcher_error.h"
+#include "support/log.h"
+
+#include <QDir>
+#include <QtConcurrent/QtConcurrentRun>
+#include <QCoro/QCoroFuture>
+
+QCoro::Task<> AppModel::checkInstall()
+{
+    setInstall(InstallState::checking());
+    try {
+        const Manifest manifest = co_await Patcher::fetchManifest(m_config.manifestURL());
+        // One attribute look-up per entry: off the GUI thread, so a large install never stalls a frame.
+        const QString root = m_config.installPath;
+        const auto diff = [manifest, root] { return Patcher::quickDiff(manifest, root); };
+        const QList<ManifestEntry> needed = co_await QtConcurrent::run(diff);
+        const qint64 count = needed.size();
+        const qint64 bytes = Patcher::totalSize(needed);
+        if (count == 0) {
+            setInstall(InstallState::ready());
+            co_return;
+        }
+        qint64 expected = 0;
+        for (const ManifestEntry &entry : manifest.files)
+            if (entry.path.toLower() != QLatin1String("login.cfg"))
+                ++expected;
+        setInstall(count == expected ? InstallState::notInstalled(bytes) : InstallState::updateAvailable(count, bytes));
+    } catch (...) {
+        const QString message = describeCurrentException();
+        Log::warn(QString::fromLatin1("check: ") + message);
+        setInstall(InstallState::failed(message));
+    }
+}
+
+QCoro::Task<> AppModel::patch()
+{
+    if (m_install.kind == InstallState::Working)
+        co_return;
+    setInstall(InstallState::working());
+    setPhase(PatchPhase::verifying(0, 0));
+    const QString root = m_config.installPath;
+    try {
+        if (!QDir().mkpath(root))
+            throw PlatformError(QString::fromLatin1("Couldn't create the folder \"%1\".").arg(root));
+        const Manifest manifest = co_await Patcher::fetchManifest(m_config.manifestURL());
+        Log::info(QString::fromLatin1("patch: manifest has %1 files").arg(manifest.files.size()));
+
+        const auto reports = m_reports;
+        const Patcher::VerifyProgress onVerify = [reports](qint64 done, qint64 total) {
+            reports->push(PatchPhase::verifying(done, total));
+        };
+        const QList<ManifestEntry> needed = co_await Patcher::fullDiff(manifest, root, onVerify);
+        applyReports();
+        Log::info(QString::fromLatin1("patch: %1 files to download").arg(needed.size()));
+
+        if (!needed.isEmpty()) {
+            const Patcher::PhaseProgress onPhase = [reports](const PatchPhase &phase) { reports->push(phase); };
+            co_await Patcher::apply(needed, root, onPhase);
+            applyReports();
+        }
+        setPhase(std::nullopt);
+        Log::info(QString::fromLatin1("patch: complete"));
+    } catch (...) {
+        applyReports();
+        const QString message = describeCurrentException();
+        setPhase(std::nullopt);
+        Log::warn(QString::fromLatin1("patch failed: ") + message);
+        setInstall(InstallState::failed(message));
+        co_return;
+    }
+    co_await checkInstall();
+}
+
+void AppModel::ReportQueue::push(const PatchPhase &phase)
+{
+    {
+        QMutexLocker lock(&mutex);
+        pending.append(phase);
+    }
+    // Applied on the main thread, in the order the reports were made.
+    QMetaObject::invokeMethod(model, [model = model] { model->applyReports(); }, Qt::QueuedConnection);
+}
+
+void AppModel::applyReports()
+{
+    QList<PatchPhase> phases;
+    {
+        QMutexLocker lock(&m_reports->mutex);
+        phases.swap(m_reports->pending);
+    }
+    for (const PatchPhase &phase : phases)
+        setPhase(phase);
+}

@@ -3,6 +3,8 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QCoro/QCoroSignal>
 #include <memory>
 #include <qt6keychain/keychain.h>
@@ -32,21 +34,33 @@ QCoro::Task<> run(Job *job)
     if (!done)
         co_await qCoro(job, &QKeychain::Job::finished);
 }
-}
 
-bool secretServicePresent()
+// Asked of the bus without waiting on it: a bus that is slow to answer must not freeze the window.
+QCoro::Task<bool> secretServicePresent()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() && bus.interface()
-        && bus.interface()->isServiceRegistered(QStringLiteral("org.freedesktop.secrets")).value();
+    if (!bus.isConnected() || !bus.interface())
+        co_return false;
+    const QDBusPendingCall call = bus.interface()->asyncCall(QStringLiteral("NameHasOwner"), QStringLiteral("org.freedesktop.secrets"));
+    QDBusPendingCallWatcher watcher(call);
+    if (!watcher.isFinished())
+        co_await qCoro(&watcher, &QDBusPendingCallWatcher::finished);
+    const QDBusPendingReply<bool> reply = watcher;
+    co_return reply.isValid() && reply.value();
+}
+
+// The libsecret backend reports a missing bus or daemon as a generic failure.
+QCoro::Task<int> statusOf(int error)
+{
+    if (error == QKeychain::OtherError && !co_await secretServicePresent())
+        error = QKeychain::NoBackendAvailable;
+    co_return Keychain::statusCode(error);
+}
 }
 
 namespace Keychain {
 int statusCode(int error)
 {
-    // The libsecret backend reports a missing bus or daemon as a generic failure.
-    if (error == QKeychain::OtherError && !secretServicePresent())
-        error = QKeychain::NoBackendAvailable;
     switch (QKeychain::Error(error)) {
     case QKeychain::NoError: return 0;
     case QKeychain::EntryNotFound: return -25300;
@@ -61,7 +75,7 @@ QCoro::Task<std::optional<Session>> load()
 {
     auto job = makeJob<QKeychain::ReadPasswordJob>();
     co_await run(job.get());
-    const int status = statusCode(job->error());
+    const int status = co_await statusOf(job->error());
     if (status == -25300)
         co_return std::nullopt;
     if (status != 0)
@@ -72,9 +86,11 @@ QCoro::Task<std::optional<Session>> load()
 QCoro::Task<> store(Session session)
 {
     auto job = makeJob<QKeychain::WritePasswordJob>();
-    job->setBinaryData(session.encoded());
+    // Text, so the secret is the JSON itself for every client of the item; binary data would be
+    // stored as base64. Items of that older form still read back (QtKeychain decodes them).
+    job->setTextData(QString::fromUtf8(session.encoded()));
     co_await run(job.get());
-    const int status = statusCode(job->error());
+    const int status = co_await statusOf(job->error());
     if (status != 0)
         throw LauncherError::keychain(LauncherError::keychainSave(status));
 }

@@ -51,6 +51,30 @@ private slots:
         QCOMPARE(awaitTask(Keychain::load()), std::nullopt);
     }
 
+    // Every client of the item (secret-tool, Seahorse, a script) reads the session's JSON itself.
+    void theSecretIsTheSessionJson()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        const Session session{QStringLiteral("tok-\u00e9"), QStringLiteral("a@b.c"), 42, QStringLiteral("dev")};
+        awaitTask(Keychain::store(session));
+        QProcess lookup;
+        lookup.start(QStringLiteral("secret-tool"), {"lookup", "server", "vantorel-launcher", "user", "session"});
+        QVERIFY(lookup.waitForFinished(10000));
+        QCOMPARE(lookup.exitCode(), 0);
+        QCOMPARE(lookup.readAllStandardOutput(), session.encoded());
+    }
+
+    // Items written by earlier builds hold base64 through QtKeychain's binary form: still a session.
+    void itemsOfEarlierBuildsStillRead()
+    {
+        if (qEnvironmentVariableIsSet("VANTOREL_CHILD"))
+            QSKIP("parent-only case");
+        const Session session{QStringLiteral("t-old"), QStringLiteral("old@b.c"), 7, QStringLiteral("d-old")};
+        writeRaw(session.encoded());
+        QCOMPARE(awaitTask(Keychain::load()), session);
+    }
+
     void itemsThatAreNotASessionRaiseTheDecodingFailure_data()
     {
         QTest::addColumn<QByteArray>("stored");

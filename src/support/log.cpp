@@ -20,11 +20,33 @@ QThreadPool &queue()
     return *pool;
 }
 
+// One event is one line: a line feed or another control character in a message (a server's text,
+// a path quoted by an error) is written escaped, so it can never start a line of its own.
+QString escaped(const QString &message)
+{
+    QString out;
+    out.reserve(message.size());
+    for (const QChar c : message) {
+        const char16_t u = c.unicode();
+        if (u == '\n')
+            out += QLatin1String("\\n");
+        else if (u == '\r')
+            out += QLatin1String("\\r");
+        else if (u == '\t')
+            out += QLatin1String("\\t");
+        else if (u < 0x20 || u == 0x7f || u == 0x85 || u == 0x2028 || u == 0x2029)
+            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 void append(const QString &level, const QString &message)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     const QByteArray line = (QLatin1Char('[') + stamp + QStringLiteral("][") + level + QStringLiteral("] ")
-                             + message + QLatin1Char('\n'))
+                             + escaped(message) + QLatin1Char('\n'))
                                 .toUtf8();
     QDir().mkpath(Paths::logs());
     QFile out(Log::file());

@@ -42,7 +42,13 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::newRow("warn") << "WARN" << "check: boom" << "[WARN] check: boom\n";
         QTest::newRow("empty message") << "INFO" << "" << "[INFO] \n";
-        QTest::newRow("line feed kept") << "INFO" << "two\nlines" << "[INFO] two\nlines\n";
+        // One event, one line: control characters are escaped, never written raw.
+        QTest::newRow("line feed escaped") << "INFO" << "two\nlines" << "[INFO] two\\nlines\n";
+        QTest::newRow("forged line") << "WARN" << "check: x\n[2026-01-01 00:00:00][INFO] patch: complete"
+                                     << "[WARN] check: x\\n[2026-01-01 00:00:00][INFO] patch: complete\n";
+        QTest::newRow("carriage return, tab, escape") << "INFO" << "a\rb\tc\x1b[31md" << "[INFO] a\\rb\\tc\\u001b[31md\n";
+        QTest::newRow("line separator") << "INFO" << QStringLiteral("a\u2028b") << "[INFO] a\\u2028b\n";
+        QTest::newRow("percent signs untouched") << "WARN" << "patch: %1%2 failed" << "[WARN] patch: %1%2 failed\n";
         QTest::newRow("utf-8") << "INFO" << QStringLiteral("caf\u00e9 \u2026") << QStringLiteral("[INFO] caf\u00e9 \u2026\n");
     }
 

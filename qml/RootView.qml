@@ -18,10 +18,13 @@ Rectangle {
         onActiveChanged: if (active) root.Window.window.startSystemMove()
     }
 
+    // The loaded screen takes the keyboard focus whichever way it was reached (a saved session
+    // starts straight on the home screen), so its default button answers Return.
     Loader {
         id: screenLoader
         objectName: "screenLoader"
         anchors.fill: parent
+        focus: true
         sourceComponent: {
             switch (root.app.screen) {
             case AppModel.Starting: return startingScreen

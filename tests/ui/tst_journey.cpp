@@ -7,6 +7,7 @@
 #include "support/open_model.h"
 #include "support/test_profile.h"
 
+#include <QDirIterator>
 #include <QQmlApplicationEngine>
 #include <QProcess>
 #include <QQuickItem>
@@ -108,10 +109,22 @@ private slots:
     void restartSkipsThePasswordAndSignOutForgets()
     {
         closeWindow();
+        // One file gone while the launcher was closed: the next start offers an update.
+        QDirIterator files(profile.root() + QStringLiteral("/game"), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(files.hasNext());
+        QVERIFY(QFile::remove(files.next()));
         openWindow();
         QTRY_VERIFY(item("homeView"));
-        QTRY_COMPARE(model->install(), InstallState::ready());
+        QTRY_COMPARE(model->install().kind, InstallState::UpdateAvailable);
+        QTRY_COMPARE(item("mainButton")->property("text").toString(), QStringLiteral("Update"));
         QCOMPARE(server->requestsTo("/session/validate").size(), 1);
+
+        // Straight from a saved session, the main button ("Update") answers Return.
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(model->install(), InstallState::working());
+        QTRY_COMPARE_WITH_TIMEOUT(model->install(), InstallState::ready(), 60000);
+
         model->requestSignOut();
         QTRY_VERIFY(item("signInView"));
         QCOMPARE(awaitTask(Keychain::load()), std::nullopt);

@@ -28,6 +28,10 @@ bool SingleInstance::claim()
         });
         return true;
     }
+    // The launcher directory cannot be written (the lock cannot even be made): run unguarded
+    // rather than not at all.
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return true;
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (socket.waitForConnected(2000)) {

@@ -11,7 +11,8 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(const QString &launcherDir);
-    // True when this process is the one to run; otherwise the running one has been asked to show itself.
+    // True when this process is the one to run (also when no lock can be made at all); otherwise
+    // the running one has been asked to show itself.
     bool claim();
     std::function<void()> onActivate;
 

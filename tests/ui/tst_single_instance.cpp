@@ -40,6 +40,28 @@ private slots:
         again.kill();
         again.waitForFinished();
     }
+
+    // A launcher directory that cannot be made (a file stands where it should be) takes away the
+    // lock, the log and the configuration file, but the window still opens.
+    void unwritableLauncherDirectoryStillShowsTheWindow()
+    {
+        QTemporaryDir blocked;
+        writeFile(blocked.path() + "/Vantorel", "not a folder");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), blocked.path());
+        QProcess launcher;
+        launcher.setProcessEnvironment(env);
+        launcher.start(QStringLiteral(VANTOREL_LAUNCHER_BIN), {});
+        QVERIFY(launcher.waitForStarted());
+        QProcess search;
+        search.start(QStringLiteral("xdotool"), {"search", "--sync", "--pid", QString::number(launcher.processId()), "--name", "^Vantorel$"});
+        QVERIFY(search.waitForFinished(20000));
+        const QByteArray found = search.readAllStandardOutput().trimmed();
+        QVERIFY2(!found.isEmpty(), "no window");
+        QCOMPARE(launcher.state(), QProcess::Running);
+        launcher.kill();
+        launcher.waitForFinished();
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

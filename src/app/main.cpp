@@ -1,7 +1,9 @@
+#include "app/quit_signals.h"
 #include "app/single_instance.h"
 #include "config/launcher_config.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
+#include "support/background.h"
 #include "support/log.h"
 #include "support/origins.h"
 #include "support/paths.h"
@@ -12,6 +14,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QtQml/qqmlextensionplugin.h>
+#include <cstdlib>
 
 Q_IMPORT_QML_PLUGIN(Vantorel_UiPlugin)
 
@@ -40,7 +43,12 @@ int main(int argc, char *argv[])
         window->requestActivate();
     };
 
+    quitOnTerminationSignals();
     const int status = app.exec();
+    // Hashing and transfers stop at their next step; the model and the instance lock outlive them.
+    const bool stopped = Background::stopAll(1500);
     Log::flush();
+    if (!stopped)
+        std::_Exit(status);  // something is stuck in the kernel: leave without running destructors under it
     return status;
 }

@@ -13,6 +13,13 @@ AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
     m_reports->model = this;
 }
 
+AppModel::~AppModel()
+{
+    // Workers may still hold the queue; from now on their reports go nowhere.
+    QMutexLocker lock(&m_reports->mutex);
+    m_reports->model = nullptr;
+}
+
 // ---- field setters: equal values notify nobody ----
 
 void AppModel::setScreen(Screen screen)

@@ -55,6 +55,7 @@ public:
     Q_ENUM(PhaseKind)
 
     explicit AppModel(LauncherConfig config, Origins origins = Origins::compiledIn(), QObject *parent = nullptr);
+    ~AppModel() override;
 
     // Fields.
     const LauncherConfig &config() const { return m_config; }
@@ -157,6 +158,7 @@ private:
     QCoro::Task<> loadImage(QString address);
     QCoro::Task<> loadHome();
     QCoro::Task<> handle(LoginOutcome outcome);
+    QCoro::Task<> runCheck();
     AuthClient authClient() const;
 
     LauncherConfig m_config;
@@ -173,5 +175,6 @@ private:
     QString m_pendingEmail;
     int m_imagesRevision = 0;
     bool m_panelUpdatePending = false;
+    quint64 m_checkGeneration = 0;
     std::shared_ptr<ReportQueue> m_reports = std::make_shared<ReportQueue>();
 };

@@ -2,8 +2,7 @@
 #include "core/app_model.h"
 #include "core/home_feed.h"
 
-#include <QtConcurrent/QtConcurrentRun>
-#include <QCoro/QCoroFuture>
+#include "support/background.h"
 
 Http::Session &AppModel::homeSession()
 {
@@ -38,7 +37,7 @@ QCoro::Task<> AppModel::loadImage(QString address)
         const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000);
         const QByteArray body = reply.body;
         const auto decode = [body] { return QImage::fromData(body); };
-        const QImage image = co_await QtConcurrent::run(decode);
+        const QImage image = co_await Background::run(decode);
         if (image.isNull())
             co_return;
         m_images.insert(address, image);

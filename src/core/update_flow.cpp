@@ -1,22 +1,34 @@
 // AppModel: the install check and the update run.
 #include "core/app_model.h"
 #include "patch/patcher.h"
+#include "support/background.h"
 #include "support/launcher_error.h"
 #include "support/log.h"
 
 #include <QDir>
-#include <QtConcurrent/QtConcurrentRun>
-#include <QCoro/QCoroFuture>
 
 QCoro::Task<> AppModel::checkInstall()
 {
+    // A run owns `install` until its own final check: a check from a menu must not overwrite it.
+    if (m_install.kind == InstallState::Working)
+        co_return;
+    co_await runCheck();
+}
+
+QCoro::Task<> AppModel::runCheck()
+{
+    // Only the newest check, or the one a run ends with, may write its result: an older one that
+    // finishes later (during a run that started meanwhile) is dropped.
+    const quint64 generation = ++m_checkGeneration;
     setInstall(InstallState::checking());
     try {
         const Manifest manifest = co_await Patcher::fetchManifest(m_config.manifestURL());
         // One attribute look-up per entry: off the GUI thread, so a large install never stalls a frame.
         const QString root = m_config.installPath;
         const auto diff = [manifest, root] { return Patcher::quickDiff(manifest, root); };
-        const QList<ManifestEntry> needed = co_await QtConcurrent::run(diff);
+        const QList<ManifestEntry> needed = co_await Background::run(diff);
+        if (generation != m_checkGeneration)
+            co_return;
         const qint64 count = needed.size();
         const qint64 bytes = Patcher::totalSize(needed);
         if (count == 0) {
@@ -29,6 +41,8 @@ QCoro::Task<> AppModel::checkInstall()
                 ++expected;
         setInstall(count == expected ? InstallState::notInstalled(bytes) : InstallState::updateAvailable(count, bytes));
     } catch (...) {
+        if (generation != m_checkGeneration || Background::stopping())
+            co_return;
         const QString message = describeCurrentException();
         Log::warn(QString::fromLatin1("check: ") + message);
         setInstall(InstallState::failed(message));
@@ -39,6 +53,7 @@ QCoro::Task<> AppModel::patch()
 {
     if (m_install.kind == InstallState::Working)
         co_return;
+    ++m_checkGeneration;
     setInstall(InstallState::working());
     setPhase(PatchPhase::verifying(0, 0));
     const QString root = m_config.installPath;
@@ -64,6 +79,8 @@ QCoro::Task<> AppModel::patch()
         setPhase(std::nullopt);
         Log::info(QString::fromLatin1("patch: complete"));
     } catch (...) {
+        if (Background::stopping())
+            co_return;  // quitting: nothing more to show
         applyReports();
         const QString message = describeCurrentException();
         setPhase(std::nullopt);
@@ -71,15 +88,16 @@ QCoro::Task<> AppModel::patch()
         setInstall(InstallState::failed(message));
         co_return;
     }
-    co_await checkInstall();
+    co_await runCheck();
 }
 
 void AppModel::ReportQueue::push(const PatchPhase &phase)
 {
-    {
-        QMutexLocker lock(&mutex);
-        pending.append(phase);
-    }
+    // Held while posting: the model's destructor takes the same lock, so it is alive here.
+    QMutexLocker lock(&mutex);
+    if (!model)
+        return;
+    pending.append(phase);
     // Applied on the main thread, in the order the reports were made.
     QMetaObject::invokeMethod(model, [model = model] { model->applyReports(); }, Qt::QueuedConnection);
 }

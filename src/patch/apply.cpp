@@ -1,4 +1,4 @@
-#include "patch/background.h"
+#include "support/background.h"
 #include "patch/downloader.h"
 #include "patch/hashing.h"
 #include "patch/meter.h"
@@ -108,6 +108,7 @@ QThreadPool &installPool()
     static QThreadPool *pool = [] {
         auto *p = new QThreadPool;
         p->setMaxThreadCount(6);
+        Background::trackPool(p);
         return p;
     }();
     return *pool;
@@ -122,9 +123,9 @@ QCoro::Task<> pause(int ms, std::shared_ptr<RunState> state)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!state->cancelled && clock.elapsed() < ms)
+    while (!state->cancelled && !Background::stopping() && clock.elapsed() < ms)
         co_await QCoro::sleepFor(std::chrono::milliseconds(qMin<qint64>(50, ms - clock.elapsed())));
-    if (state->cancelled)
+    if (state->cancelled || Background::stopping())
         throw Cancelled();
 }
 
@@ -147,20 +148,14 @@ QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, s
                 meter->add(delta);
             };
             file = co_await downloader->download(url, onBytes, entry.size);
-            const auto checkAndInstall = [file, destination, entry]() -> std::exception_ptr {
-                yieldToInterface();
-                try {
-                    if (!sameDigest(sha256Of(file), entry.sha256))
-                        throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
-                    install(file, destination);
-                    return nullptr;
-                } catch (...) {
-                    return std::current_exception();
-                }
+            const auto checkAndInstall = [file, destination, entry] {
+                Background::yieldToInterface();
+                if (!sameDigest(sha256Of(file), entry.sha256))
+                    throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
+                Background::throwIfStopping();
+                install(file, destination);
             };
-            const std::exception_ptr checked = co_await QtConcurrent::run(&installPool(), checkAndInstall);
-            if (checked)
-                std::rethrow_exception(checked);
+            co_await Background::run(checkAndInstall, &installPool());
         } catch (const BodyTooLarge &) {
             error = std::make_exception_ptr(LauncherError::patch(LauncherError::checksumFailed(entry.path)));
         } catch (...) {
@@ -178,7 +173,11 @@ QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, s
         } catch (...) {
             message = describeCurrentException();
         }
-        Log::warn(QString::fromLatin1("patch: %1 failed (attempt %2/5): %3").arg(entry.path).arg(attempt + 1).arg(message));
+        if (Background::stopping())
+            std::rethrow_exception(error);
+        // Concatenated: a path holding "%1" must reach the log as it is.
+        Log::warn(QString::fromLatin1("patch: ") + entry.path + QString::fromLatin1(" failed (attempt ")
+                  + QString::number(attempt + 1) + QString::fromLatin1("/5): ") + message);
         if (attempt == 4 || state->cancelled)
             std::rethrow_exception(error);
         co_await pause(qRound((attempt + 1) * 500 * timing().retryWaitScale), state);
@@ -229,7 +228,8 @@ QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
 QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress)
 {
     // Entries that would overwrite each other cannot all be installed: refuse before any download.
-    checkPathsAreDistinct(entries);
+    const auto distinct = [entries] { checkPathsAreDistinct(entries); };
+    co_await Background::run(distinct);
     Downloader downloader(userAgent, timing().downloadIdleMs);
     auto group = std::make_shared<Group>();
     group->entries = std::move(entries);

@@ -1,4 +1,4 @@
-#include "patch/background.h"
+#include "support/background.h"
 #include "patch/diff.h"
 #include "patch/hashing.h"
 #include "patch/patcher.h"
@@ -16,10 +16,15 @@ namespace Patcher {
 
 QList<ManifestEntry> quickDiff(const Manifest &manifest, const QString &root)
 {
+    QList<ManifestEntry> candidates;
+    for (const ManifestEntry &entry : manifest.files)
+        if (!isLauncherOwned(entry.path))
+            candidates.append(entry);
+    // The same refusal as the update's, so the check never offers an update that cannot run.
+    checkPathsAreDistinct(candidates);
     QList<ManifestEntry> needed;
-    for (const ManifestEntry &entry : manifest.files) {
-        if (isLauncherOwned(entry.path))
-            continue;
+    for (const ManifestEntry &entry : std::as_const(candidates)) {
+        Background::throwIfStopping();
         const QString path = resolve(root, entry.path);
         struct stat info;
         // The link itself, never its target.
@@ -64,13 +69,15 @@ VerifyResult verifyAll(const QList<ManifestEntry> &candidates, const QString &ro
         permits.acquire();
         {
             QMutexLocker lock(&mutex);
+            if (!result.error && Background::stopping())
+                result.error = std::make_exception_ptr(Background::Stopped());
             if (result.error) {
                 permits.release();
                 break;
             }
         }
         pool.start([&, entry] {
-            yieldToInterface();
+            Background::yieldToInterface();
             try {
                 const bool needed = needsDownload(entry, root);
                 const qint64 done = counter.increment();
@@ -94,15 +101,19 @@ VerifyResult verifyAll(const QList<ManifestEntry> &candidates, const QString &ro
 
 QCoro::Task<QList<ManifestEntry>> fullDiff(Manifest manifest, QString root, VerifyProgress progress)
 {
-    QList<ManifestEntry> candidates;
-    for (const ManifestEntry &entry : manifest.files)
-        if (!isLauncherOwned(entry.path))
-            candidates.append(entry);
-    if (candidates.isEmpty())
-        co_return {};
-    checkPathsAreDistinct(candidates);
-    const auto work = [candidates, root, progress] { return verifyAll(candidates, root, progress); };
-    const VerifyResult result = co_await QtConcurrent::run(work);
+    // Even the collision check of a large manifest takes longer than a frame: all of it runs off
+    // the calling thread.
+    const auto work = [manifest, root, progress] {
+        QList<ManifestEntry> candidates;
+        for (const ManifestEntry &entry : manifest.files)
+            if (!isLauncherOwned(entry.path))
+                candidates.append(entry);
+        if (candidates.isEmpty())
+            return VerifyResult{};
+        checkPathsAreDistinct(candidates);
+        return verifyAll(candidates, root, progress);
+    };
+    const VerifyResult result = co_await Background::run(work);
     if (result.error)
         std::rethrow_exception(result.error);
     co_return result.needed;

@@ -1,6 +1,6 @@
 #include "patch/downloader.h"
 #include "net/http.h"
-#include "patch/background.h"
+#include "support/background.h"
 #include "support/paths.h"
 
 #include <QDir>
@@ -26,11 +26,26 @@ struct Outcome {
 class DownloadWorker : public QObject {
 public:
     DownloadWorker(QByteArray userAgent, int idleMs) : m_userAgent(std::move(userAgent)), m_idleMs(idleMs) {}
+    // The thread ended with transfers still running (the application quit): drop their bodies.
+    ~DownloadWorker() override
+    {
+        for (const auto &transfer : std::as_const(m_transfers)) {
+            transfer->file.close();
+            transfer->file.remove();
+        }
+    }
 
     void start(QUrl url, std::function<void(qint64)> onBytes, qint64 maxBytes, std::shared_ptr<QPromise<Outcome>> promise)
     {
         if (m_cancelled) {
             resolve(promise, {{}, std::make_exception_ptr(Http::TransportError(QStringLiteral("Operation canceled")))});
+            return;
+        }
+        // Only HTTP answers have a status. Other schemes (file:, data:, ftp:) would make the network
+        // manager read local files or other services for a manifest's URL: never asked for.
+        const QString scheme = url.scheme().toLower();
+        if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+            resolve(promise, {{}, std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(0)))});
             return;
         }
         if (!m_manager) {
@@ -136,6 +151,11 @@ private:
         if (!m_transfers.contains(reply))
             return;
         if (!Http::isAnswer(reply)) {
+            // Finished without an error and without a status: whatever answered was not HTTP.
+            if (reply->error() == QNetworkReply::NoError) {
+                end(reply, {{}, std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(0)))});
+                return;
+            }
             end(reply, {{}, std::make_exception_ptr(Http::TransportError(reply->errorString()))});
             return;
         }
@@ -160,25 +180,28 @@ private:
 };
 
 Downloader::Downloader(QByteArray userAgent, int idleTimeoutMs)
-    : m_worker(new DownloadWorker(std::move(userAgent), idleTimeoutMs))
+    : m_thread(new QThread), m_worker(new DownloadWorker(std::move(userAgent), idleTimeoutMs))
 {
-    m_thread.setObjectName(QStringLiteral("vantorel.download"));
-    m_worker->moveToThread(&m_thread);
-    QObject::connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start();
-    QMetaObject::invokeMethod(m_worker, [] { Patcher::yieldToInterface(); });
+    m_thread->setObjectName(QStringLiteral("vantorel.download"));
+    m_worker->moveToThread(m_thread);
+    QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    QObject::connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+    Background::track(m_thread);
+    m_thread->start();
+    QMetaObject::invokeMethod(m_worker, [] { Background::yieldToInterface(); });
 }
 
 Downloader::~Downloader()
 {
     invalidateAndCancel();
-    m_thread.quit();
-    m_thread.wait();
+    // Queued behind the cancellation, so the worker sees it before its loop ends.
+    QMetaObject::invokeMethod(m_worker, [thread = m_thread] { thread->quit(); });
 }
 
 void Downloader::invalidateAndCancel()
 {
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->cancelAll(); }, Qt::BlockingQueuedConnection);
+    // Calls are queued in order, so a download asked for after this is refused by the worker.
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->cancelAll(); });
 }
 
 QCoro::Task<QString> Downloader::download(QUrl url, std::function<void(qint64)> onBytes, qint64 maxBytes)

@@ -21,7 +21,7 @@ public:
 class Downloader {
 public:
     Downloader(QByteArray userAgent, int idleTimeoutMs);
-    ~Downloader();  // cancels what still runs
+    ~Downloader();  // cancels what still runs; never waits (the thread ends and goes on its own)
     Downloader(const Downloader &) = delete;
     Downloader &operator=(const Downloader &) = delete;
 
@@ -31,10 +31,11 @@ public:
     // Throws Http::TransportError, LauncherError::patch for another status, or a file error.
     QCoro::Task<QString> download(QUrl url, std::function<void(qint64)> onBytes, qint64 maxBytes = -1);
 
-    // Cancels every running transfer (each ends with the cancelled-transfer error) and refuses new ones.
+    // Cancels every running transfer (each ends with the cancelled-transfer error) and refuses new
+    // ones. Returns at once; the transfers end on the downloader's thread.
     void invalidateAndCancel();
 
 private:
-    QThread m_thread;
+    QThread *m_thread;
     DownloadWorker *m_worker;
 };

@@ -1,4 +1,5 @@
 #include "patch/hashing.h"
+#include "support/background.h"
 #include "support/launcher_error.h"
 
 #include <QFile>
@@ -37,6 +38,7 @@ QString sha256Of(const QString &path)
         throw PlatformError(QStringLiteral("SHA-256 is not available."));
     std::unique_ptr<unsigned char[]> buffer(new unsigned char[chunkSize]);
     for (;;) {
+        Background::throwIfStopping();
         const ssize_t got = ::read(fd, buffer.get(), chunkSize);
         if (got < 0) {
             if (errno == EINTR)

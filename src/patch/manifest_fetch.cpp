@@ -1,5 +1,6 @@
 #include "net/http.h"
 #include "patch/patcher.h"
+#include "support/background.h"
 #include "support/launcher_error.h"
 
 #include <QCoro/QCoroTimer>
@@ -29,8 +30,12 @@ QCoro::Task<Manifest> fetchManifest(QUrl url)
     for (int attempt = 0; attempt < 5; ++attempt) {
         try {
             const Http::Reply reply = co_await session.send("GET", url);
-            if (reply.status == 200)
-                co_return Manifest::decode(reply.body);
+            if (reply.status == 200) {
+                // A manifest of 100,000 entries takes longer to decode than a frame lasts.
+                const QByteArray body = reply.body;
+                const auto decode = [body] { return Manifest::decode(body); };
+                co_return co_await Background::run(decode);
+            }
         } catch (...) {
             // Any failure counts as one failed attempt; the cause is not reported.
         }

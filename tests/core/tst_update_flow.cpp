@@ -117,6 +117,63 @@ private slots:
         QVERIFY(logText().contains("[WARN] check: " + message + "\n"));
     }
 
+    // The quick check refuses what the update would refuse, with the update's own message, in the
+    // log and on the game panel (the check's work runs on another thread).
+    void checkRefusesUnsafeAndCollidingManifests_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("traversal") << QStringList{"ok.dat", "../outside.dat"} << "../outside.dat";
+        QTest::newRow("line feed") << QStringList{"a\n[INFO] patch: complete"} << "a\n[INFO] patch: complete";
+        QTest::newRow("duplicate path") << QStringList{"same.dat", "same.dat"} << "same.dat";
+        QTest::newRow("file and folder") << QStringList{"data", "data/inner.dat"} << "data";
+        QTest::newRow("staging name") << QStringList{"x.dat", "x.dat.part"} << "x.dat.part";
+    }
+    void checkRefusesUnsafeAndCollidingManifests()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(QString, named);
+        QList<ManifestEntry> files;
+        for (const QString &path : paths)
+            files.append(ManifestEntry{path, PatchSite::sha256("x"), 1, site.server().origin() + "/files/x"});
+        publish(files);
+        auto m = model();
+        awaitTask(m->checkInstall());
+        const QString message = QStringLiteral("The patch list has an unsafe file path (") + named
+            + QStringLiteral("). Nothing was written. Report this to the Vantorel team.");
+        QCOMPARE(m->install(), InstallState::failed(message));
+        QCOMPARE(m->panel().value("detail").toString(), message);
+        QString logged = message;
+        logged.replace('\n', QStringLiteral("\\n"));
+        QVERIFY(logText().contains("[WARN] check: " + logged + "\n"));
+    }
+
+    // A check that ends while a run is going on leaves the run's state alone, and a check asked
+    // for during a run does nothing: only the run's own final check writes the result.
+    void checksNeverOverwriteARunningUpdate()
+    {
+        Standin::Fault slow;
+        slow.delayMs = 400;
+        site.server().http().setFault("/release/manifest.json", slow);
+        auto m = model();
+        auto check = m->checkInstall();
+        QCOMPARE(m->install(), InstallState::checking());
+        const auto seen = record(*m);
+        auto run = m->patch();
+        QCOMPARE(m->install(), InstallState::working());
+        awaitTask(m->checkInstall());  // refused at once
+        awaitTask(std::move(check));
+        QCOMPARE(m->install(), InstallState::working());
+        awaitTask(std::move(run));
+        QCOMPARE(m->install(), InstallState::ready());
+        QStringList installs;
+        for (const QString &state : *seen)
+            if (!state.startsWith("verifying") && !state.startsWith("downloading"))
+                installs.append(state);
+        QCOMPARE(installs, (QStringList{"working", "finishing", "none", "checking", "ready"}));
+        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), 3);  // check, run, run's check
+    }
+
     void updateRunFromNothingToReady()
     {
         auto m = model();

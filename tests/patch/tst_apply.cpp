@@ -154,6 +154,42 @@ private slots:
         }
     }
 
+    // The WARN line quotes the path as it is: "%1" in a name is not a place holder.
+    void warningQuotesThePathAsItIs()
+    {
+        const QByteArray content = bytesOf(1000, 'p');
+        const ManifestEntry entry = site.add(QStringLiteral("50%1 off %2.dat"), content);
+        Standin::Fault once;
+        once.status = 503;
+        once.times = 1;
+        site.server().http().setFault("/files/50%1 off %2.dat", once);
+        const Run run = apply({entry});
+        QCOMPARE(run.error, QString());
+        QCOMPARE(warnings(), QStringList{"patch: 50%1 off %2.dat failed (attempt 1/5): The download server returned HTTP 503. Try again later."});
+        QCOMPARE(readBytes(installed("50%1 off %2.dat")), content);
+    }
+
+    // An answer that is not HTTP (another scheme) is a download server status of 0, and nothing
+    // is read for it: not a local file, not the data of the URL itself.
+    void answerThatIsNotHttpIsStatusZero_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::newRow("file") << "file://" + QFileInfo(Log::file()).absolutePath() + "/../config.json";
+        QTest::newRow("data") << "data:application/octet-stream;base64,AAECAwQFBgcICQ==";
+        QTest::newRow("ftp") << "ftp://127.0.0.1:1/f.dat";
+    }
+    void answerThatIsNotHttpIsStatusZero()
+    {
+        QFETCH(QString, url);
+        const Run run = apply({ManifestEntry{QStringLiteral("f.dat"), PatchSite::sha256(QByteArray::fromBase64("AAECAwQFBgcICQ==")), 10, url}});
+        const QString message = QStringLiteral("The download server returned HTTP 0. Try again later.");
+        QCOMPARE(run.error, message);
+        const QStringList warned = warnings();
+        QCOMPARE(warned.size(), 5);
+        QCOMPARE(warned.last(), "patch: f.dat failed (attempt 5/5): " + message);
+        QVERIFY(!QFile::exists(installed("f.dat")));
+    }
+
     void unsafePathOrBadUrlFailsAtOnceWithoutWarning_data()
     {
         QTest::addColumn<QString>("path");

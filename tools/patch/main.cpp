@@ -1,6 +1,7 @@
 // vantorel-patch check|verify|update <manifest-url> <folder>
 // The launcher's patching without a window: quick diff, full diff, or full diff then apply.
 #include "patch/patcher.h"
+#include "support/background.h"
 #include "support/launcher_error.h"
 #include "support/log.h"
 #include "../terminal_progress.h"
@@ -83,6 +84,7 @@ int main(int argc, char *argv[])
                        [] { QCoreApplication::exit(status); });
     });
     const int code = app.exec();
+    Background::stopAll(1500);
     Log::flush();
     return code;
 }

@@ -1,7 +1,9 @@
 // Opens the real launcher window on the real model, signs in against the stand-in serving a demo
 // site, runs a whole update (verify, download, verify) and prints how long the longest gaps between
 // two frames were while the GUI thread had to keep the progress bar moving.
-//   vantorel-frames <site-folder> [<cache-folder>]   (a kept cache folder keeps compiled shaders)
+//   vantorel-frames <site-folder> [<cache-folder>] [--until-download]
+// A kept cache folder keeps compiled shaders. --until-download measures the install check and the
+// verification only and stops when the first download begins (for sites with huge manifests).
 #include "auth/keychain.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
@@ -24,8 +26,9 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir profile;
     qputenv("XDG_DATA_HOME", (profile.path() + "/data").toUtf8());
-    qputenv("XDG_CACHE_HOME", argc > 2 ? QByteArray(argv[2]) : (profile.path() + "/cache").toUtf8());
+    qputenv("XDG_CACHE_HOME", argc > 2 && argv[2][0] != '-' ? QByteArray(argv[2]) : (profile.path() + "/cache").toUtf8());
     QGuiApplication app(argc, argv);
+    const bool untilDownload = app.arguments().contains(QStringLiteral("--until-download"));
     if (argc < 2) {
         std::fprintf(stderr, "usage: vantorel-frames <site-folder>\n");
         return 2;
@@ -64,33 +67,55 @@ int main(int argc, char *argv[])
     qint64 last = -1;
     QString stage = QStringLiteral("idle");
     QHash<QString, QList<qint64>> gaps;
+    // A gap belongs to the stage it began in, or else to the one it ended in: a stage that blocks
+    // the thread from its start to its end still shows.
+    const auto stageOf = [](const QString &began, const QString &now) { return began != QLatin1String("idle") ? began : now; };
+    QString frameStage = stage;
     QObject::connect(window, &QQuickWindow::frameSwapped, [&] {
         const qint64 now = clock.nsecsElapsed();
-        if (last >= 0 && stage != QLatin1String("idle")) {
-            gaps[stage].append(now - last);
+        const QString in = stageOf(frameStage, stage);
+        if (last >= 0 && in != QLatin1String("idle")) {
+            gaps[in].append(now - last);
             if (now - last > 50'000'000 && qEnvironmentVariableIsSet("FRAMES_DEBUG"))
-                std::fprintf(stderr, "long gap %.1f ms in %s at %s (%s)\n", (now - last) / 1e6, qPrintable(stage),
+                std::fprintf(stderr, "%.1f ms: long gap %.1f ms in %s at %s (%s)\n", now / 1e6, (now - last) / 1e6, qPrintable(in),
                              model.phase() ? qPrintable(describe(*model.phase())) : "none",
                              qPrintable(describe(model.install())));
         }
         last = now;
+        frameStage = stage;
     });
-    QObject::connect(&model, &AppModel::phaseChanged, [&] {
-        if (!model.phase())
+    bool rechecked = false;
+    const auto updateStage = [&] {
+        // The install starts out as "checking": the check proper begins with the home screen, whose
+        // first drawing is part of the first check. A second check ("Check for Updates") is the
+        // check alone.
+        if (model.install().kind == InstallState::Checking && model.screen().kind == Screen::Main)
+            stage = rechecked ? QStringLiteral("checking") : QStringLiteral("first check");
+        else if (!model.phase())
             stage = QStringLiteral("idle");
         else
             stage = model.phase()->kind == PatchPhase::Verifying ? QStringLiteral("verifying") : QStringLiteral("downloading");
-    });
+        if (qEnvironmentVariableIsSet("FRAMES_DEBUG"))
+            std::fprintf(stderr, "%.1f ms: %s\n", clock.nsecsElapsed() / 1e6, qPrintable(describe(model.install())));
+        if (untilDownload && stage == QLatin1String("downloading"))
+            QCoreApplication::quit();
+    };
+    QObject::connect(&model, &AppModel::phaseChanged, updateStage);
+    QObject::connect(&model, &AppModel::installChanged, updateStage);
+    QObject::connect(&model, &AppModel::screenChanged, updateStage);
     // Keep frames coming whatever the model does, as a moving progress bar would.
     // and see how late the GUI thread's own event loop runs it: a blocked GUI thread shows here.
     QHash<QString, qint64> stalls;
     qint64 lastTick = -1;
     QTimer repaint;
+    QString tickStage = stage;
     QObject::connect(&repaint, &QTimer::timeout, window, [&] {
         const qint64 now = clock.nsecsElapsed();
-        if (lastTick >= 0 && stage != QLatin1String("idle"))
-            stalls[stage] = qMax(stalls.value(stage), now - lastTick);
+        const QString in = stageOf(tickStage, stage);
+        if (lastTick >= 0 && in != QLatin1String("idle"))
+            stalls[in] = qMax(stalls.value(in), now - lastTick);
         lastTick = now;
+        tickStage = stage;
         window->update();
     });
     repaint.start(5);
@@ -100,7 +125,12 @@ int main(int argc, char *argv[])
     });
     QObject::connect(&model, &AppModel::installChanged, [&] {
         static int runs = 0;
-        if (model.install().kind == InstallState::NotInstalled && runs == 0) {
+        const bool offered = model.install().kind == InstallState::NotInstalled
+            || (untilDownload && model.install().kind == InstallState::UpdateAvailable);
+        if (offered && untilDownload && !rechecked) {
+            rechecked = true;
+            QTimer::singleShot(0, &model, [&] { model.requestCheckInstall(); });
+        } else if (offered && runs == 0) {
             ++runs;
             model.requestPatch();
         } else if (model.install().kind == InstallState::Ready && runs == 1) {
@@ -116,7 +146,8 @@ int main(int argc, char *argv[])
     const int status = app.exec();
     standin.terminate();
     standin.waitForFinished();
-    for (const QString &name : {QStringLiteral("verifying"), QStringLiteral("downloading")}) {
+    for (const QString &name : {QStringLiteral("first check"), QStringLiteral("checking"), QStringLiteral("verifying"),
+                                QStringLiteral("downloading")}) {
         QList<qint64> g = gaps.value(name);
         if (g.isEmpty())
             continue;

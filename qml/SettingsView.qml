@@ -85,6 +85,37 @@ Rectangle {
                 }
             }
             RowLayout {
+                Layout.fillWidth: true
+                Label { text: "Download limit" }
+                Item { Layout.fillWidth: true }
+                TextField {
+                    id: limitField
+                    objectName: "downloadLimitField"
+                    implicitWidth: 76
+                    implicitHeight: 24
+                    padding: 4
+                    text: view.app.downloadLimit
+                    placeholderText: "No limit"
+                    placeholderTextColor: Theme.dim
+                    horizontalAlignment: TextInput.AlignRight
+                    inputMethodHints: Qt.ImhFormattedNumbersOnly
+                    validator: RegularExpressionValidator { regularExpression: /^[0-9]{0,6}([.,][0-9]{0,3})?$/ }
+                    color: "white"
+                    selectionColor: Theme.blueHi
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 13
+                    background: Rectangle {
+                        radius: 4
+                        color: Qt.rgba(1, 1, 1, 0.08)
+                        border.width: limitField.activeFocus ? 1 : 0
+                        border.color: Theme.blueHi
+                    }
+                    // Applied at once, even to an update that is running.
+                    onEditingFinished: if (!view.app.setDownloadLimit(text)) text = view.app.downloadLimit
+                }
+                Label { text: "MB/s"; color: Theme.dim }
+            }
+            RowLayout {
                 SmallButton { text: "Show in Finder"; onClicked: view.app.revealInstallFolder() }
                 SmallButton {
                     objectName: "verifyFilesButton"

@@ -1,5 +1,6 @@
 #include "core/app_model.h"
 #include "auth/keychain.h"
+#include "config/preferences.h"
 #include "core/panel_text.h"
 #include "support/desktop.h"
 #include "support/launcher_error.h"
@@ -11,6 +12,7 @@ AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
 {
     m_slides = {HeroSlide{m_origins.patch + QStringLiteral("/previews/vantorel-099.jpg"), QString(), std::nullopt}};
     m_reports->model = this;
+    applyDownloadLimit(Preferences::load().downloadLimit);
 }
 
 AppModel::~AppModel()

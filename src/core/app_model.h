@@ -41,6 +41,7 @@ class AppModel : public QObject {
     Q_PROPERTY(QString channel READ channel CONSTANT)
     Q_PROPERTY(QString webOrigin READ webOrigin CONSTANT)
     Q_PROPERTY(QString launcherVersion READ launcherVersionText CONSTANT)
+    Q_PROPERTY(QString downloadLimit READ downloadLimitText NOTIFY downloadLimitChanged)
 
 public:
     enum ScreenKind { Starting = Screen::Starting, Login = Screen::Login, Mfa = Screen::Mfa, Main = Screen::Main,
@@ -96,6 +97,11 @@ public:
     Q_INVOKABLE void openWebPage(const QString &path) const;
     // "image://slides/..." for a loaded picture, "" otherwise; the provider reads imageForKey.
     Q_INVOKABLE QString imageUrl(const QString &address) const;
+    // The download speed limit in megabytes per second as the player types it ("" or "0": none).
+    // Takes effect at once, running transfers included, and is saved. False for text that is no
+    // limit (the old one stays).
+    Q_INVOKABLE bool setDownloadLimit(const QString &megabytesPerSecond);
+    qint64 downloadLimit() const { return m_downloadLimit; }
     QImage imageForKey(const QString &key) const;
 
     // QML-facing views of the fields.
@@ -121,6 +127,7 @@ public:
     QString channel() const { return m_config.channel; }
     QString webOrigin() const { return m_origins.web; }
     QString launcherVersionText() const;
+    QString downloadLimitText() const;
 
 signals:
     void screenChanged();
@@ -134,6 +141,7 @@ signals:
     void currentSlideChanged();
     void imagesChanged();
     void panelChanged();
+    void downloadLimitChanged();
 
 protected:
     void setScreen(Screen screen);
@@ -159,6 +167,7 @@ private:
     QCoro::Task<> loadHome();
     QCoro::Task<> handle(LoginOutcome outcome);
     QCoro::Task<> runCheck();
+    void applyDownloadLimit(qint64 bytesPerSecond);
     AuthClient authClient() const;
 
     LauncherConfig m_config;
@@ -176,5 +185,6 @@ private:
     int m_imagesRevision = 0;
     bool m_panelUpdatePending = false;
     quint64 m_checkGeneration = 0;
+    qint64 m_downloadLimit = 0;
     std::shared_ptr<ReportQueue> m_reports = std::make_shared<ReportQueue>();
 };

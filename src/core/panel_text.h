@@ -1,11 +1,9 @@
 #pragma once
 #include "core/states.h"
+#include "support/file_size.h"
 
 #include <QString>
 #include <optional>
-
-// A byte count as a file manager writes it: decimal units ("12 KB", "1.5 MB", "2.31 GB").
-QString formatFileSize(qint64 bytes);
 
 // What the game panel shows for an install state and update phase.
 struct PanelText {

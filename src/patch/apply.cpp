@@ -1,5 +1,8 @@
 #include "support/background.h"
+#include "patch/disk_space.h"
 #include "patch/downloader.h"
+#include "patch/resume_store.h"
+#include "support/paths.h"
 #include "patch/hashing.h"
 #include "patch/meter.h"
 #include "patch/patcher.h"
@@ -129,52 +132,94 @@ QCoro::Task<> pause(int ms, std::shared_ptr<RunState> state)
         throw Cancelled();
 }
 
+// What an attempt that failed leaves to the next one: the body it kept, if any.
+QCoro::Task<std::optional<ResumeStore::PartialBody>> keptBody(ResumeStore::BodyKey key)
+{
+    const auto find = [key] { return ResumeStore::find(key); };
+    co_return co_await Background::run(find, &installPool());
+}
+
 QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, std::shared_ptr<Meter> meter,
-                    std::shared_ptr<RunState> state)
+                    std::shared_ptr<RunState> state, std::optional<ResumeStore::PartialBody> from,
+                    std::shared_ptr<ApplyStats> stats)
 {
     const QString destination = resolve(root, entry.path);
     const QUrl url(entry.url, QUrl::StrictMode);
     if (entry.url.isEmpty() || !url.isValid())
         throw LauncherError::patch(LauncherError::badUrl(entry.path));
+    const ResumeStore::BodyKey key{entry.url, entry.path, entry.size, entry.sha256};
+    // Bytes of this entry that the meter counts: those kept from before, then those received.
+    auto counted = std::make_shared<std::atomic<qint64>>(from ? from->bytes : 0);
 
     for (int attempt = 0; attempt < 5; ++attempt) {
-        auto got = std::make_shared<std::atomic<qint64>>(0);
         QString file;
         std::exception_ptr error;
         try {
+            DownloadRequest request;
+            request.url = url;
+            request.maxBytes = entry.size;
+            request.key = key;
             // Named, not temporaries: GCC 12 destroys a lambda temporary inside co_await twice.
-            const std::function<void(qint64)> onBytes = [got, meter](qint64 delta) {
-                *got += delta;
+            request.onBytes = [counted, meter, stats](qint64 delta) {
+                *counted += delta;
+                stats->fetched += delta;
                 meter->add(delta);
             };
-            file = co_await downloader->download(url, onBytes, entry.size);
-            const auto checkAndInstall = [file, destination, entry] {
+            request.onDropped = [counted, meter](qint64 bytes) {
+                *counted -= bytes;
+                meter->addKept(-bytes);
+            };
+            if (from) {
+                // The kept prefix is hashed from disk once; the rest as it arrives.
+                const QString prefixFile = from->file;
+                const qint64 prefixBytes = from->bytes;
+                const auto hashPrefix = [prefixFile, prefixBytes] {
+                    Background::yieldToInterface();
+                    return std::make_shared<Sha256Stream>(Sha256Stream::ofPrefix(prefixFile, prefixBytes));
+                };
+                try {
+                    request.digest = co_await Background::run(hashPrefix, &installPool());
+                    request.from = from;
+                } catch (const Background::Stopped &) {
+                    throw;
+                } catch (...) {
+                    ResumeStore::discard(prefixFile);
+                    request.onDropped(prefixBytes);
+                }
+            }
+            const DownloadResult result = co_await downloader->fetch(std::move(request));
+            file = result.file;
+            if (!sameDigest(result.sha256, entry.sha256))
+                throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
+            const auto place = [file, destination] {
                 Background::yieldToInterface();
-                if (!sameDigest(sha256Of(file), entry.sha256))
-                    throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
                 Background::throwIfStopping();
                 install(file, destination);
             };
-            co_await Background::run(checkAndInstall, &installPool());
+            co_await Background::run(place, &installPool());
         } catch (const BodyTooLarge &) {
             error = std::make_exception_ptr(LauncherError::patch(LauncherError::checksumFailed(entry.path)));
         } catch (...) {
             error = std::current_exception();
         }
+        // A complete body is never kept: it either went into place or failed its checksum.
         if (!file.isEmpty())
             QFile::remove(file);
         if (!error)
             co_return;
+        if (Background::stopping())
+            std::rethrow_exception(error);
 
-        meter->add(-got->load());
+        from = co_await keptBody(key);
+        const qint64 kept = from ? from->bytes : 0;
+        meter->add(-(counted->load() - kept));
+        *counted = kept;
         QString message;
         try {
             std::rethrow_exception(error);
         } catch (...) {
             message = describeCurrentException();
         }
-        if (Background::stopping())
-            std::rethrow_exception(error);
         // Concatenated: a path holding "%1" must reach the log as it is.
         Log::warn(QString::fromLatin1("patch: ") + entry.path + QString::fromLatin1(" failed (attempt ")
                   + QString::number(attempt + 1) + QString::fromLatin1("/5): ") + message);
@@ -191,6 +236,8 @@ struct Group {
     Downloader *downloader = nullptr;
     std::shared_ptr<Meter> meter;
     std::shared_ptr<RunState> state = std::make_shared<RunState>();
+    QHash<QString, ResumeStore::PartialBody> kept;  // by entry path
+    std::shared_ptr<ApplyStats> stats;
     qsizetype next = 0;
     int running = 0;
     std::exception_ptr firstError;
@@ -212,7 +259,10 @@ void startMore(const std::shared_ptr<Group> &group)
 QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
 {
     try {
-        co_await fetch(entry, group->root, group->downloader, group->meter, group->state);
+        std::optional<ResumeStore::PartialBody> from;
+        if (group->kept.contains(entry.path))
+            from = group->kept.value(entry.path);
+        co_await fetch(entry, group->root, group->downloader, group->meter, group->state, from, group->stats);
     } catch (...) {
         if (!group->firstError) {
             group->firstError = std::current_exception();
@@ -225,17 +275,44 @@ QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
 }
 }
 
-QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress)
+QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress, std::shared_ptr<ApplyStats> stats)
 {
-    // Entries that would overwrite each other cannot all be installed: refuse before any download.
-    const auto distinct = [entries] { checkPathsAreDistinct(entries); };
-    co_await Background::run(distinct);
+    if (!stats)
+        stats = std::make_shared<ApplyStats>();
+    // Before any download: entries that would overwrite each other cannot all be installed; the
+    // download area keeps only what this run can resume; and the run must fit on the disk.
+    const auto prepare = [entries, root] {
+        checkPathsAreDistinct(entries);
+        QList<ResumeStore::BodyKey> keys;
+        for (const ManifestEntry &entry : entries)
+            keys.append({entry.url, entry.path, entry.size, entry.sha256});
+        ResumeStore::sweep(keys);
+        QHash<QString, ResumeStore::PartialBody> kept;
+        qint64 keptBytes = 0;
+        for (const ResumeStore::BodyKey &key : std::as_const(keys))
+            if (const auto body = ResumeStore::find(key)) {
+                kept.insert(key.path, *body);
+                keptBytes += body->bytes;
+            }
+        const qint64 total = totalSize(entries);
+        checkFreeSpace(Paths::downloadTemp(), total - keptBytes, root, total);
+        return kept;
+    };
+    const QHash<QString, ResumeStore::PartialBody> kept = co_await Background::run(prepare, &installPool());
     Downloader downloader(userAgent, timing().downloadIdleMs);
     auto group = std::make_shared<Group>();
     group->entries = std::move(entries);
     group->root = std::move(root);
     group->downloader = &downloader;
+    group->kept = kept;
     group->meter = std::make_shared<Meter>(totalSize(group->entries), progress);
+    // The bar starts where the kept bodies stopped.
+    qint64 keptBytes = 0;
+    for (const ResumeStore::PartialBody &body : kept)
+        keptBytes += body.bytes;
+    group->meter->addKept(keptBytes);
+    stats->kept = keptBytes;
+    group->stats = stats;
     group->done.start();
     QFuture<void> finished = group->done.future();
     startMore(group);
@@ -246,4 +323,9 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     progress(PatchPhase::finishing());
 }
 
+QCoro::Task<> clearDownloadArea()
+{
+    const auto sweep = [] { ResumeStore::sweep({}); };
+    co_await Background::run(sweep, &installPool());
+}
 }

@@ -1,13 +1,17 @@
 #pragma once
+#include "patch/hashing.h"
+#include "patch/resume_store.h"
 #include "support/launcher_error.h"
 
 #include <QByteArray>
-#include <QThread>
 #include <QUrl>
 #include <QCoro/QCoroTask>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class DownloadWorker;
+class QThread;
 
 // A body that grew past the size the caller allowed; the transfer was stopped at once.
 class BodyTooLarge : public PlatformError {
@@ -15,9 +19,28 @@ public:
     using PlatformError::PlatformError;
 };
 
+// One body to fetch.
+struct DownloadRequest {
+    QUrl url;
+    // Growth of the body from the network, called on the downloader's thread.
+    std::function<void(qint64)> onBytes;
+    // The kept prefix (from) turned out unusable and was dropped: its size.
+    std::function<void(qint64)> onDropped;
+    qint64 maxBytes = -1;                               // >= 0: stop a body that grows past it
+    std::optional<ResumeStore::BodyKey> key;            // set: a cut body is kept to be resumed
+    std::optional<ResumeStore::PartialBody> from;       // continue this kept body
+    std::shared_ptr<Patcher::Sha256Stream> digest;      // holds from's prefix already, when resuming
+};
+
+struct DownloadResult {
+    QString file;    // "vantorel-<UUID>" in the download folder; the caller owns it
+    QString sha256;  // of the whole body, taken as it arrived
+};
+
 // Fetches URLs into temporary files on a thread of its own with its own network manager, so that
 // bodies go straight to disk without touching the GUI thread. Any number of downloads may run at
-// once; each caller is resumed exactly once, on its own thread.
+// once; each caller is resumed exactly once, on its own thread. Every transfer reads within the
+// process's download speed limit (RateLimiter::global()).
 class Downloader {
 public:
     Downloader(QByteArray userAgent, int idleTimeoutMs);
@@ -30,6 +53,11 @@ public:
     // (from the worker thread). maxBytes >= 0 stops a body that grows past it (BodyTooLarge).
     // Throws Http::TransportError, LauncherError::patch for another status, or a file error.
     QCoro::Task<QString> download(QUrl url, std::function<void(qint64)> onBytes, qint64 maxBytes = -1);
+
+    // The same for a request that may resume a kept body (Range from its end, If-Range with its
+    // validator; only a 206 from exactly there with the entry's total is appended, a 200 replaces
+    // it) and that keeps its own body, with a record, when a transport failure cuts it off.
+    QCoro::Task<DownloadResult> fetch(DownloadRequest request);
 
     // Cancels every running transfer (each ends with the cancelled-transfer error) and refuses new
     // ones. Returns at once; the transfers end on the downloader's thread.

@@ -55,6 +55,63 @@ QString sha256Of(const QString &path)
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex());
 }
 
+Sha256Stream::Sha256Stream() : m_context(EVP_MD_CTX_new(), &EVP_MD_CTX_free)
+{
+    reset();
+}
+Sha256Stream::~Sha256Stream() = default;
+Sha256Stream::Sha256Stream(Sha256Stream &&) noexcept = default;
+Sha256Stream &Sha256Stream::operator=(Sha256Stream &&) noexcept = default;
+
+void Sha256Stream::reset()
+{
+    if (!m_context || EVP_DigestInit_ex(m_context.get(), EVP_sha256(), nullptr) != 1)
+        throw PlatformError(QStringLiteral("SHA-256 is not available."));
+}
+
+void Sha256Stream::update(const char *data, qint64 size)
+{
+    if (size > 0)
+        EVP_DigestUpdate(m_context.get(), data, size_t(size));
+}
+
+QString Sha256Stream::hex() const
+{
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> copy(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (!copy || EVP_MD_CTX_copy_ex(copy.get(), m_context.get()) != 1 || EVP_DigestFinal_ex(copy.get(), digest, &length) != 1)
+        throw PlatformError(QStringLiteral("SHA-256 is not available."));
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex());
+}
+
+Sha256Stream Sha256Stream::ofPrefix(const QString &path, qint64 bytes)
+{
+    Sha256Stream stream;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        fileError(QStringLiteral("open"), path, errno);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    std::unique_ptr<char[]> buffer(new char[chunkSize]);
+    qint64 left = bytes;
+    while (left > 0) {
+        Background::throwIfStopping();
+        const ssize_t got = ::read(fd, buffer.get(), size_t(qMin<qint64>(left, qint64(chunkSize))));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fileError(QStringLiteral("read"), path, errno);
+        if (got == 0)
+            throw PlatformError(QStringLiteral("\"%1\" is shorter than expected.").arg(path));
+        stream.update(buffer.get(), got);
+        left -= got;
+    }
+    return stream;
+}
+
 bool sameDigest(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;

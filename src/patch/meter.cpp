@@ -32,3 +32,12 @@ void Meter::add(qint64 n)
     }
     m_report(PatchPhase::downloading(qMin(done, m_total), m_total, rate >= 0 ? rate : 0));
 }
+
+void Meter::addKept(qint64 n)
+{
+    QMutexLocker lock(&m_lock);
+    m_done = qMax<qint64>(0, m_done + n);
+    // Shifting every sample keeps the differences, which is all the rate is made of.
+    for (Sample &sample : m_window)
+        sample.bytes += n;
+}

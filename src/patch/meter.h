@@ -15,6 +15,9 @@ public:
     Meter(qint64 total, Report report, Clock clock = {});
     // Positive for received bytes, negative to take back the bytes of a failed attempt.
     void add(qint64 n);
+    // Bytes already on disk from before (a kept body), or taken back when it turns out unusable:
+    // they move the bar, never the rate. Reports nothing by itself.
+    void addKept(qint64 n);
 
     static double monotonicSeconds();
 

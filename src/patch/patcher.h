@@ -4,7 +4,9 @@
 
 #include <QUrl>
 #include <QCoro/QCoroTask>
+#include <atomic>
 #include <functional>
+#include <memory>
 
 // The patcher's operations, split over files by role: manifest fetch, install diff, apply.
 namespace Patcher {
@@ -23,9 +25,21 @@ using VerifyProgress = std::function<void(qint64 done, qint64 total)>;
 QCoro::Task<QList<ManifestEntry>> fullDiff(Manifest manifest, QString root, VerifyProgress progress);
 
 // Downloads, checks and installs the entries, 6 at a time, 5 attempts each. progress is called
-// from several threads with downloading phases, then once with finishing.
+// from several threads with downloading phases, then once with finishing. Bodies cut off by a
+// transport failure are kept and resumed (in this run or the next); a run that would not fit on
+// the disk is refused before any download.
 using PhaseProgress = std::function<void(const PatchPhase &)>;
-QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress);
+// What a run took from where (for the headless tool's summary).
+struct ApplyStats {
+    std::atomic<qint64> kept{0};      // bytes of bodies kept from before and resumed
+    std::atomic<qint64> fetched{0};   // bytes that came over the network
+};
+QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress,
+                    std::shared_ptr<ApplyStats> stats = nullptr);
+
+// Removes every body of the download area that no running process is writing (a run that needs
+// no download leaves nothing behind either).
+QCoro::Task<> clearDownloadArea();
 
 // Knobs that tests shorten; production values are the defaults.
 struct Timing {

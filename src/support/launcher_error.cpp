@@ -1,4 +1,5 @@
 #include "support/launcher_error.h"
+#include "support/file_size.h"
 
 LauncherError::LauncherError(Kind kind, QString message)
     : m_kind(kind), m_message(std::move(message)), m_utf8(m_message.toStdString())
@@ -44,6 +45,13 @@ QString LauncherError::checksumFailed(const QString &path)
 QString LauncherError::downloadStatus(int status)
 {
     return QStringLiteral("The download server returned HTTP %1. Try again later.").arg(status);
+}
+
+QString LauncherError::notEnoughSpace(const QString &folder, qint64 needed, qint64 free)
+{
+    return QStringLiteral("There isn't enough free space for this update in ") + folder + QStringLiteral(": it needs ")
+        + formatFileSize(needed) + QStringLiteral(" and ") + formatFileSize(free)
+        + QStringLiteral(" is free. Free up some space, then try again.");
 }
 
 PlatformError::PlatformError(QString description)

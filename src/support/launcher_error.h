@@ -28,6 +28,7 @@ public:
     static QString badUrl(const QString &path);
     static QString checksumFailed(const QString &path);
     static QString downloadStatus(int status);
+    static QString notEnoughSpace(const QString &folder, qint64 needed, qint64 free);
 
 private:
     Kind m_kind;

@@ -264,7 +264,7 @@ private slots:
     void fullDiskAndReadOnlyFolder_data()
     {
         QTest::addColumn<QString>("mode");
-        QTest::newRow("disk fills up mid-update") << "full";
+        QTest::newRow("disk fills up mid-update") << "fills";
         QTest::newRow("read-only install folder") << "readonly";
     }
     void fullDiskAndReadOnlyFolder()
@@ -273,16 +273,23 @@ private slots:
         if (QProcess::execute("unshare", {"-m", "true"}) != 0)
             QSKIP("no private mount namespaces here");
         QList<ManifestEntry> entries;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 6; ++i) {
             entries.append(site.add(QStringLiteral("big%1.dat").arg(i), bytesOf(1'000'000, char('0' + i))));
+            Standin::Fault slow;
+            slow.delayMs = 600;
+            if (mode == "fills")
+                site.server().http().setFault(QStringLiteral("/files/big%1.dat").arg(i).toUtf8(), slow);
+        }
         publish(entries);
         const QString mount = work.path() + "/small";
         QDir().mkpath(mount);
-        // Old content of every file, then a 3 MB file system: the update cannot fit in it.
-        const QString script = mode == "full"
-            ? QStringLiteral("mount -t tmpfs -o size=3m tmpfs '%1' && mkdir -p '%1/game' '%1/cache' && "
+        // Old content of every file, then an 8 MB file system that another program fills while
+        // the downloads are on their way (after the space check has passed).
+        const QString script = mode == "fills"
+            ? QStringLiteral("mount -t tmpfs -o size=8m tmpfs '%1' && mkdir -p '%1/game' '%1/cache' && "
                              "for i in 0 1 2 3 4 5; do printf old > '%1/game/big'$i.dat; done && "
-                             "XDG_CACHE_HOME='%1/cache' '%2' update '%3' '%1/game'; echo \"exit=$?\"; "
+                             "(sleep 0.3; head -c 7500000 /dev/zero > '%1/filler' 2>/dev/null) & "
+                             "XDG_CACHE_HOME='%1/cache' '%2' update '%3' '%1/game'; echo \"exit=$?\"; wait; rm -f '%1/filler'; "
                              "cd '%1/game' && for f in *; do printf '%s %s\\n' \"$f\" \"$(sha256sum < \"$f\" | cut -c1-64)\"; done")
             : QStringLiteral("mount -t tmpfs -o size=20m tmpfs '%1' && mkdir -p '%1/game' && "
                              "for i in 0 1 2 3 4 5; do printf old > '%1/game/big'$i.dat; done && mount -o remount,ro '%1' && "
@@ -296,7 +303,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(run.state() == QProcess::NotRunning, 120000);
         const QString output = QString::fromUtf8(run.readAll());
         QVERIFY2(output.contains("exit=1"), qPrintable(output));
-        QVERIFY2(output.contains(mode == "full" ? "No space left on device" : "Read-only file system"), qPrintable(output));
+        QVERIFY2(output.contains(mode == "fills" ? "No space left on device" : "Read-only file system"), qPrintable(output));
         // Every file under its final name is whole: its old content or its new one.
         const QString oldDigest = PatchSite::sha256("old");
         for (int i = 0; i < 6; ++i) {
@@ -305,6 +312,38 @@ private slots:
             QVERIFY2(match.hasMatch(), qPrintable(output));
             QVERIFY2(match.captured(1) == oldDigest || match.captured(1) == entries.at(i).sha256, qPrintable(output));
         }
+    }
+
+    // A run that cannot fit is refused before any download, with what it needs and what is free.
+    void tooSmallDiskIsRefusedUpFront()
+    {
+        if (QProcess::execute("unshare", {"-m", "true"}) != 0)
+            QSKIP("no private mount namespaces here");
+        QList<ManifestEntry> entries;
+        for (int i = 0; i < 6; ++i)
+            entries.append(site.add(QStringLiteral("big%1.dat").arg(i), bytesOf(1'000'000, char('0' + i))));
+        publish(entries);
+        site.server().clearRequests();
+        const QString mount = work.path() + "/tiny";
+        QDir().mkpath(mount);
+        const QString script = QStringLiteral(
+            "mount -t tmpfs -o size=3m tmpfs '%1' && mkdir -p '%1/game' '%1/cache' && "
+            "XDG_CACHE_HOME='%1/cache' '%2' update '%3' '%1/game'; echo \"exit=$?\"; find '%1' -type f | wc -l");
+        QProcess run;
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start("unshare", {"-m", "sh", "-c",
+                              script.arg(mount, QStringLiteral(VANTOREL_PATCH_BIN), site.server().origin() + "/release/manifest.json")});
+        QVERIFY(run.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(run.state() == QProcess::NotRunning, 60000);
+        const QString output = QString::fromUtf8(run.readAll());
+        QVERIFY2(output.contains("exit=1"), qPrintable(output));
+        const QRegularExpression message(QStringLiteral("vantorel-patch: There isn't enough free space for this update in ")
+                                         + QRegularExpression::escape(mount) + QStringLiteral("/game: it needs 6\\.0 MB and "
+                                         "3\\.\\d MB is free\\. Free up some space, then try again\\.\\n"));
+        QVERIFY2(message.match(output).hasMatch(), qPrintable(output));
+        QCOMPARE(output.trimmed().split('\n').last().trimmed(), QStringLiteral("0"));  // nothing written
+        for (const auto &request : site.server().requests())
+            QVERIFY2(!request.path.startsWith("/files/"), request.path.constData());
     }
 
     // ---- crashes: a killed update leaves whole files, and the next run repairs the rest ----
@@ -390,6 +429,7 @@ private slots:
         }
         qInstallMessageHandler(previous);
         Log::flush();
+        LauncherConfig::load();  // the configuration file is part of the profile scanned below
         const QByteArrayList sentinels{password, code, token};
         for (const QString &line : std::as_const(messages))
             for (const QByteArray &s : sentinels)

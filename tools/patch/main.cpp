@@ -1,7 +1,9 @@
-// vantorel-patch check|verify|update <manifest-url> <folder>
+// vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]]
 // The launcher's patching without a window: quick diff, full diff, or full diff then apply.
 #include "patch/patcher.h"
+#include "patch/rate_limiter.h"
 #include "support/background.h"
+#include "support/file_size.h"
 #include "support/launcher_error.h"
 #include "support/log.h"
 #include "../terminal_progress.h"
@@ -9,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QTimer>
 #include <QCoro/QCoroTask>
 #include <cstdio>
@@ -50,15 +53,21 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
         verifyBar->finish();
         timed("full-diff", clock);
         std::printf("%lld files to download, %lld bytes\n", qlonglong(needed.size()), Patcher::totalSize(needed));
+        if (needed.isEmpty())
+            co_await Patcher::clearDownloadArea();
         if (command == QLatin1String("update") && !needed.isEmpty()) {
             auto bar = std::make_shared<TerminalProgress>("download");
             const Patcher::PhaseProgress onPhase = [bar](const PatchPhase &phase) {
                 if (phase.kind == PatchPhase::Downloading)
                     bar->update(phase.done, phase.total, phase.perSecond);
             };
-            co_await Patcher::apply(needed, folder, onPhase);
+            const auto stats = std::make_shared<Patcher::ApplyStats>();
+            co_await Patcher::apply(needed, folder, onPhase, stats);
             bar->finish();
             timed("apply", clock);
+            if (stats->kept > 0)
+                std::printf("kept %s from an earlier download\n", qPrintable(formatFileSize(stats->kept)));
+            std::printf("fetched %s\n", qPrintable(formatFileSize(stats->fetched)));
             std::printf("complete\n");
         }
         status = 0;
@@ -69,18 +78,43 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
 }
 }
 
+// "20M", "500K", "1.5G", "100000": bytes per second, K/M/G in multiples of 1024 as curl reads them.
+static qint64 parseRate(QString text)
+{
+    static const QHash<QChar, double> units{{'K', 1024.0}, {'M', 1024.0 * 1024}, {'G', 1024.0 * 1024 * 1024}};
+    text = text.trimmed().toUpper();
+    double scale = 1;
+    if (!text.isEmpty() && units.contains(text.back())) {
+        scale = units.value(text.back());
+        text.chop(1);
+    }
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && value >= 0 ? qint64(value * scale) : -1;
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments().mid(1);
     const QStringList commands{QStringLiteral("check"), QStringLiteral("verify"), QStringLiteral("update")};
-    timings = args.size() == 5 && args.at(4) == QLatin1String("--timings");
-    if ((args.size() != 4 && !timings) || !commands.contains(args.at(1))) {
-        std::fprintf(stderr, "usage: vantorel-patch check|verify|update <manifest-url> <folder> [--timings]\n");
+    timings = args.removeAll(QStringLiteral("--timings")) > 0;
+    const qsizetype limitAt = args.indexOf(QStringLiteral("--limit-rate"));
+    if (limitAt >= 0) {
+        const qint64 rate = limitAt + 1 < args.size() ? parseRate(args.at(limitAt + 1)) : -1;
+        if (rate < 0) {
+            std::fprintf(stderr, "vantorel-patch: --limit-rate takes bytes per second, with K, M or G (e.g. 20M)\n");
+            return 2;
+        }
+        RateLimiter::global().setLimit(rate);
+        args.remove(limitAt, 2);
+    }
+    if (args.size() != 3 || !commands.contains(args.at(0))) {
+        std::fprintf(stderr, "usage: vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]]\n");
         return 2;
     }
     QTimer::singleShot(0, [&] {
-        QCoro::connect(run(args.at(1), QUrl(args.at(2)), QDir(args.at(3)).absolutePath()), &app,
+        QCoro::connect(run(args.at(0), QUrl(args.at(1)), QDir(args.at(2)).absolutePath()), &app,
                        [] { QCoreApplication::exit(status); });
     });
     const int code = app.exec();

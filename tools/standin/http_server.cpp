@@ -3,6 +3,7 @@
 #include "self_signed.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -41,12 +42,14 @@ static QByteArray reason(int status)
     switch (status) {
     case 200: return "OK";
     case 204: return "No Content";
+    case 206: return "Partial Content";
     case 301: return "Moved Permanently";
     case 302: return "Found";
     case 400: return "Bad Request";
     case 401: return "Unauthorized";
     case 403: return "Forbidden";
     case 404: return "Not Found";
+    case 416: return "Range Not Satisfiable";
     case 429: return "Too Many Requests";
     case 500: return "Internal Server Error";
     case 503: return "Service Unavailable";
@@ -134,6 +137,8 @@ private:
                 length = m_file->size();
             }
         }
+        if (m_file && response.status == 200)
+            applyRange(response, length);
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reason(response.status) + "\r\n";
         for (const auto &[key, value] : response.headers)
             head += key + ": " + value + "\r\n";
@@ -153,6 +158,57 @@ private:
         pump();
     }
 
+    // Files carry validators and answer single byte ranges ("bytes=N-" or "bytes=N-M"): 206 with
+    // Content-Range, 416 past the end, the whole body when If-Range no longer matches.
+    void applyRange(Response &response, qint64 &length)
+    {
+        const qint64 size = m_file->size();
+        QByteArray etag;
+        QByteArray lastModified;
+        for (auto it = response.headers.begin(); it != response.headers.end();) {
+            if (it->first == "ETag")
+                etag = it->second;
+            if (it->first == "Last-Modified")
+                lastModified = it->second;
+            it = (it->first == "ETag" || it->first == "Last-Modified") ? response.headers.erase(it) : it + 1;
+        }
+        if (m_fault && !m_fault->etag.isEmpty())
+            etag = m_fault->etag;
+        if (m_fault && m_fault->noValidator)
+            etag = lastModified = {};
+        if (!etag.isEmpty())
+            response.headers.append(Header{"ETag", etag});
+        if (!lastModified.isEmpty())
+            response.headers.append(Header{"Last-Modified", lastModified});
+        response.headers.append(Header{"Accept-Ranges", "bytes"});
+        const QByteArray range = m_request.header("Range");
+        if (range.isEmpty() || (m_fault && m_fault->ignoreRange))
+            return;
+        const QByteArray ifRange = m_request.header("If-Range");
+        if (!ifRange.isEmpty() && ifRange != etag && ifRange != lastModified)
+            return;
+        static const QRegularExpression form(QStringLiteral("^bytes=(\\d+)-(\\d*)$"));
+        const auto match = form.match(QString::fromLatin1(range.trimmed()));
+        if (!match.hasMatch())
+            return;
+        const qint64 first = match.captured(1).toLongLong();
+        const qint64 last = match.captured(2).isEmpty() ? size - 1 : qMin(size - 1, match.captured(2).toLongLong());
+        if (first >= size || last < first) {
+            response.status = 416;
+            response.headers.append(Header{"Content-Range", "bytes */" + QByteArray::number(size)});
+            m_file.reset();
+            length = 0;
+            return;
+        }
+        const qint64 shown = first + (m_fault ? m_fault->rangeShift : 0);
+        response.status = 206;
+        response.headers.append(Header{"Content-Range", "bytes " + QByteArray::number(shown) + '-' + QByteArray::number(last) + '/'
+                                                      + QByteArray::number(size)});
+        m_file->seek(first);
+        m_left = last - first + 1;
+        length = m_left;
+    }
+
     // Feeds the socket a little at a time so that a large file never sits in memory.
     void pump()
     {
@@ -166,6 +222,8 @@ private:
             if (m_fault && m_fault->dropAfter >= 0)
                 limit = qMin(limit, m_fault->dropAfter - m_sent);
             QByteArray piece;
+            if (m_left >= 0)
+                limit = qMin(limit, m_left - m_sent);
             if (limit > 0) {
                 if (m_file)
                     piece = m_file->read(limit);
@@ -205,6 +263,7 @@ private:
     std::unique_ptr<QFile> m_file;
     QByteArray m_body;
     qint64 m_sent = 0;
+    qint64 m_left = -1;  // bytes of a range to send; -1: the whole body
 };
 
 HttpServer::HttpServer(Handler handler, QObject *parent) : QObject(parent), m_handler(std::move(handler))
@@ -243,10 +302,21 @@ QString HttpServer::origin() const
 
 void HttpServer::setFault(const QByteArray &path, const Fault &fault) { m_faults.insert(path, fault); }
 
-void HttpServer::clearFaults() { m_faults.clear(); }
+void HttpServer::clearFaults()
+{
+    m_faults.clear();
+    m_queued.clear();
+}
+
+void HttpServer::queueFaults(const QByteArray &path, const QList<Fault> &faults) { m_queued[path] += faults; }
 
 std::optional<Fault> HttpServer::takeFault(const QByteArray &path)
 {
+    auto queued = m_queued.find(path);
+    if (queued != m_queued.end() && !queued->isEmpty()) {
+        const Fault fault = queued->takeFirst();
+        return fault;
+    }
     auto it = m_faults.find(path);
     if (it == m_faults.end())
         return std::nullopt;

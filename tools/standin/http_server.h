@@ -34,6 +34,10 @@ struct Fault {
     QByteArray body;           // send these bytes instead of the real body
     bool hasBody = false;
     bool gzip = false;         // declare Content-Encoding: gzip for the (given) body
+    bool ignoreRange = false;  // answer a Range request with the whole body (200)
+    bool noValidator = false;  // send no ETag and no Last-Modified
+    QByteArray etag;           // send this ETag instead (a file that changed)
+    qint64 rangeShift = 0;     // a 206 whose Content-Range starts this far from what was asked
 };
 
 struct Response {
@@ -61,6 +65,9 @@ public:
     QString origin() const;
 
     void setFault(const QByteArray &path, const Fault &fault);
+    // One fault for each of the next requests to the path, in order (a default Fault answers as
+    // usual); consulted before any fault set with setFault.
+    void queueFaults(const QByteArray &path, const QList<Fault> &faults);
     void clearFaults();
     // Called for each request after it is answered (for the request log).
     std::function<void(const Request &, int status)> onAnswered;
@@ -74,6 +81,7 @@ private:
     bool m_tls = false;
     void acceptPending();
     QHash<QByteArray, Fault> m_faults;
+    QHash<QByteArray, QList<Fault>> m_queued;
 };
 
 }

@@ -1,10 +1,12 @@
 #include "standin.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QMimeDatabase>
 #include <QUrl>
 #include <QUuid>
@@ -227,6 +229,11 @@ Response Service::siteFile(const Request &request)
     }
     Response response;
     response.headers.append(Header{"Content-Type", QMimeDatabase().mimeTypeForFile(info).name().toLatin1()});
+    // Strong validators, as a static file server gives them: size and modification time.
+    const QDateTime modified = info.lastModified().toUTC();
+    response.headers.append(Header{"ETag", '"' + QByteArray::number(info.size(), 16) + '-'
+                                               + QByteArray::number(modified.toMSecsSinceEpoch(), 16) + '"'});
+    response.headers.append(Header{"Last-Modified", QLocale::c().toString(modified, QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'")).toLatin1()});
     response.filePath = file;
     return response;
 }

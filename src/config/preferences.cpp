@@ -1,0 +1,50 @@
+#include "config/preferences.h"
+#include "support/log.h"
+#include "support/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace {
+QString file() { return Paths::launcherDir() + QStringLiteral("/preferences.json"); }
+const QString limitKey = QStringLiteral("download_limit");
+}
+
+Preferences Preferences::load()
+{
+    QFile in(file());
+    if (!in.exists())
+        return {};
+    Preferences preferences;
+    const auto damaged = [] {
+        Log::warn(QStringLiteral("preferences: preferences.json is damaged; downloads are not limited"));
+        return Preferences{};
+    };
+    if (!in.open(QIODevice::ReadOnly) || in.size() > 64 * 1024)
+        return damaged();
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(in.readAll(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return damaged();
+    const QJsonValue limit = document.object().value(limitKey);
+    if (limit.isUndefined() || limit.isNull())
+        return preferences;
+    if (!limit.isDouble() || limit.toDouble() < 0 || limit.toDouble() > 1e15)
+        return damaged();
+    preferences.downloadLimit = qint64(limit.toDouble());
+    return preferences;
+}
+
+bool Preferences::save() const
+{
+    QDir().mkpath(Paths::launcherDir());
+    QSaveFile out(file());
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    const QJsonObject object{{limitKey, downloadLimit}};
+    out.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    return out.commit();
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include <QtGlobal>
+
+// What the player sets in the launcher itself ("preferences.json" in the launcher directory). The
+// launcher rewrites this file whenever a preference changes; config.json it never rewrites.
+struct Preferences {
+    qint64 downloadLimit = 0;  // bytes per second; 0 means no limit
+
+    // Lenient: a missing file gives the defaults; a damaged one too, with a "WARN" line.
+    static Preferences load();
+    // Atomically (a temporary file renamed over the old one). False when it could not be written.
+    bool save() const;
+
+    bool operator==(const Preferences &) const = default;
+};

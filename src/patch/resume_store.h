@@ -1,0 +1,52 @@
+#pragma once
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// Bodies cut off by a transport failure wait in the download area with a small record beside them
+// ("<body>.resume": the URL, the entry, the server's validator and the bytes known to be on disk),
+// so that the next attempt or the next run asks only for the rest. A body that a process is writing
+// is locked (flock) by it; nothing here touches a locked body.
+namespace ResumeStore {
+
+// Which entry a body belongs to: a body is resumed only for exactly the same URL, path, size and digest.
+struct BodyKey {
+    QString url;
+    QString path;
+    qint64 size = 0;
+    QString sha256;
+    bool operator==(const BodyKey &) const = default;
+};
+
+// A strong validator the server gave with the body: its ETag, else its Last-Modified.
+struct Validator {
+    QByteArray etag;
+    QByteArray lastModified;
+    bool isEmpty() const { return etag.isEmpty() && lastModified.isEmpty(); }
+    QByteArray ifRange() const { return etag.isEmpty() ? lastModified : etag; }
+    // From a response's headers; weak ETags (W/) are no validators for ranges.
+    static Validator of(const QByteArray &etag, const QByteArray &lastModified);
+};
+
+struct PartialBody {
+    QString file;
+    qint64 bytes = 0;
+    Validator validator;
+};
+
+// The kept body for this entry, cut back to the bytes its record vouches for, or none.
+std::optional<PartialBody> find(const BodyKey &key);
+// Records that `bytes` bytes of `file` are on disk (the caller has made them durable first).
+// Written atomically; a failure only means the body cannot be resumed.
+void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes);
+// Removes a body and its record.
+void discard(const QString &file);
+// Start of a run: removes every unlocked body and record of the download area that none of
+// `wanted` can resume, and any older than 7 days.
+void sweep(const QList<BodyKey> &wanted);
+
+// Takes the writer's lock on an open body; false when another process holds it.
+bool lock(int fd);
+
+}

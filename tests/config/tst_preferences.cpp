@@ -1,0 +1,97 @@
+#include "config/preferences.h"
+#include "core/app_model.h"
+#include "patch/rate_limiter.h"
+#include "support/log.h"
+#include "support/open_model.h"
+#include "support/paths.h"
+#include "support/test_profile.h"
+
+#include <QtTest>
+
+static TestProfile profile;
+
+// The player's own preferences file: read leniently, written atomically, applied at once.
+class TestPreferences : public QObject {
+    Q_OBJECT
+    static QString file() { return Paths::launcherDir() + "/preferences.json"; }
+    static QString logText()
+    {
+        Log::flush();
+        return readText(Log::file());
+    }
+
+private slots:
+    void init()
+    {
+        QFile::remove(file());
+        Log::flush();
+        QFile::remove(Log::file());
+    }
+
+    void reading_data()
+    {
+        QTest::addColumn<QByteArray>("content");  // "-": no file at all
+        QTest::addColumn<qint64>("limit");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("missing") << QByteArray("-") << qint64(0) << false;
+        QTest::newRow("a limit") << QByteArray(R"({"download_limit": 20000000})") << qint64(20'000'000) << false;
+        QTest::newRow("no key") << QByteArray("{}") << qint64(0) << false;
+        QTest::newRow("null") << QByteArray(R"({"download_limit": null})") << qint64(0) << false;
+        QTest::newRow("not json") << QByteArray("download_limit=5") << qint64(0) << true;
+        QTest::newRow("cut short") << QByteArray(R"({"download_limit": 200)") << qint64(0) << true;
+        QTest::newRow("an array") << QByteArray("[1]") << qint64(0) << true;
+        QTest::newRow("text") << QByteArray(R"({"download_limit": "20M"})") << qint64(0) << true;
+        QTest::newRow("negative") << QByteArray(R"({"download_limit": -1})") << qint64(0) << true;
+    }
+    void reading()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(qint64, limit);
+        QFETCH(bool, warned);
+        if (content != "-")
+            writeFile(file(), content);
+        QCOMPARE(Preferences::load().downloadLimit, limit);
+        QCOMPARE(logText().contains("[WARN] preferences: preferences.json is damaged; downloads are not limited\n"), warned);
+    }
+
+    void writtenWholeInOneStep()
+    {
+        writeFile(file(), "old and damaged");
+        QVERIFY((Preferences{1'500'000}).save());
+        QCOMPARE(Preferences::load(), Preferences{1'500'000});
+        // Nothing but the file itself: the temporary was renamed over it.
+        QCOMPARE(QDir(Paths::launcherDir()).entryList({"preferences*"}, QDir::Files), QStringList{"preferences.json"});
+    }
+
+    // The settings field: megabytes per second, decimal; "" or "0" is no limit; other text is refused.
+    void theModelAppliesAndSavesTheLimit_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("20") << "20" << true << qint64(20'000'000);
+        QTest::newRow("2.5") << "2.5" << true << qint64(2'500'000);
+        QTest::newRow("comma") << "0,5" << true << qint64(500'000);
+        QTest::newRow("empty") << "" << true << qint64(0);
+        QTest::newRow("zero") << "0" << true << qint64(0);
+        QTest::newRow("letters") << "fast" << false << qint64(7'000'000);
+        QTest::newRow("negative") << "-3" << false << qint64(7'000'000);
+    }
+    void theModelAppliesAndSavesTheLimit()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(qint64, limit);
+        writeFile(file(), R"({"download_limit": 7000000})");
+        auto model = makeModel<OpenModel>(LauncherConfig{});
+        QCOMPARE(RateLimiter::global().limit(), qint64(7'000'000));
+        QCOMPARE(model->setDownloadLimit(typed), accepted);
+        QCOMPARE(RateLimiter::global().limit(), limit);
+        QCOMPARE(model->downloadLimit(), limit);
+        QTRY_COMPARE(Preferences::load().downloadLimit, limit);
+        RateLimiter::global().setLimit(0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPreferences)
+#include "tst_preferences.moc"

@@ -1,0 +1,257 @@
+#include "patch/patcher.h"
+#include "patch/resume_store.h"
+#include "support/await_task.h"
+#include "support/file_size.h"
+#include "support/launcher_error.h"
+#include "support/log.h"
+#include "support/patch_site.h"
+#include "support/paths.h"
+#include "support/test_profile.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QProcess>
+#include <QtTest>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <utime.h>
+
+static TestProfile profile;
+
+// Cut downloads go on where they stopped, within a run and across runs, against the stand-in's
+// range support; anything surprising falls back to the whole body.
+class TestResume : public QObject {
+    Q_OBJECT
+    PatchSite site;
+    QTemporaryDir install;
+
+    struct Run {
+        QList<PatchPhase> phases;
+        QString error;
+    };
+    Run apply(const QList<ManifestEntry> &entries)
+    {
+        auto phases = std::make_shared<QList<PatchPhase>>();
+        auto mutex = std::make_shared<QMutex>();
+        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
+            QMutexLocker lock(mutex.get());
+            phases->append(p);
+        };
+        Run run;
+        try {
+            awaitTask(Patcher::apply(entries, install.path(), progress));
+        } catch (...) {
+            run.error = describeCurrentException();
+        }
+        run.phases = *phases;
+        return run;
+    }
+    static QStringList warnings()
+    {
+        Log::flush();
+        QStringList out;
+        for (const QString &line : readText(Log::file()).split('\n'))
+            if (line.contains(QStringLiteral("[WARN] ")))
+                out.append(line.mid(line.indexOf(QStringLiteral("[WARN] ")) + 7));
+        return out;
+    }
+    static QStringList area() { return QDir(Paths::downloadTemp()).entryList(QDir::Files); }
+    QList<Standin::RecordedRequest> fileRequests(const QByteArray &path) { return site.server().requestsTo(path); }
+    // A transfer that stops after `bytes` body bytes until the idle time-out ends it. (A dropped
+    // connection would do too, but the network layer may then resend the request by itself, which
+    // makes the number of requests a test sees vary.)
+    static Standin::Fault cutAt(qint64 bytes)
+    {
+        Standin::Fault cut;
+        cut.stallAfter = bytes;
+        return cut;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Patcher::timing().retryWaitScale = 0.05;
+        Patcher::timing().downloadIdleMs = 300;
+    }
+    void init()
+    {
+        QDir(install.path()).removeRecursively();
+        QDir().mkpath(install.path());
+        QDir(Paths::downloadTemp()).removeRecursively();
+        site.server().http().clearFaults();
+        site.server().clearRequests();
+        Log::flush();
+        QFile::remove(Log::file());
+    }
+
+    // The second request of an entry cut at byte 300,000 meets each kind of server.
+    void cutThenSecondAttempt_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<bool>("rangeAsked");  // the second request carries Range and If-Range
+        QTest::addColumn<int>("secondStatus");
+        QTest::newRow("resumes from the cut") << "resume" << 2 << true << 206;
+        QTest::newRow("ignores the range") << "ignore" << 2 << true << 200;
+        QTest::newRow("file changed (other ETag)") << "changed" << 2 << true << 200;
+        QTest::newRow("range from the wrong place") << "shifted" << 3 << true << 206;
+        QTest::newRow("416") << "416" << 3 << true << 416;
+        QTest::newRow("no validator: no range") << "novalidator" << 2 << false << 200;
+    }
+    void cutThenSecondAttempt()
+    {
+        QFETCH(QString, server);
+        QFETCH(int, requests);
+        QFETCH(bool, rangeAsked);
+        QFETCH(int, secondStatus);
+        const QByteArray content = bytesOf(1'000'000, 'c');
+        const ManifestEntry entry = site.add(QStringLiteral("c.pak"), content);
+        Standin::Fault first = cutAt(300'000), second;
+        if (server == "novalidator")
+            first.noValidator = second.noValidator = true;
+        second.ignoreRange = server == "ignore";
+        if (server == "changed")
+            second.etag = "\"changed\"";
+        if (server == "shifted")
+            second.rangeShift = 10;
+        if (server == "416")
+            second.status = 416;
+        site.server().http().queueFaults("/files/c.pak", {first, second});
+        const Run run = apply({entry});
+        QCOMPARE(run.error, QString());
+        QCOMPARE(readBytes(install.path() + "/c.pak"), content);
+        const auto seen = fileRequests("/files/c.pak");
+        QString statuses;
+        for (const auto &r : seen)
+            statuses += QString::number(r.status) + ' ' + QString::fromLatin1(r.header("Range")) + "; ";
+        QVERIFY2(seen.size() == requests, qPrintable(statuses));
+        QCOMPARE(seen.at(1).status, secondStatus);
+        if (rangeAsked) {
+            QCOMPARE(seen.at(1).header("Range"), QByteArray("bytes=300000-"));
+            QVERIFY(!seen.at(1).header("If-Range").isEmpty());
+        } else {
+            QVERIFY(seen.at(1).header("Range").isEmpty());
+        }
+        if (requests == 3)
+            QVERIFY(seen.at(2).header("Range").isEmpty());
+        QCOMPARE(warnings().size(), 1);  // one failed attempt: the cut
+        QCOMPARE(warnings().first(), QStringLiteral("patch: c.pak failed (attempt 1/5): Operation canceled"));
+        QCOMPARE(area(), QStringList());
+        QCOMPARE(run.phases.last(), PatchPhase::finishing());
+    }
+
+    // A kept body whose bytes went bad on disk fails the whole file's checksum once, and is
+    // never asked for again: the next attempt starts from zero.
+    void badPrefixIsDiscardedNotResumed()
+    {
+        const QByteArray content = bytesOf(1'000'000, 'b');
+        const ManifestEntry entry = site.add(QStringLiteral("b.pak"), content);
+        QList<Standin::Fault> cuts;
+        for (int i = 0; i < 5; ++i)
+            cuts.append(cutAt(100'000));  // each attempt goes on from the last cut
+        site.server().http().queueFaults("/files/b.pak", cuts);
+        const QString failed = apply({entry}).error;
+        QString statuses;
+        for (const auto &r : fileRequests("/files/b.pak"))
+            statuses += QString::number(r.status) + ' ' + QString::fromLatin1(r.header("Range")) + "; ";
+        QVERIFY2(!failed.isEmpty(), qPrintable(statuses + warnings().join(" | ")));
+        QStringList kept = area();
+        QCOMPARE(kept.size(), 2);  // the body and its record, for the next run
+        const QString body = Paths::downloadTemp() + '/' + (kept.first().endsWith(".resume") ? kept.last() : kept.first());
+        QByteArray bytes = readBytes(body);
+        QCOMPARE(bytes.size(), 500'000);
+        bytes[1000] = char(bytes[1000] ^ 0x5a);
+        writeFile(body, bytes);
+
+        site.server().clearRequests();
+        Log::flush();
+        QFile::remove(Log::file());
+        const Run run = apply({entry});
+        QCOMPARE(run.error, QString());
+        QCOMPARE(readBytes(install.path() + "/b.pak"), content);
+        const auto seen = fileRequests("/files/b.pak");
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen.at(0).header("Range"), "bytes=" + QByteArray::number(bytes.size()) + "-");
+        QVERIFY(seen.at(1).header("Range").isEmpty());
+        QCOMPARE(warnings(), QStringList{"patch: b.pak failed (attempt 1/5): b.pak failed its checksum after download. Try again."});
+        // The bar started where the kept body stopped.
+        QVERIFY(run.phases.first().kind == PatchPhase::Downloading && run.phases.first().done >= bytes.size());
+        QCOMPARE(area(), QStringList());
+    }
+
+    // Across runs: the headless tool killed with -9 after a checkpoint resumes from the checkpoint.
+    void resumesAfterKill()
+    {
+        const QByteArray content = bytesOf(100'000'000, 'k');
+        const ManifestEntry entry = site.add(QStringLiteral("k.pak"), content);
+        writeFile(site.folder() + "/release/manifest.json", Manifest{{entry}}.encoded());
+        Standin::Fault stall;
+        stall.stallAfter = 90'000'000;
+        site.server().http().queueFaults("/files/k.pak", {stall});
+        const QStringList args{"update", site.server().origin() + "/release/manifest.json", install.path()};
+        QProcess first;
+        first.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
+        QVERIFY(first.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(area().join(',').contains(".resume"), 60000);
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished());
+        site.server().clearRequests();
+        QString record;
+        for (const QString &name : area())
+            if (name.endsWith(".resume"))
+                record = readText(Paths::downloadTemp() + '/' + name);
+        const qint64 checkpoint = QJsonDocument::fromJson(record.toUtf8()).object().value("bytes").toInteger();
+        QVERIFY2(checkpoint >= 64 << 20 && checkpoint < 90'000'000, qPrintable(record));
+
+        QProcess second;
+        second.setProcessChannelMode(QProcess::MergedChannels);
+        second.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 60000);
+        QCOMPARE(second.exitCode(), 0);
+        const QString output = QString::fromUtf8(second.readAll());
+        QVERIFY2(output.contains("kept " + formatFileSize(checkpoint) + " from an earlier download"), qPrintable(output));
+        const auto seen = fileRequests("/files/k.pak");
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen.first().header("Range"), "bytes=" + QByteArray::number(checkpoint) + "-");
+        QCOMPARE(seen.first().status, 206);
+        QCOMPARE(PatchSite::sha256(readBytes(install.path() + "/k.pak")), entry.sha256);
+        QCOMPARE(area(), QStringList());
+    }
+
+    // A run keeps only what it can resume; a body another process is writing is left alone.
+    void runStartClearsTheDownloadArea()
+    {
+        const QByteArray content = bytesOf(50'000, 'w');
+        const ManifestEntry entry = site.add(QStringLiteral("w.pak"), content);
+        const QString dir = Paths::downloadTemp();
+        QDir().mkpath(dir);
+        const auto body = [&](const QString &name, const ResumeStore::BodyKey &key) {
+            writeFile(dir + '/' + name, bytesOf(1000, 'x'));
+            if (!key.url.isEmpty())
+                ResumeStore::record(dir + '/' + name, key, ResumeStore::Validator{"\"v\"", {}}, 1000);
+            return dir + '/' + name;
+        };
+        body("vantorel-FOREIGN", {"http://elsewhere/x", "x.pak", 5000, QString(64, 'a')});
+        const QString stale = body("vantorel-STALE", {entry.url, entry.path, entry.size, entry.sha256});
+        body("vantorel-ORPHAN", {});
+        const QString busy = body("vantorel-BUSY", {});
+        const int held = ::open(QFile::encodeName(busy).constData(), O_RDWR);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX | LOCK_NB) == 0);
+        const qint64 weekAgo = QDateTime::currentSecsSinceEpoch() - 8 * 86400;
+        const struct utimbuf old{weekAgo, weekAgo};
+        QCOMPARE(::utime(QFile::encodeName(stale).constData(), &old), 0);
+
+        const Run run = apply({entry});
+        QCOMPARE(run.error, QString());
+        QCOMPARE(readBytes(install.path() + "/w.pak"), content);
+        QCOMPARE(area(), QStringList{"vantorel-BUSY"});
+        QVERIFY(fileRequests("/files/w.pak").first().header("Range").isEmpty());  // the stale one was not used
+        ::close(held);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResume)
+#include "tst_resume.moc"

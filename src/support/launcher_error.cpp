@@ -54,6 +54,31 @@ QString LauncherError::notEnoughSpace(const QString &folder, qint64 needed, qint
         + QStringLiteral(" is free. Free up some space, then try again.");
 }
 
+QString LauncherError::manifestUnsigned()
+{
+    return QStringLiteral("The patch list isn't signed. Nothing was written. Report this to the Vantorel team.");
+}
+QString LauncherError::manifestBadSignature()
+{
+    return QStringLiteral("The patch list's signature isn't valid. Nothing was written. Report this to the Vantorel team.");
+}
+QString LauncherError::manifestUndated()
+{
+    return QStringLiteral("The patch list has no version or expiry date. Nothing was written. Report this to the Vantorel team.");
+}
+QString LauncherError::manifestExpired(const QDateTime &expires)
+{
+    return QStringLiteral("The patch list expired on ") + expires.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+        + QStringLiteral(" UTC. Nothing was written. Report this to the Vantorel team.");
+}
+QString LauncherError::manifestRolledBack(qint64 version, qint64 accepted)
+{
+    return QStringLiteral("The patch list is older (version %1) than one this launcher already used (version %2). "
+                          "Nothing was written. Report this to the Vantorel team.")
+        .arg(version)
+        .arg(accepted);
+}
+
 PlatformError::PlatformError(QString description)
     : m_description(std::move(description)), m_utf8(m_description.toStdString())
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 #include <exception>
 #include <string>
@@ -29,6 +30,11 @@ public:
     static QString checksumFailed(const QString &path);
     static QString downloadStatus(int status);
     static QString notEnoughSpace(const QString &folder, qint64 needed, qint64 free);
+    static QString manifestUnsigned();
+    static QString manifestBadSignature();
+    static QString manifestUndated();
+    static QString manifestExpired(const QDateTime &expires);
+    static QString manifestRolledBack(qint64 version, qint64 accepted);
 
 private:
     Kind m_kind;

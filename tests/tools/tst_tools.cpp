@@ -1,4 +1,5 @@
 #include "manifest/manifest_builder.h"
+#include "patch/manifest_trust.h"
 #include "standin/standin.h"
 #include "support/launcher_error.h"
 #include "support/test_profile.h"
@@ -84,6 +85,67 @@ private slots:
         QVERIFY(tool.exitCode() != 0);
         QVERIFY(!tool.readAllStandardError().isEmpty());
         QVERIFY(!QFile::exists(out));
+    }
+
+    // The publisher's side of signing: vantorel-manifest signs with a key from openssl's own
+    // genpkey, and the launcher's check accepts it with the public half and nothing else.
+    void signedManifestFromTheBuilderVerifies()
+    {
+        QTemporaryDir work;
+        writeFile(work.path() + "/build/data/x.pak", "content");
+        QVERIFY(QProcess::execute("openssl", {"genpkey", "-algorithm", "ed25519", "-out", work.path() + "/key.pem"}) == 0);
+        QProcess pub;
+        pub.start("openssl", {"pkey", "-in", work.path() + "/key.pem", "-pubout", "-outform", "DER"});
+        QVERIFY(pub.waitForFinished());
+        const QByteArray publicKey = pub.readAllStandardOutput().right(32);  // the DER form ends with the raw key
+        const QString out = work.path() + "/site/release/manifest.json";
+        QProcess tool;
+        tool.start(QStringLiteral(VANTOREL_MANIFEST_BIN), {work.path() + "/build", "http://h/files", out, "--version", "12",
+                                                            "--expires", "30d", "--sign-key", work.path() + "/key.pem"});
+        QVERIFY(tool.waitForFinished(30000));
+        QCOMPARE(tool.exitCode(), 0);
+        const QByteArray manifest = readBytes(out);
+        const QJsonObject object = QJsonDocument::fromJson(manifest).object();
+        QCOMPARE(object.value("version").toInteger(), 12);
+        const QDateTime expires = QDateTime::fromString(object.value("expires").toString(), Qt::ISODate);
+        QVERIFY(qAbs(expires.secsTo(QDateTime::currentDateTimeUtc().addDays(30))) < 120);
+        QCOMPARE(Manifest::decode(manifest).files.size(), 1);
+        Patcher::trust().publicKey = publicKey;
+        const auto facts = Patcher::checkSigned(manifest, readBytes(out + ".sig"), "http://h/release/manifest.json");
+        QCOMPARE(facts.version, 12);
+        QVERIFY_THROWS_EXCEPTION(Patcher::ManifestRefused,
+                                 Patcher::checkSigned(manifest + " ", readBytes(out + ".sig"), "http://h/release/manifest.json"));
+        Patcher::trust().publicKey.clear();
+        // Half the signing options is a usage error, and nothing is written.
+        QProcess half;
+        half.start(QStringLiteral(VANTOREL_MANIFEST_BIN), {work.path() + "/build", "http://h/files", work.path() + "/other.json", "--version", "3"});
+        QVERIFY(half.waitForFinished(30000));
+        QCOMPARE(half.exitCode(), 2);
+        QVERIFY(!QFile::exists(work.path() + "/other.json"));
+    }
+
+    // The demo site is signed: the stand-in signs what it serves with the site's key, and never
+    // serves the private key itself.
+    void demoSiteIsServedSigned()
+    {
+        QTemporaryDir site;
+        Standin::makeDemoSite(site.path(), true);
+        Standin::Service server(site.path());
+        QVERIFY(server.listen());
+        const auto get = [&](const QString &path) {
+            QNetworkReply *reply = nam.get(QNetworkRequest(QUrl(server.origin() + path)));
+            QSignalSpy done(reply, &QNetworkReply::finished);
+            done.wait(10000);
+            reply->deleteLater();
+            return Answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(), {}};
+        };
+        const Answer manifest = get("/release/manifest.json"), signature = get("/release/manifest.json.sig");
+        QCOMPARE(manifest.status, 200);
+        QCOMPARE(signature.status, 200);
+        Patcher::trust().publicKey = QByteArray::fromBase64(readBytes(site.path() + "/signing-key.pub").trimmed());
+        QCOMPARE(Patcher::checkSigned(manifest.body, signature.body, server.origin() + "/release/manifest.json").version, 1);
+        Patcher::trust().publicKey.clear();
+        QCOMPARE(get("/signing-key.pem").status, 404);
     }
 
     void faultsHappenAndRequestsAreRecorded()

@@ -1,28 +1,57 @@
-// vantorel-manifest <build-folder> <base-url> <output-file>
+// vantorel-manifest <build-folder> <base-url> <output-file> [--version N --expires <30d|RFC 3339> --sign-key FILE]
 #include "manifest_builder.h"
 #include "support/launcher_error.h"
 #include "../terminal_progress.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 4) {
-        std::fprintf(stderr, "usage: vantorel-manifest <build-folder> <base-url> <output-file>\n");
+    QStringList args = app.arguments().mid(1);
+    const auto option = [&args](const QString &name) -> std::optional<QString> {
+        const qsizetype at = args.indexOf(name);
+        if (at < 0 || at + 1 >= args.size())
+            return std::nullopt;
+        const QString value = args.at(at + 1);
+        args.remove(at, 2);
+        return value;
+    };
+    const auto version = option(QStringLiteral("--version"));
+    const auto expires = option(QStringLiteral("--expires"));
+    const auto key = option(QStringLiteral("--sign-key"));
+    const int given = int(version.has_value()) + int(expires.has_value()) + int(key.has_value());
+    if (args.size() != 3 || (given != 0 && given != 3)) {
+        std::fprintf(stderr, "usage: vantorel-manifest <build-folder> <base-url> <output-file> "
+                             "[--version N --expires <30d|12h|RFC 3339 time> --sign-key <ed25519.pem>]\n");
         return 2;
     }
     try {
+        std::optional<ManifestBuilder::Signing> signing;
+        if (given == 3) {
+            signing.emplace();
+            bool ok = false;
+            signing->version = version->toLongLong(&ok);
+            if (!ok || signing->version <= 0)
+                throw PlatformError(QStringLiteral("--version takes a positive whole number."));
+            signing->expires = ManifestBuilder::expiryFrom(*expires);
+            if (!signing->expires.isValid())
+                throw PlatformError(QStringLiteral("--expires takes a duration (30d, 12h, 45m) or an RFC 3339 time."));
+            QFile pem(*key);
+            if (!pem.open(QIODevice::ReadOnly))
+                throw PlatformError(QStringLiteral("Can't read %1: %2").arg(*key, pem.errorString()));
+            signing->privateKeyPem = pem.readAll();
+        }
         TerminalProgress bar("hashing");
-        const Manifest manifest = ManifestBuilder::build(args.at(1), args.at(2), [&](qint64 done, qint64 total) {
+        const Manifest manifest = ManifestBuilder::build(args.at(0), args.at(1), [&](qint64 done, qint64 total) {
             bar.update(done, total);
         });
         bar.finish();
-        ManifestBuilder::writeAtomically(manifest, args.at(3));
-        std::fprintf(stderr, "vantorel-manifest: %lld files written to %s\n", qlonglong(manifest.files.size()),
-                     qPrintable(args.at(3)));
+        ManifestBuilder::writeAtomically(manifest, args.at(2), signing);
+        std::fprintf(stderr, "vantorel-manifest: %lld files written to %s%s\n", qlonglong(manifest.files.size()),
+                     qPrintable(args.at(2)), signing ? " (signed)" : "");
         return 0;
     } catch (const std::exception &error) {
         std::fprintf(stderr, "vantorel-manifest: %s\n", qPrintable(describeError(error)));

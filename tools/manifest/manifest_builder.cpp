@@ -1,14 +1,21 @@
 #include "manifest_builder.h"
 #include "patch/hashing.h"
+#include "patch/manifest_trust.h"
 #include "support/launcher_error.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentMap>
 #include <algorithm>
+#include <memory>
+#include <openssl/evp.h>
+#include <openssl/pem.h>
 #include <atomic>
 
 namespace ManifestBuilder {
@@ -54,14 +61,61 @@ Manifest build(const QString &folder, const QString &baseUrl,
     return Manifest{entries};
 }
 
-void writeAtomically(const Manifest &manifest, const QString &outputFile)
+QByteArray encode(const Manifest &manifest, const std::optional<Signing> &signing)
 {
-    QDir().mkpath(QFileInfo(outputFile).absolutePath());
-    QSaveFile file(outputFile);
+    if (!signing)
+        return manifest.encoded(true);
+    QJsonObject object = QJsonDocument::fromJson(manifest.encoded()).object();
+    object.insert(QStringLiteral("version"), signing->version);
+    object.insert(QStringLiteral("expires"), signing->expires.toUTC().toString(Qt::ISODate));
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+static void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw PlatformError(QStringLiteral("Can't write %1: %2").arg(outputFile, file.errorString()));
-    file.write(manifest.encoded(true));
+        throw PlatformError(QStringLiteral("Can't write %1: %2").arg(path, file.errorString()));
+    file.write(bytes);
     if (!file.commit())
-        throw PlatformError(QStringLiteral("Can't write %1: %2").arg(outputFile, file.errorString()));
+        throw PlatformError(QStringLiteral("Can't write %1: %2").arg(path, file.errorString()));
+}
+
+void writeAtomically(const Manifest &manifest, const QString &outputFile, const std::optional<Signing> &signing)
+{
+    const QByteArray bytes = encode(manifest, signing);
+    // The signature first: a client never sees a new manifest beside an old signature for long.
+    if (signing)
+        writeFile(outputFile + QStringLiteral(".sig"), Patcher::signManifest(bytes, signing->privateKeyPem) + '\n');
+    writeFile(outputFile, bytes);
+}
+
+std::pair<QByteArray, QByteArray> makeSigningKey()
+{
+    std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key(EVP_PKEY_Q_keygen(nullptr, nullptr, "ED25519"), &EVP_PKEY_free);
+    std::unique_ptr<BIO, decltype(&BIO_free)> bio(BIO_new(BIO_s_mem()), &BIO_free);
+    unsigned char raw[32];
+    size_t length = sizeof raw;
+    if (!key || !bio || PEM_write_bio_PrivateKey(bio.get(), key.get(), nullptr, nullptr, 0, nullptr, nullptr) != 1
+        || EVP_PKEY_get_raw_public_key(key.get(), raw, &length) != 1)
+        throw PlatformError(QStringLiteral("Couldn't make a signing key."));
+    char *data = nullptr;
+    const long size = BIO_get_mem_data(bio.get(), &data);
+    return {QByteArray(data, int(size)), QByteArray(reinterpret_cast<const char *>(raw), int(length))};
+}
+
+QDateTime expiryFrom(const QString &text, const QDateTime &now)
+{
+    static const QRegularExpression duration(QStringLiteral("^(\\d+)([dhms])$"));
+    const auto match = duration.match(text.trimmed());
+    if (match.hasMatch()) {
+        const qint64 n = match.captured(1).toLongLong();
+        const QChar unit = match.captured(2).at(0);
+        const qint64 seconds = unit == 'd' ? n * 86400 : unit == 'h' ? n * 3600 : unit == 'm' ? n * 60 : n;
+        return now.toUTC().addSecs(seconds);
+    }
+    const QDateTime time = QDateTime::fromString(text.trimmed(), Qt::ISODateWithMs);
+    return time.isValid() && time.timeSpec() != Qt::LocalTime ? time.toUTC() : QDateTime();
 }
 }

@@ -1,7 +1,10 @@
 #pragma once
 #include "patch/manifest.h"
 
+#include <QDateTime>
 #include <QString>
+#include <optional>
+#include <utility>
 #include <functional>
 
 namespace ManifestBuilder {
@@ -11,6 +14,19 @@ namespace ManifestBuilder {
 // unreadable file or a name the launcher would refuse.
 Manifest build(const QString &folder, const QString &baseUrl,
                const std::function<void(qint64 doneBytes, qint64 totalBytes)> &progress = {});
-// Writes the manifest through a temporary file and a rename, so no half manifest is ever seen.
-void writeAtomically(const Manifest &manifest, const QString &outputFile);
+// What a signed manifest carries beside its files.
+struct Signing {
+    qint64 version = 0;            // > 0
+    QDateTime expires;             // UTC
+    QByteArray privateKeyPem;      // Ed25519, as `openssl genpkey -algorithm ed25519` writes it
+};
+// The manifest's bytes: indented, and with "version" and "expires" when signed.
+QByteArray encode(const Manifest &manifest, const std::optional<Signing> &signing = std::nullopt);
+// Writes the manifest through a temporary file and a rename, so no half manifest is ever seen;
+// signed, the signature goes beside it in "<output>.sig" (written first).
+void writeAtomically(const Manifest &manifest, const QString &outputFile, const std::optional<Signing> &signing = std::nullopt);
+// A new Ed25519 key pair: the private key in PEM, the public key's 32 raw bytes.
+std::pair<QByteArray, QByteArray> makeSigningKey();
+// "30d", "12h", "45m", "90s" from now, or an RFC 3339 time; invalid when neither.
+QDateTime expiryFrom(const QString &text, const QDateTime &now = QDateTime::currentDateTimeUtc());
 }

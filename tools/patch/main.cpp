@@ -1,5 +1,6 @@
 // vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]]
 // The launcher's patching without a window: quick diff, full diff, or full diff then apply.
+#include "patch/manifest_trust.h"
 #include "patch/patcher.h"
 #include "patch/rate_limiter.h"
 #include "support/background.h"
@@ -109,8 +110,14 @@ int main(int argc, char *argv[])
         RateLimiter::global().setLimit(rate);
         args.remove(limitAt, 2);
     }
+    // Publishers check their signed manifests with the key they sign for.
+    const qsizetype keyAt = args.indexOf(QStringLiteral("--manifest-key"));
+    if (keyAt >= 0 && keyAt + 1 < args.size()) {
+        Patcher::trust().publicKey = QByteArray::fromBase64(args.at(keyAt + 1).toLatin1());
+        args.remove(keyAt, 2);
+    }
     if (args.size() != 3 || !commands.contains(args.at(0))) {
-        std::fprintf(stderr, "usage: vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]]\n");
+        std::fprintf(stderr, "usage: vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]] [--manifest-key BASE64]\n");
         return 2;
     }
     QTimer::singleShot(0, [&] {

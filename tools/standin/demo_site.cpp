@@ -2,6 +2,7 @@
 #include "../manifest/manifest_builder.h"
 #include "support/launcher_error.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -15,6 +16,15 @@
 namespace Standin {
 
 namespace {
+using ManifestBuilder::makeSigningKey;
+
+void writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw PlatformError(QStringLiteral("Can't write %1").arg(path));
+}
+
 // Deterministic bytes: splitmix64 seeded from the file's path.
 quint64 seedOf(const QString &path)
 {
@@ -115,8 +125,14 @@ void makeDemoSite(const QString &folder, bool small)
     for (const Item &item : items)
         writeDeterministic(build + QLatin1Char('/') + item.path, item.size);
 
+    // The demo publisher's key: the stand-in signs with it, and the demo launcher is built with
+    // its public half.
+    const auto [privatePem, publicRaw] = makeSigningKey();
+    writeWhole(folder + QStringLiteral("/signing-key.pem"), privatePem);
+    writeWhole(folder + QStringLiteral("/signing-key.pub"), publicRaw.toBase64() + '\n');
     const Manifest manifest = ManifestBuilder::build(build, QStringLiteral("/release/files"));
-    ManifestBuilder::writeAtomically(manifest, folder + QStringLiteral("/release/manifest.json"));
+    ManifestBuilder::Signing signing{1, QDateTime::currentDateTimeUtc().addYears(10), privatePem};
+    ManifestBuilder::writeAtomically(manifest, folder + QStringLiteral("/release/manifest.json"), signing);
 
     writePicture(folder + QStringLiteral("/previews/vantorel-099.jpg"), QColor(30, 40, 70), QColor(120, 60, 40), 1);
     const QList<std::tuple<QString, QString, QColor, QColor>> slides{

@@ -1,4 +1,5 @@
 #include "standin.h"
+#include "patch/manifest_trust.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -204,6 +205,20 @@ Response Service::siteFile(const Request &request)
     const QString cleaned = QDir::cleanPath(relative);
     if (!cleaned.startsWith(QLatin1Char('/')) || cleaned.contains(QStringLiteral("/../")) || cleaned == QStringLiteral("/.."))
         return Response::text(404, "not found\n");
+    if (cleaned.endsWith(QStringLiteral(".pem")))
+        return Response::text(404, "not found\n");  // the site's signing key stays private
+    // The manifest is rewritten below, so its publisher's key (when the site has one) signs what
+    // this server actually serves.
+    const QString signingKey = m_site + QStringLiteral("/signing-key.pem");
+    if (cleaned.endsWith(QStringLiteral("/manifest.json.sig")) && QFile::exists(signingKey)) {
+        Request unsigned_ = request;
+        unsigned_.path.chop(4);
+        const Response manifest = siteFile(unsigned_);
+        QFile key(signingKey);
+        if (manifest.status != 200 || !key.open(QIODevice::ReadOnly))
+            return Response::text(404, "not found\n");
+        return Response::text(200, Patcher::signManifest(manifest.body, key.readAll()) + '\n');
+    }
     const QString file = m_site + cleaned;
     const QFileInfo info(file);
     if (!info.isFile())

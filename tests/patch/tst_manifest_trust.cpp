@@ -1,0 +1,171 @@
+#include "core/app_model.h"
+#include "manifest/manifest_builder.h"
+#include "patch/manifest_trust.h"
+#include "patch/patcher.h"
+#include "support/await_task.h"
+#include "support/log.h"
+#include "support/open_model.h"
+#include "support/patch_site.h"
+#include "support/paths.h"
+#include "support/test_profile.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QtTest>
+
+static TestProfile profile;
+
+// Signed patch lists through the real fetch over loopback, in the model and in the headless tool.
+// The server is scripted per case: exact manifest bytes and exact signature file.
+class TestManifestTrust : public QObject {
+    Q_OBJECT
+    PatchSite site;
+    QTemporaryDir install;
+    QByteArray privateKey, publicKey, otherPrivate;
+    ManifestEntry file;
+
+    static QString record() { return Paths::launcherDir() + "/manifest-versions.json"; }
+    QString address() { return site.server().origin() + "/release/manifest.json"; }
+    QString logText() const
+    {
+        Log::flush();
+        return readText(Log::file());
+    }
+    void serve(const QByteArray &manifest, std::optional<QByteArray> signature)
+    {
+        site.server().setRoute("/release/manifest.json", [manifest](const Standin::Request &) {
+            return Standin::Response::json(200, manifest);
+        });
+        site.server().setRoute("/release/manifest.json.sig", [signature](const Standin::Request &) {
+            return signature ? Standin::Response::text(200, *signature) : Standin::Response::text(404, "not found\n");
+        });
+    }
+    TestModel<AppModel> model()
+    {
+        LauncherConfig config;
+        config.installPath = install.path() + "/game";
+        config.manifestBase = site.server().origin();
+        config.authUrl = QStringLiteral("http://127.0.0.1:1");
+        return makeModel<AppModel>(config, Origins{config.authUrl, site.server().origin(), config.authUrl});
+    }
+    int gameFiles() const
+    {
+        int n = 0;
+        for (QDirIterator it(install.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext(); it.next())
+            ++n;
+        return n;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Patcher::timing().retryWaitScale = 0.02;
+        std::tie(privateKey, publicKey) = ManifestBuilder::makeSigningKey();
+        otherPrivate = ManifestBuilder::makeSigningKey().first;
+        file = site.add("a.dat", bytesOf(5000, 'a'));
+    }
+    void init()
+    {
+        QDir(install.path()).removeRecursively();
+        QDir().mkpath(install.path());
+        site.server().clearRequests();
+        QFile::remove(record());
+        Log::flush();
+        QFile::remove(Log::file());
+    }
+    void cleanup() { Patcher::trust().publicKey.clear(); }
+
+    void acceptOrRefuse_data()
+    {
+        QTest::addColumn<QString>("signature");   // "good", "other key", "tampered", "missing", "malformed", "undated"
+        QTest::addColumn<qint64>("version");
+        QTest::addColumn<qint64>("expiresIn");   // seconds from now
+        QTest::addColumn<QByteArray>("recordBefore");  // content of the version record, "" none
+        QTest::addColumn<QString>("refusal");    // "" accepted
+        QTest::addColumn<qint64>("recordAfter");
+        const QByteArray five = R"({"ADDR": 5})";
+        QTest::newRow("valid") << "good" << 5LL << 86400LL << QByteArray() << "" << 5LL;
+        QTest::newRow("one byte changed after signing") << "tampered" << 5LL << 86400LL << QByteArray()
+                                                        << LauncherError::manifestBadSignature() << 0LL;
+        QTest::newRow("signed by another key") << "other key" << 5LL << 86400LL << QByteArray() << LauncherError::manifestBadSignature() << 0LL;
+        QTest::newRow("no signature (404 five times)") << "missing" << 5LL << 86400LL << QByteArray() << LauncherError::manifestUnsigned() << 0LL;
+        QTest::newRow("malformed base64") << "malformed" << 5LL << 86400LL << QByteArray() << LauncherError::manifestBadSignature() << 0LL;
+        QTest::newRow("no version") << "undated" << 5LL << 86400LL << QByteArray() << LauncherError::manifestUndated() << 0LL;
+        QTest::newRow("expired a second ago") << "good" << 5LL << -1LL << QByteArray() << "expired" << 0LL;
+        QTest::newRow("rolled back") << "good" << 3LL << 86400LL << five << LauncherError::manifestRolledBack(3, 5) << 5LL;
+        QTest::newRow("same version again") << "good" << 5LL << 86400LL << five << "" << 5LL;
+        QTest::newRow("newer version") << "good" << 7LL << 86400LL << five << "" << 7LL;
+        QTest::newRow("damaged record: counts as none") << "good" << 2LL << 86400LL << QByteArray("{\"ADDR\": ") << "" << 2LL;
+    }
+    void acceptOrRefuse()
+    {
+        QFETCH(QString, signature);
+        QFETCH(qint64, version);
+        QFETCH(qint64, expiresIn);
+        QFETCH(QByteArray, recordBefore);
+        QFETCH(QString, refusal);
+        QFETCH(qint64, recordAfter);
+        const QDateTime expires = QDateTime::currentDateTimeUtc().addSecs(expiresIn);
+        if (refusal == "expired")
+            refusal = LauncherError::manifestExpired(expires);
+        const Manifest manifest{{file}};
+        QByteArray bytes = signature == "undated"
+            ? manifest.encoded(true)
+            : ManifestBuilder::encode(manifest, ManifestBuilder::Signing{version, expires, privateKey});
+        std::optional<QByteArray> sig = Patcher::signManifest(bytes, signature == "other key" ? otherPrivate : privateKey);
+        if (signature == "tampered")
+            bytes[bytes.indexOf("a.dat")] = 'b';
+        if (signature == "missing")
+            sig.reset();
+        if (signature == "malformed")
+            sig = "not*base64!";
+        serve(bytes, sig);
+        if (!recordBefore.isEmpty())
+            writeFile(record(), QByteArray(recordBefore).replace("ADDR", address().toUtf8()));
+        Patcher::trust().publicKey = publicKey;
+
+        // The launcher: the run fails at once with the sentence, or installs the file.
+        auto m = model();
+        awaitTask(m->patch());
+        if (refusal.isEmpty()) {
+            QCOMPARE(m->install(), InstallState::ready());
+            QCOMPARE(gameFiles(), 1);
+        } else {
+            QCOMPARE(m->install(), InstallState::failed(refusal));
+            QVERIFY(logText().contains("[WARN] patch failed: " + refusal + "\n"));
+            QCOMPARE(gameFiles(), 0);
+            QCOMPARE(site.server().requestsTo("/files/a.dat").size(), 0);
+            // Refused for what it is: asked for once; only a missing signature is asked for again.
+            QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), signature == "missing" ? 5 : 1);
+        }
+        QCOMPARE(qint64(QJsonDocument::fromJson(readBytes(record())).object().value(address()).toInteger()), recordAfter);
+        if (recordBefore.startsWith("{\"ADDR\": ") && !recordBefore.contains('}'))
+            QVERIFY(logText().contains("[WARN] patch: the record of patch list versions is damaged; starting it again\n"));
+
+        // The headless tool: the same verdict, the same record.
+        QProcess tool;
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+        tool.start(QStringLiteral(VANTOREL_PATCH_BIN), {"update", address(), install.path() + "/tool", "--manifest-key",
+                                                        QString::fromLatin1(publicKey.toBase64())});
+        QTRY_VERIFY_WITH_TIMEOUT(tool.state() == QProcess::NotRunning, 30000);
+        const QString output = QString::fromUtf8(tool.readAll());
+        QCOMPARE(tool.exitCode(), refusal.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty())
+            QVERIFY2(output.contains("vantorel-patch: " + refusal), qPrintable(output));
+        QCOMPARE(QFile::exists(install.path() + "/tool/a.dat"), refusal.isEmpty());
+    }
+
+    // Without a key built in, manifests are taken as they come and no signature is asked for.
+    void withoutAKeyNothingChanges()
+    {
+        serve(Manifest{{file}}.encoded(), std::nullopt);
+        auto m = model();
+        awaitTask(m->patch());
+        QCOMPARE(m->install(), InstallState::ready());
+        QCOMPARE(site.server().requestsTo("/release/manifest.json.sig").size(), 0);
+        QVERIFY(!QFile::exists(record()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestManifestTrust)
+#include "tst_manifest_trust.moc"

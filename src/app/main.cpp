@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Vantorel"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantorel"));
     QGuiApplication::setApplicationVersion(launcherVersion());
-    QGuiApplication::setDesktopFileName(QStringLiteral("vantorel-launcher"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vantorel.Launcher"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Vantorel/Ui/icons/vantorel.png")));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
 
@@ -37,7 +37,10 @@ int main(int argc, char *argv[])
     QQuickWindow *window = loadMainWindow(engine, &model);
     if (!window)
         return 1;
-    instance.onActivate = [window] {
+    instance.onActivate = [window](const QByteArray &token) {
+        // Qt's Wayland window hands this token to the compositor when it asks to be activated.
+        if (!token.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", token);
         window->show();
         window->raise();
         window->requestActivate();

@@ -21,9 +21,15 @@ bool SingleInstance::claim()
         m_server.listen(m_name);
         connect(&m_server, &QLocalServer::newConnection, this, [this] {
             while (QLocalSocket *peer = m_server.nextPendingConnection()) {
-                peer->deleteLater();
-                if (onActivate)
-                    onActivate();
+                connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
+                connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
+                    if (!peer->canReadLine())
+                        return;
+                    const QByteArray line = peer->readLine(4096).trimmed();
+                    peer->disconnectFromServer();
+                    if (line.startsWith("activate") && onActivate)
+                        onActivate(line.mid(8).trimmed());
+                });
             }
         });
         return true;
@@ -35,7 +41,8 @@ bool SingleInstance::claim()
     QLocalSocket socket;
     socket.connectToServer(m_name);
     if (socket.waitForConnected(2000)) {
-        socket.write("activate\n");
+        // The token lets a Wayland compositor bring the running window forward.
+        socket.write("activate " + qgetenv("XDG_ACTIVATION_TOKEN") + "\n");
         socket.waitForBytesWritten(1000);
         socket.disconnectFromServer();
     }

@@ -14,7 +14,9 @@ public:
     // True when this process is the one to run (also when no lock can be made at all); otherwise
     // the running one has been asked to show itself.
     bool claim();
-    std::function<void()> onActivate;
+    // Called in the running launcher with the activation token the second start was given
+    // (XDG_ACTIVATION_TOKEN on Wayland; empty when none).
+    std::function<void(const QByteArray &token)> onActivate;
 
 private:
     QString m_name;

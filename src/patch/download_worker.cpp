@@ -39,7 +39,7 @@ bool parseContentRange(const QByteArray &value, qint64 &first, qint64 &total)
 DownloadWorker::DownloadWorker(QByteArray userAgent, int idleMs)
     : m_userAgent(std::move(userAgent)), m_idleMs(idleMs), m_pump(new QTimer(this))
 {
-    m_pump->setInterval(20);
+    m_pump->setInterval(10);
     connect(m_pump, &QTimer::timeout, this, &DownloadWorker::pump);
 }
 
@@ -136,7 +136,7 @@ qint64 DownloadWorker::readBufferSize() const
 {
     const qint64 limit = RateLimiter::global().limit();
     // Under a limit, little waits in Qt's buffers, so TCP itself slows the sender.
-    return limit > 0 ? qBound(qint64(16) << 10, limit / 8, qint64(1) << 20) : (qint64(1) << 20);
+    return limit > 0 ? qBound(qint64(16) << 10, limit / 8, qint64(2) << 20) : (qint64(1) << 20);
 }
 
 // Judges the status line once. False when the transfer was restarted (the reply is gone).

@@ -39,7 +39,7 @@ bool parseContentRange(const QByteArray &value, qint64 &first, qint64 &total)
 DownloadWorker::DownloadWorker(QByteArray userAgent, int idleMs)
     : m_userAgent(std::move(userAgent)), m_idleMs(idleMs), m_pump(new QTimer(this))
 {
-    m_pump->setInterval(10);
+    m_pump->setInterval(20);
     connect(m_pump, &QTimer::timeout, this, &DownloadWorker::pump);
 }
 
@@ -292,6 +292,11 @@ void DownloadWorker::complete(const TransferPtr &t)
 void DownloadWorker::pump()
 {
     RateLimiter &limiter = RateLimiter::global();
+    // About 4 MB a tick, between 10 and 50 ticks a second: few wake-ups at low limits, small
+    // bursts at high ones.
+    const qint64 limit = limiter.limit();
+    if (limit > 0)
+        m_pump->setInterval(int(qBound(qint64(20), 4'000'000'000LL / limit, qint64(100))));
     const qint64 buffer = readBufferSize();
     if (buffer != m_bufferSize) {
         m_bufferSize = buffer;

@@ -18,18 +18,26 @@ constexpr size_t chunkSize = 4 * 1024 * 1024;
 {
     throw PlatformError(QStringLiteral("Couldn't %1 \"%2\": %3").arg(action, path, QString::fromLocal8Bit(strerror(error))));
 }
+
+// A file open for reading, closed when it goes.
+struct Reader {
+    explicit Reader(const QString &path) : fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC))
+    {
+        if (fd < 0)
+            fileError(QStringLiteral("open"), path, errno);
+    }
+    ~Reader() { ::close(fd); }
+    Reader(const Reader &) = delete;
+    Reader &operator=(const Reader &) = delete;
+    const int fd;
+};
 }
 
 namespace Patcher {
 QString sha256Of(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        fileError(QStringLiteral("open"), path, errno);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    const Reader reader(path);
+    const int fd = reader.fd;
 #ifdef POSIX_FADV_SEQUENTIAL
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 #endif
@@ -88,13 +96,8 @@ QString Sha256Stream::hex() const
 Sha256Stream Sha256Stream::ofPrefix(const QString &path, qint64 bytes)
 {
     Sha256Stream stream;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        fileError(QStringLiteral("open"), path, errno);
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    const Reader reader(path);
+    const int fd = reader.fd;
     std::unique_ptr<char[]> buffer(new char[chunkSize]);
     qint64 left = bytes;
     while (left > 0) {

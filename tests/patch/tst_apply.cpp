@@ -1,5 +1,6 @@
 #include "patch/downloader.h"
 #include "patch/patcher.h"
+#include "support/apply_run.h"
 #include "support/await_task.h"
 #include "support/log.h"
 #include "support/patch_site.h"
@@ -19,38 +20,9 @@ class TestApply : public QObject {
     PatchSite site;
     QTemporaryDir install;
 
-    struct Run {
-        QList<PatchPhase> phases;
-        QString error;
-    };
-
-    Run apply(const QList<ManifestEntry> &entries)
-    {
-        auto phases = std::make_shared<QList<PatchPhase>>();
-        auto mutex = std::make_shared<QMutex>();
-        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
-            QMutexLocker lock(mutex.get());
-            phases->append(p);
-        };
-        Run run;
-        try {
-            awaitTask(Patcher::apply(entries, install.path(), progress));
-        } catch (...) {
-            run.error = describeCurrentException();
-        }
-        run.phases = *phases;
-        return run;
-    }
+    ApplyRun apply(const QList<ManifestEntry> &entries) { return runApply(entries, install.path()); }
     QString installed(const QString &path) const { return install.path() + '/' + path; }
-    static QStringList warnings()
-    {
-        Log::flush();
-        QStringList out;
-        for (const QString &line : readText(Log::file()).split('\n'))
-            if (line.contains(QStringLiteral("[WARN] ")))
-                out.append(line.mid(line.indexOf(QStringLiteral("[WARN] ")) + 7));
-        return out;
-    }
+    static QStringList warnings() { return warningLines(); }
     static QStringList tempFiles() { return QDir(Paths::downloadTemp()).entryList(QDir::Files); }
 
 private slots:
@@ -68,7 +40,7 @@ private slots:
 
     void emptyListOnlyFinishes()
     {
-        const Run run = apply({});
+        const ApplyRun run = apply({});
         QCOMPARE(run.error, QString());
         QCOMPARE(run.phases, QList<PatchPhase>{PatchPhase::finishing()});
     }
@@ -80,7 +52,7 @@ private slots:
         const ManifestEntry replaced = site.add(QStringLiteral("old.dat"), "new content");
         writeFile(installed("old.dat"), "old content that is longer");
         writeFile(installed("old.dat.part"), "leftover");
-        const Run run = apply({nested, replaced});
+        const ApplyRun run = apply({nested, replaced});
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(installed("a/b/c.dat")), fresh);
         QCOMPARE(readText(installed("old.dat")), QStringLiteral("new content"));
@@ -130,7 +102,7 @@ private slots:
         site.server().http().setFault("/files/f.dat", fault);
         QElapsedTimer clock;
         clock.start();
-        const Run run = apply({entry});
+        const ApplyRun run = apply({entry});
         const QStringList warned = warnings();
         if (kind == QLatin1String("drop")) {
             // The network layer itself resends a GET whose connection died before any byte arrived.
@@ -163,7 +135,7 @@ private slots:
         once.status = 503;
         once.times = 1;
         site.server().http().setFault("/files/50%1 off %2.dat", once);
-        const Run run = apply({entry});
+        const ApplyRun run = apply({entry});
         QCOMPARE(run.error, QString());
         QCOMPARE(warnings(), QStringList{"patch: 50%1 off %2.dat failed (attempt 1/5): The download server returned HTTP 503. Try again later."});
         QCOMPARE(readBytes(installed("50%1 off %2.dat")), content);
@@ -181,7 +153,7 @@ private slots:
     void answerThatIsNotHttpIsStatusZero()
     {
         QFETCH(QString, url);
-        const Run run = apply({ManifestEntry{QStringLiteral("f.dat"), PatchSite::sha256(QByteArray::fromBase64("AAECAwQFBgcICQ==")), 10, url}});
+        const ApplyRun run = apply({ManifestEntry{QStringLiteral("f.dat"), PatchSite::sha256(QByteArray::fromBase64("AAECAwQFBgcICQ==")), 10, url}});
         const QString message = QStringLiteral("The download server returned HTTP 0. Try again later.");
         QCOMPARE(run.error, message);
         const QStringList warned = warnings();
@@ -205,7 +177,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, url);
         QFETCH(QString, error);
-        const Run run = apply({ManifestEntry{path, QString(64, '0'), 10, url}});
+        const ApplyRun run = apply({ManifestEntry{path, QString(64, '0'), 10, url}});
         QCOMPARE(run.error, error);
         QVERIFY(warnings().isEmpty());
         QCOMPARE(site.server().requests().size(), 0);
@@ -218,7 +190,7 @@ private slots:
         Standin::Fault stall;
         stall.stallAfter = 1000;
         site.server().http().setFault("/files/slow.dat", stall);
-        const Run run = apply({slow, ManifestEntry{QStringLiteral("bad"), QString(64, '0'), 1, QString()}});
+        const ApplyRun run = apply({slow, ManifestEntry{QStringLiteral("bad"), QString(64, '0'), 1, QString()}});
         QVERIFY(run.error.contains(QStringLiteral("bad download URL")));
         QVERIFY(!QFile::exists(installed("slow.dat")));
     }
@@ -232,7 +204,7 @@ private slots:
         stall.stallAfter = 10'000;
         stall.times = 1;
         site.server().http().setFault("/files/t.dat", stall);
-        const Run run = apply({entry});
+        const ApplyRun run = apply({entry});
         Patcher::timing().downloadIdleMs = 60'000;
         QCOMPARE(run.error, QString());
         QCOMPARE(warnings().size(), 1);
@@ -250,7 +222,7 @@ private slots:
         }
         QElapsedTimer clock;
         clock.start();
-        const Run run = apply(entries);
+        const ApplyRun run = apply(entries);
         QCOMPARE(run.error, QString());
         // Six answers take 0.4 s together; the seventh could only start after one of them.
         QVERIFY2(clock.elapsed() >= 780, qPrintable(QString::number(clock.elapsed())));

@@ -1,5 +1,6 @@
 #include "patch/patcher.h"
 #include "patch/resume_store.h"
+#include "support/apply_run.h"
 #include "support/await_task.h"
 #include "support/file_size.h"
 #include "support/launcher_error.h"
@@ -28,36 +29,8 @@ class TestResume : public QObject {
     PatchSite site;
     QTemporaryDir install;
 
-    struct Run {
-        QList<PatchPhase> phases;
-        QString error;
-    };
-    Run apply(const QList<ManifestEntry> &entries)
-    {
-        auto phases = std::make_shared<QList<PatchPhase>>();
-        auto mutex = std::make_shared<QMutex>();
-        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
-            QMutexLocker lock(mutex.get());
-            phases->append(p);
-        };
-        Run run;
-        try {
-            awaitTask(Patcher::apply(entries, install.path(), progress));
-        } catch (...) {
-            run.error = describeCurrentException();
-        }
-        run.phases = *phases;
-        return run;
-    }
-    static QStringList warnings()
-    {
-        Log::flush();
-        QStringList out;
-        for (const QString &line : readText(Log::file()).split('\n'))
-            if (line.contains(QStringLiteral("[WARN] ")))
-                out.append(line.mid(line.indexOf(QStringLiteral("[WARN] ")) + 7));
-        return out;
-    }
+    ApplyRun apply(const QList<ManifestEntry> &entries) { return runApply(entries, install.path()); }
+    static QStringList warnings() { return warningLines(); }
     static QStringList area() { return QDir(Paths::downloadTemp()).entryList(QDir::Files); }
     QList<Standin::RecordedRequest> fileRequests(const QByteArray &path) { return site.server().requestsTo(path); }
     // A transfer that stops after `bytes` body bytes until the idle time-out ends it. (A dropped
@@ -120,7 +93,7 @@ private slots:
         if (server == "416")
             second.status = 416;
         site.server().http().queueFaults("/files/c.pak", {first, second});
-        const Run run = apply({entry});
+        const ApplyRun run = apply({entry});
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(install.path() + "/c.pak"), content);
         const auto seen = fileRequests("/files/c.pak");
@@ -169,7 +142,7 @@ private slots:
         site.server().clearRequests();
         Log::flush();
         QFile::remove(Log::file());
-        const Run run = apply({entry});
+        const ApplyRun run = apply({entry});
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(install.path() + "/b.pak"), content);
         const auto seen = fileRequests("/files/b.pak");
@@ -244,7 +217,7 @@ private slots:
         const struct utimbuf old{weekAgo, weekAgo};
         QCOMPARE(::utime(QFile::encodeName(stale).constData(), &old), 0);
 
-        const Run run = apply({entry});
+        const ApplyRun run = apply({entry});
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(install.path() + "/w.pak"), content);
         QCOMPARE(area(), QStringList{"vantorel-BUSY"});

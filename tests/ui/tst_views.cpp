@@ -1,6 +1,7 @@
 #include "auth/keychain.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
+#include "patch/rate_limiter.h"
 #include "standin/standin.h"
 #include "support/await_task.h"
 #include "support/log.h"
@@ -275,6 +276,22 @@ private slots:
         QCOMPARE(location->property("elide").toInt(), int(Qt::ElideMiddle));
         QCOMPARE(location->property("text").toString(), model->installPath());
         model->setInstall(InstallState::ready());
+
+        // A download limit typed in the field holds for the whole launcher at once; clearing it lifts it.
+        settings->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(settings));
+        QQuickItem *limit = find("downloadLimitField");
+        limit->forceActiveFocus();
+        QTRY_VERIFY(limit->hasActiveFocus());
+        ::typeText(settings, QStringLiteral("12.5"));
+        QTest::keyClick(settings, Qt::Key_Return);
+        QCOMPARE(RateLimiter::global().limit(), qint64(12'500'000));
+        QCOMPARE(model->downloadLimit(), qint64(12'500'000));
+        QTest::keyClick(settings, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(settings, Qt::Key_Backspace);
+        QTest::keyClick(settings, Qt::Key_Return);
+        QCOMPARE(RateLimiter::global().limit(), qint64(0));
+        QCOMPARE(limit->property("text").toString(), QString());
         if (!qEnvironmentVariable("VANTOREL_SCREENSHOTS").isEmpty()) {
             QTest::qWait(300);
             settings->grabWindow().save(qEnvironmentVariable("VANTOREL_SCREENSHOTS") + "/30-settings.png");

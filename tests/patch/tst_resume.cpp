@@ -168,15 +168,19 @@ private slots:
         QProcess first;
         first.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
         QVERIFY(first.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(area().join(',').contains(".resume"), 60000);
+        // A record in place (not one still being written under its temporary name).
+        const auto recorded = [] {
+            for (const QString &name : area())
+                if (name.endsWith(".resume"))
+                    return QJsonDocument::fromJson(readBytes(Paths::downloadTemp() + '/' + name)).object().value("bytes").toInteger();
+            return qint64(0);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(recorded() > 0, 60000);
         ::kill(pid_t(first.processId()), SIGKILL);
         QVERIFY(first.waitForFinished());
         site.server().clearRequests();
-        QString record;
-        for (const QString &name : area())
-            if (name.endsWith(".resume"))
-                record = readText(Paths::downloadTemp() + '/' + name);
-        const qint64 checkpoint = QJsonDocument::fromJson(record.toUtf8()).object().value("bytes").toInteger();
+        const qint64 checkpoint = recorded();
+        const QString record = area().join(", ");
         QVERIFY2(checkpoint >= 64 << 20 && checkpoint < 90'000'000, qPrintable(record));
 
         QProcess second;

@@ -287,13 +287,10 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
         for (const ManifestEntry &entry : entries)
             keys.append({entry.url, entry.path, entry.size, entry.sha256});
         ResumeStore::sweep(keys);
-        QHash<QString, ResumeStore::PartialBody> kept;
+        const QHash<QString, ResumeStore::PartialBody> kept = ResumeStore::findAll(keys);
         qint64 keptBytes = 0;
-        for (const ResumeStore::BodyKey &key : std::as_const(keys))
-            if (const auto body = ResumeStore::find(key)) {
-                kept.insert(key.path, *body);
-                keptBytes += body->bytes;
-            }
+        for (const ResumeStore::PartialBody &body : kept)
+            keptBytes += body.bytes;
         const qint64 total = totalSize(entries);
         checkFreeSpace(Paths::downloadTemp(), total - keptBytes, root, total);
         return kept;

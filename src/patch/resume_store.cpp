@@ -80,11 +80,20 @@ bool lock(int fd)
 
 std::optional<PartialBody> find(const BodyKey &key)
 {
+    const QHash<QString, PartialBody> found = findAll({key});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.begin().value();
+}
+
+QHash<QString, PartialBody> findAll(const QList<BodyKey> &keys)
+{
+    QHash<QString, PartialBody> found;
     const QDir area(Paths::downloadTemp());
     const QStringList records = area.entryList({QStringLiteral("vantorel-*") + suffix}, QDir::Files);
     for (const QString &name : records) {
         const auto record = readRecord(area.filePath(name));
-        if (!record || !(record->key == key))
+        if (!record || !keys.contains(record->key) || found.contains(record->key.path))
             continue;
         const QString body = area.filePath(name.chopped(suffix.size()));
         const int fd = openUnlocked(body);
@@ -99,9 +108,9 @@ std::optional<PartialBody> find(const BodyKey &key)
             discard(body);
             continue;
         }
-        return PartialBody{body, record->bytes, record->validator};
+        found.insert(record->key.path, PartialBody{body, record->bytes, record->validator});
     }
-    return std::nullopt;
+    return found;
 }
 
 void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes)

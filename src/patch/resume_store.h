@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -37,6 +38,8 @@ struct PartialBody {
 
 // The kept body for this entry, cut back to the bytes its record vouches for, or none.
 std::optional<PartialBody> find(const BodyKey &key);
+// The same for many entries at once (one look at the download area), by entry path.
+QHash<QString, PartialBody> findAll(const QList<BodyKey> &keys);
 // Records that `bytes` bytes of `file` are on disk (the caller has made them durable first).
 // Written atomically; a failure only means the body cannot be resumed.
 void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes);

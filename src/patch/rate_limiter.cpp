@@ -11,7 +11,7 @@ void RateLimiter::setLimit(qint64 bytesPerSecond)
     QMutexLocker lock(&m_mutex);
     refill();
     m_limit = qMax<qint64>(0, bytesPerSecond);
-    m_tokens = qMin(m_tokens, m_limit * 0.25);
+    m_tokens = qMin(m_tokens, m_limit * 0.5);
 }
 
 qint64 RateLimiter::limit() const
@@ -24,7 +24,7 @@ void RateLimiter::refill()
 {
     const double now = m_clock();
     if (m_limit > 0)
-        m_tokens = qMin(m_limit * 0.25, m_tokens + (now - m_last) * double(m_limit));
+        m_tokens = qMin(m_limit * 0.5, m_tokens + (now - m_last) * double(m_limit));
     m_last = now;
 }
 
@@ -43,7 +43,7 @@ void RateLimiter::giveBack(qint64 bytes)
 {
     QMutexLocker lock(&m_mutex);
     if (m_limit > 0 && bytes > 0)
-        m_tokens = qMin(m_limit * 0.25, m_tokens + double(bytes));
+        m_tokens = qMin(m_limit * 0.5, m_tokens + double(bytes));
 }
 
 RateLimiter &RateLimiter::global()

@@ -3,7 +3,7 @@
 #include <functional>
 
 // One download speed limit for the whole process: a token bucket that every transfer reads its
-// share from. Refilled continuously at the limit, holding at most a quarter of a second of it, so
+// share from. Refilled continuously at the limit, holding at most half a second of it, so
 // the rate over a second stays close to the limit. Safe from any thread.
 class RateLimiter {
 public:

@@ -1,4 +1,5 @@
 #include "support/background.h"
+#include "patch/delta_update.h"
 #include "patch/disk_space.h"
 #include "patch/downloader.h"
 #include "patch/resume_store.h"
@@ -139,6 +140,66 @@ QCoro::Task<std::optional<ResumeStore::PartialBody>> keptBody(ResumeStore::BodyK
     co_return co_await Background::run(find, &installPool());
 }
 
+// A changed file with a chunk index: only the chunks the old file (or a kept body) lacks are
+// fetched. False, with every byte it counted taken back, when the whole file must be downloaded.
+QCoro::Task<bool> buildFromChunks(ManifestEntry entry, QString old, std::optional<ResumeStore::PartialBody> from,
+                                  QString destination, Downloader *downloader, std::shared_ptr<Meter> meter,
+                                  std::shared_ptr<RunState> state, std::shared_ptr<ApplyStats> stats)
+{
+    auto reused = std::make_shared<std::atomic<qint64>>(0);
+    auto fetched = std::make_shared<std::atomic<qint64>>(0);
+    DeltaHooks hooks;
+    hooks.onReused = [reused, meter, stats](qint64 n) {
+        *reused += n;
+        stats->reused += n;
+        meter->addKept(n);
+        meter->add(0);  // reports the bar; the rate counts only the network
+    };
+    hooks.onFetched = [fetched, meter, stats](qint64 n) {
+        *fetched += n;
+        stats->fetched += n;
+        meter->add(n);
+    };
+    hooks.cancelled = [state] { return state->cancelled.load(); };
+    // A kept body's bytes are already on the bar; the build counts them again as it copies them.
+    const qint64 kept = from ? from->bytes : 0;
+    meter->addKept(-kept);
+    const DeltaOutcome delta = co_await buildByDelta(entry, old, from, downloader, hooks, &installPool());
+    QString whyNot = delta.whyNot;
+    if (delta.body) {
+        const QString file = delta.body->file;
+        if (sameDigest(delta.body->sha256, entry.sha256)) {
+            const auto place = [file, destination, from] {
+                Background::yieldToInterface();
+                Background::throwIfStopping();
+                install(file, destination);
+                if (from)
+                    ResumeStore::discard(from->file);
+            };
+            try {
+                co_await Background::run(place, &installPool());
+                stats->kept -= kept;
+                co_return true;
+            } catch (const Background::Stopped &) {
+                QFile::remove(file);
+                throw;
+            } catch (...) {
+                whyNot = describeCurrentException();
+            }
+        } else {
+            whyNot = QStringLiteral("the file it built failed its checksum");
+        }
+        QFile::remove(file);
+    }
+    meter->addKept(kept - reused->load());
+    meter->add(-fetched->load());
+    stats->reused -= reused->load();
+    if (!state->cancelled)
+        Log::info(QString::fromLatin1("patch: ") + entry.path + QString::fromLatin1(": no delta update (") + whyNot
+                  + QString::fromLatin1("); downloading the whole file"));
+    co_return false;
+}
+
 QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, std::shared_ptr<Meter> meter,
                     std::shared_ptr<RunState> state, std::optional<ResumeStore::PartialBody> from,
                     std::shared_ptr<ApplyStats> stats)
@@ -150,6 +211,16 @@ QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, s
     const ResumeStore::BodyKey key{entry.url, entry.path, entry.size, entry.sha256};
     // Bytes of this entry that the meter counts: those kept from before, then those received.
     auto counted = std::make_shared<std::atomic<qint64>>(from ? from->bytes : 0);
+
+    if (!entry.chunks.isEmpty()) {
+        const QString old = QFileInfo(destination).isFile() ? destination : QString();
+        if (!old.isEmpty() || from) {
+            if (co_await buildFromChunks(entry, old, from, destination, downloader, meter, state, stats))
+                co_return;
+            if (state->cancelled)
+                throw Cancelled();
+        }
+    }
 
     for (int attempt = 0; attempt < 5; ++attempt) {
         QString file;

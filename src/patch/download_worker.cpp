@@ -22,7 +22,7 @@ std::exception_ptr writeError(int error)
 }
 
 // "bytes <first>-<last>/<total>" of a 206.
-bool parseContentRange(const QByteArray &value, qint64 &first, qint64 &total)
+bool parseContentRange(const QByteArray &value, qint64 &first, qint64 &last, qint64 &total)
 {
     static const QRegularExpression form(QStringLiteral("^bytes (\\d+)-(\\d+)/(\\d+)$"));
     const auto match = form.match(QString::fromLatin1(value.trimmed()));
@@ -30,7 +30,7 @@ bool parseContentRange(const QByteArray &value, qint64 &first, qint64 &total)
         return false;
     bool a = false, b = false, c = false;
     first = match.captured(1).toLongLong(&a);
-    const qint64 last = match.captured(2).toLongLong(&b);
+    last = match.captured(2).toLongLong(&b);
     total = match.captured(3).toLongLong(&c);
     return a && b && c && last >= first && last < total;
 }
@@ -117,7 +117,11 @@ void DownloadWorker::send(const TransferPtr &t)
     request.setRawHeader("User-Agent", m_userAgent);
     request.setTransferTimeout(m_idleMs);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    if (t->base > 0) {
+    if (t->request.rangeFirst >= 0) {
+        request.setRawHeader("Range", "bytes=" + QByteArray::number(t->request.rangeFirst) + '-'
+                                          + QByteArray::number(t->request.rangeLast));
+        request.setRawHeader("Accept-Encoding", "identity");
+    } else if (t->base > 0) {
         request.setRawHeader("Range", "bytes=" + QByteArray::number(t->base) + '-');
         request.setRawHeader("If-Range", t->validator.ifRange());
         // Ranges count the bytes as sent: no transparent decompression in between.
@@ -150,10 +154,23 @@ bool DownloadWorker::judge(const TransferPtr &t)
         return true;
     t->checked = true;
     const int code = status.toInt();
+    if (t->request.rangeFirst >= 0) {
+        qint64 first = -1, last = -1, total = -1;
+        if (code == 206 && parseContentRange(reply->rawHeader("Content-Range"), first, last, total)
+            && first == t->request.rangeFirst && last == t->request.rangeLast && total == t->request.rangeOf) {
+            t->body = true;
+            return true;
+        }
+        if (code != 200 && code != 206 && code != 416)
+            return true;  // an error answer, reported as its status
+        end(t, {{}, std::make_exception_ptr(RangeRefused(QStringLiteral("The server didn't send the part of the file that was asked for.")))}, false);
+        reply->abort();
+        return false;
+    }
     if (t->base > 0) {
         if (code == 206) {
-            qint64 first = -1, total = -1;
-            if (parseContentRange(reply->rawHeader("Content-Range"), first, total) && first == t->base
+            qint64 first = -1, last = -1, total = -1;
+            if (parseContentRange(reply->rawHeader("Content-Range"), first, last, total) && first == t->base
                 && total == t->request.maxBytes) {
                 t->body = true;
                 return true;

@@ -19,6 +19,13 @@ public:
     using PlatformError::PlatformError;
 };
 
+// A range request was answered with anything but exactly that range (a whole body, another
+// range, 416): the server or the file is not what the caller assumed.
+class RangeRefused : public PlatformError {
+public:
+    using PlatformError::PlatformError;
+};
+
 // One body to fetch.
 struct DownloadRequest {
     QUrl url;
@@ -30,6 +37,11 @@ struct DownloadRequest {
     std::optional<ResumeStore::BodyKey> key;            // set: a cut body is kept to be resumed
     std::optional<ResumeStore::PartialBody> from;       // continue this kept body
     std::shared_ptr<Patcher::Sha256Stream> digest;      // holds from's prefix already, when resuming
+    // rangeFirst >= 0: only bytes rangeFirst..rangeLast of a body of rangeOf bytes. Anything but a
+    // 206 of exactly that range ends the transfer at once with RangeRefused.
+    qint64 rangeFirst = -1;
+    qint64 rangeLast = -1;
+    qint64 rangeOf = -1;
 };
 
 struct DownloadResult {

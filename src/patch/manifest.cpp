@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QRegularExpression>
 #include <QSet>
 
 namespace {
@@ -20,6 +21,30 @@ QString requireString(const QJsonObject &object, const char *key, qsizetype inde
     if (!value.isString())
         undecodable(QStringLiteral("files[%1].%2").arg(index).arg(QLatin1String(key)));
     return value.toString();
+}
+
+bool isWholeNumber(const QJsonValue &value)
+{
+    // Integers beyond 2^53 lose precision as doubles; Qt keeps the exact integer when it can.
+    const double number = value.toDouble(0.5);
+    return value.isDouble() && number == double(value.toInteger()) && number < 9.2233720368547758e18
+        && number >= -9.2233720368547758e18;
+}
+
+ChunkIndexRef chunksOf(const QJsonValue &value, qint64 fileSize)
+{
+    if (!value.isObject())
+        return {};
+    const QJsonObject object = value.toObject();
+    const QJsonValue url = object.value(QLatin1String("url"));
+    const QJsonValue size = object.value(QLatin1String("size"));
+    const QJsonValue sha256 = object.value(QLatin1String("sha256"));
+    static const QRegularExpression hex(QStringLiteral("^[0-9a-fA-F]{64}$"));
+    if (!url.isString() || url.toString().isEmpty() || !isWholeNumber(size) || size.toInteger() <= 0
+        || size.toInteger() > ChunkIndex::largestFor(fileSize) || !sha256.isString()
+        || !hex.match(sha256.toString()).hasMatch())
+        return {};
+    return {url.toString(), size.toInteger(), sha256.toString()};
 }
 }
 
@@ -46,12 +71,10 @@ Manifest Manifest::decode(const QByteArray &json)
         entry.sha256 = requireString(object, "sha256", i);
         entry.url = requireString(object, "url", i);
         const QJsonValue size = object.value(QLatin1String("size"));
-        // Integers beyond 2^53 lose precision as doubles; Qt keeps the exact integer when it can.
-        const double number = size.toDouble(0.5);
-        if (!size.isDouble() || number != double(size.toInteger()) || number >= 9.2233720368547758e18
-            || number < -9.2233720368547758e18)
+        if (!isWholeNumber(size))
             undecodable(QStringLiteral("files[%1].size").arg(i));
         entry.size = size.toInteger();
+        entry.chunks = chunksOf(object.value(QLatin1String("chunks")), entry.size);
         manifest.files.append(std::move(entry));
     }
     return manifest;
@@ -60,11 +83,17 @@ Manifest Manifest::decode(const QByteArray &json)
 QByteArray Manifest::encoded(bool indented) const
 {
     QJsonArray array;
-    for (const ManifestEntry &entry : files)
-        array.append(QJsonObject{{QStringLiteral("path"), entry.path},
-                                 {QStringLiteral("sha256"), entry.sha256},
-                                 {QStringLiteral("size"), entry.size},
-                                 {QStringLiteral("url"), entry.url}});
+    for (const ManifestEntry &entry : files) {
+        QJsonObject object{{QStringLiteral("path"), entry.path},
+                           {QStringLiteral("sha256"), entry.sha256},
+                           {QStringLiteral("size"), entry.size},
+                           {QStringLiteral("url"), entry.url}};
+        if (!entry.chunks.isEmpty())
+            object.insert(QStringLiteral("chunks"), QJsonObject{{QStringLiteral("url"), entry.chunks.url},
+                                                                {QStringLiteral("size"), entry.chunks.size},
+                                                                {QStringLiteral("sha256"), entry.chunks.sha256}});
+        array.append(object);
+    }
     return QJsonDocument(QJsonObject{{QStringLiteral("files"), array}})
         .toJson(indented ? QJsonDocument::Indented : QJsonDocument::Compact);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "patch/chunk_index.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -9,6 +11,7 @@ struct ManifestEntry {
     QString sha256;  // hexadecimal, compared without regard to case
     qint64 size = 0;
     QString url;
+    ChunkIndexRef chunks;  // empty: no index, the file is only ever downloaded whole
     bool operator==(const ManifestEntry &) const = default;
 };
 
@@ -17,6 +20,7 @@ struct Manifest {
     QList<ManifestEntry> files;
 
     // Strict: every key required with its JSON type, sizes within 64 bits. Throws PlatformError.
+    // An entry's optional "chunks" that is not exactly {url, size, sha256} leaves the entry plain.
     static Manifest decode(const QByteArray &json);
     QByteArray encoded(bool indented = false) const;
     bool operator==(const Manifest &) const = default;

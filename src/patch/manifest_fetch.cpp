@@ -50,6 +50,11 @@ QCoro::Task<Manifest> fetchManifest(QUrl url)
                     if (!publicKey.isEmpty())
                         facts = checkSigned(body, signature, address);
                     Manifest manifest = Manifest::decode(body);
+                    // Chunk indexes may be named relative to the manifest.
+                    const QUrl base(address);
+                    for (ManifestEntry &entry : manifest.files)
+                        if (!entry.chunks.isEmpty())
+                            entry.chunks.url = base.resolved(QUrl(entry.chunks.url)).toString(QUrl::FullyEncoded);
                     if (!publicKey.isEmpty())
                         recordAccepted(address, facts.version);
                     return manifest;

@@ -33,6 +33,7 @@ using PhaseProgress = std::function<void(const PatchPhase &)>;
 struct ApplyStats {
     std::atomic<qint64> kept{0};      // bytes of bodies kept from before and resumed
     std::atomic<qint64> fetched{0};   // bytes that came over the network
+    std::atomic<qint64> reused{0};    // bytes of changed files copied from their old versions
 };
 QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress,
                     std::shared_ptr<ApplyStats> stats = nullptr);

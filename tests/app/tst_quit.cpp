@@ -101,7 +101,7 @@ private slots:
             QDir().mkpath(game + "/packs");
             QFile pack(game + '/' + path);
             QVERIFY(pack.open(QIODevice::WriteOnly) && pack.resize(qint64(256) << 20));
-            files.append(ManifestEntry{path, QString(64, 'a'), qint64(256) << 20, site.server().origin() + "/files/none"});
+            files.append(ManifestEntry{path, QString(64, 'a'), qint64(256) << 20, site.server().origin() + "/files/none", {}});
         }
         files.append(site.add(QStringLiteral("small.dat"), bytesOf(1000)));
         publish(files);

@@ -135,7 +135,7 @@ private slots:
         QFETCH(QString, named);
         QList<ManifestEntry> files;
         for (const QString &path : paths)
-            files.append(ManifestEntry{path, PatchSite::sha256("x"), 1, site.server().origin() + "/files/x"});
+            files.append(ManifestEntry{path, PatchSite::sha256("x"), 1, site.server().origin() + "/files/x", {}});
         publish(files);
         auto m = model();
         awaitTask(m->checkInstall());

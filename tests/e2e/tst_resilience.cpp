@@ -126,7 +126,7 @@ private slots:
         QFETCH(QString, named);
         QList<ManifestEntry> entries;
         for (const QString &path : paths)
-            entries.append(ManifestEntry{path, PatchSite::sha256("x"), 1, site.server().origin() + "/files/x"});
+            entries.append(ManifestEntry{path, PatchSite::sha256("x"), 1, site.server().origin() + "/files/x", {}});
         writeFile(site.folder() + "/files/x", "x");
         publish(entries);
         auto m = model();
@@ -141,7 +141,7 @@ private slots:
     void veryLongNameFailsCleanly()
     {
         const QString name = QString(300, 'n') + ".dat";
-        publish({site.add("short.dat", "fine"), ManifestEntry{name, PatchSite::sha256("x"), 1, site.server().origin() + "/files/short.dat"}});
+        publish({site.add("short.dat", "fine"), ManifestEntry{name, PatchSite::sha256("x"), 1, site.server().origin() + "/files/short.dat", {}}});
         auto m = model();
         awaitTask(m->patch());
         QCOMPARE(m->install().kind, InstallState::Failed);
@@ -155,7 +155,7 @@ private slots:
         QList<ManifestEntry> entries;
         entries.reserve(100'000);
         for (int i = 0; i < 100'000; ++i)
-            entries.append(ManifestEntry{QStringLiteral("d%1/f%2.bin").arg(i % 100).arg(i), QString(64, 'a'), i, "http://h/x"});
+            entries.append(ManifestEntry{QStringLiteral("d%1/f%2.bin").arg(i % 100).arg(i), QString(64, 'a'), i, "http://h/x", {}});
         const QByteArray json = Manifest{entries}.encoded();
         const Manifest decoded = Manifest::decode(json);
         QCOMPARE(decoded.files.size(), 100'000);

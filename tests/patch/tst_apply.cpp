@@ -153,7 +153,7 @@ private slots:
     void answerThatIsNotHttpIsStatusZero()
     {
         QFETCH(QString, url);
-        const ApplyRun run = apply({ManifestEntry{QStringLiteral("f.dat"), PatchSite::sha256(QByteArray::fromBase64("AAECAwQFBgcICQ==")), 10, url}});
+        const ApplyRun run = apply({ManifestEntry{QStringLiteral("f.dat"), PatchSite::sha256(QByteArray::fromBase64("AAECAwQFBgcICQ==")), 10, url, {}}});
         const QString message = QStringLiteral("The download server returned HTTP 0. Try again later.");
         QCOMPARE(run.error, message);
         const QStringList warned = warnings();
@@ -177,7 +177,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, url);
         QFETCH(QString, error);
-        const ApplyRun run = apply({ManifestEntry{path, QString(64, '0'), 10, url}});
+        const ApplyRun run = apply({ManifestEntry{path, QString(64, '0'), 10, url, {}}});
         QCOMPARE(run.error, error);
         QVERIFY(warnings().isEmpty());
         QCOMPARE(site.server().requests().size(), 0);
@@ -190,7 +190,7 @@ private slots:
         Standin::Fault stall;
         stall.stallAfter = 1000;
         site.server().http().setFault("/files/slow.dat", stall);
-        const ApplyRun run = apply({slow, ManifestEntry{QStringLiteral("bad"), QString(64, '0'), 1, QString()}});
+        const ApplyRun run = apply({slow, ManifestEntry{QStringLiteral("bad"), QString(64, '0'), 1, QString(), {}}});
         QVERIFY(run.error.contains(QStringLiteral("bad download URL")));
         QVERIFY(!QFile::exists(installed("slow.dat")));
     }

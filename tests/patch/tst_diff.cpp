@@ -15,7 +15,7 @@ static TestProfile profile;
 
 static ManifestEntry entryFor(const QString &path, const QByteArray &content)
 {
-    return ManifestEntry{path, PatchSite::sha256(content), content.size(), QStringLiteral("http://127.0.0.1:1/x")};
+    return ManifestEntry{path, PatchSite::sha256(content), content.size(), QStringLiteral("http://127.0.0.1:1/x"), {}};
 }
 
 class TestDiff : public QObject {

@@ -94,6 +94,42 @@ private slots:
         QFETCH(bool, owned);
         QCOMPARE(Patcher::isLauncherOwned(path), owned);
     }
+
+    // The optional "chunks" key: exactly {url, size, sha256} or the entry is plain, never the
+    // manifest undecodable.
+    void chunkKey_data()
+    {
+        QTest::addColumn<QByteArray>("chunks");
+        QTest::addColumn<bool>("kept");
+        const auto ref = [](const QByteArray &url, const QByteArray &size, const QByteArray &sha256) {
+            return "{\"url\":" + url + ",\"size\":" + size + ",\"sha256\":" + sha256 + '}';
+        };
+        const QByteArray sha = '"' + QByteArray(64, 'a') + '"';
+        QTest::newRow("valid") << ref("\"chunks/x.chunks\"", "68", sha) << true;
+        QTest::newRow("absolute url, upper-case digest") << ref("\"http://h/x\"", "40", sha.toUpper()) << true;
+        QTest::newRow("size as text") << ref("\"x\"", "\"68\"", sha) << false;
+        QTest::newRow("zero size") << ref("\"x\"", "0", sha) << false;
+        QTest::newRow("fractional size") << ref("\"x\"", "68.5", sha) << false;
+        QTest::newRow("larger than any index of the file") << ref("\"x\"", "100000", sha) << false;
+        QTest::newRow("short digest") << ref("\"x\"", "68", "\"abc\"") << false;
+        QTest::newRow("digest not hex") << ref("\"x\"", "68", '"' + QByteArray(64, 'z') + '"') << false;
+        QTest::newRow("url a number") << ref("7", "68", sha) << false;
+        QTest::newRow("empty url") << ref("\"\"", "68", sha) << false;
+        QTest::newRow("no url") << QByteArray("{\"size\":68,\"sha256\":" + sha + '}') << false;
+        QTest::newRow("a string") << QByteArray(R"("chunks/x.chunks")") << false;
+        QTest::newRow("null") << QByteArray("null") << false;
+    }
+    void chunkKey()
+    {
+        QFETCH(QByteArray, chunks);
+        QFETCH(bool, kept);
+        const QByteArray json = R"({"files":[{"path":"a","sha256":"00","size":4096,"url":"u","chunks":)" + chunks + "}]}";
+        const Manifest manifest = Manifest::decode(json);
+        QCOMPARE(manifest.files.size(), 1);
+        QCOMPARE(manifest.files.first().chunks.isEmpty(), !kept);
+        QCOMPARE(manifest.files.first().size, 4096);
+        QCOMPARE(Manifest::decode(manifest.encoded()), manifest);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestManifest)

@@ -7,7 +7,7 @@
 
 #include <QMutex>
 
-ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root)
+ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std::shared_ptr<Patcher::ApplyStats> stats)
 {
     auto phases = std::make_shared<QList<PatchPhase>>();
     auto mutex = std::make_shared<QMutex>();
@@ -17,7 +17,7 @@ ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root)
     };
     ApplyRun run;
     try {
-        awaitTask(Patcher::apply(entries, root, progress));
+        awaitTask(Patcher::apply(entries, root, progress, std::move(stats)));
     } catch (...) {
         run.error = describeCurrentException();
     }

@@ -5,13 +5,19 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+namespace Patcher {
+struct ApplyStats;
+}
 
 // One Patcher::apply run to its end: every phase it reported, and the message it failed with ("" none).
 struct ApplyRun {
     QList<PatchPhase> phases;
     QString error;
 };
-ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root);
+ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root,
+                  std::shared_ptr<Patcher::ApplyStats> stats = nullptr);
 
 // The messages of the log's "WARN" lines so far, in order.
 QStringList warningLines();

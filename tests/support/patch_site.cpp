@@ -8,7 +8,7 @@ ManifestEntry PatchSite::add(const QString &path, const QByteArray &content)
     writeFile(m_dir.path() + QStringLiteral("/files/") + path, content);
     return ManifestEntry{path, sha256(content), content.size(),
                          m_server->origin() + QStringLiteral("/files/")
-                             + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"))};
+                             + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")), {}};
 }
 
 QByteArray bytesOf(qint64 size, char seed)

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <limits>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -22,10 +24,25 @@ int main(int argc, char *argv[])
     const auto version = option(QStringLiteral("--version"));
     const auto expires = option(QStringLiteral("--expires"));
     const auto key = option(QStringLiteral("--sign-key"));
+    const auto threshold = option(QStringLiteral("--chunk-threshold"));
+    qint64 chunkThreshold = ManifestBuilder::defaultChunkThreshold;
+    if (threshold) {
+        static const QHash<QChar, qint64> units{{'K', 1 << 10}, {'M', 1 << 20}, {'G', 1 << 30}};
+        QString text = threshold->trimmed().toUpper();
+        const qint64 unit = !text.isEmpty() && units.contains(text.back()) ? units.value(text.back()) : 1;
+        if (unit > 1)
+            text.chop(1);
+        bool ok = false;
+        chunkThreshold = text == QLatin1String("OFF") ? std::numeric_limits<qint64>::max() : text.toLongLong(&ok) * unit;
+        if (text != QLatin1String("OFF") && (!ok || chunkThreshold <= 0)) {
+            std::fprintf(stderr, "vantorel-manifest: --chunk-threshold takes a size (8M, 512K) or off\n");
+            return 2;
+        }
+    }
     const int given = int(version.has_value()) + int(expires.has_value()) + int(key.has_value());
     if (args.size() != 3 || (given != 0 && given != 3)) {
         std::fprintf(stderr, "usage: vantorel-manifest <build-folder> <base-url> <output-file> "
-                             "[--version N --expires <30d|12h|RFC 3339 time> --sign-key <ed25519.pem>]\n");
+                             "[--chunk-threshold N[K|M|G]|off] [--version N --expires <30d|12h|RFC 3339 time> --sign-key <ed25519.pem>]\n");
         return 2;
     }
     try {
@@ -45,10 +62,11 @@ int main(int argc, char *argv[])
             signing->privateKeyPem = pem.readAll();
         }
         TerminalProgress bar("hashing");
-        const Manifest manifest = ManifestBuilder::build(args.at(0), args.at(1), [&](qint64 done, qint64 total) {
+        Manifest manifest = ManifestBuilder::build(args.at(0), args.at(1), [&](qint64 done, qint64 total) {
             bar.update(done, total);
         });
         bar.finish();
+        ManifestBuilder::addChunkIndexes(manifest, args.at(0), args.at(2), chunkThreshold);
         ManifestBuilder::writeAtomically(manifest, args.at(2), signing);
         std::fprintf(stderr, "vantorel-manifest: %lld files written to %s%s\n", qlonglong(manifest.files.size()),
                      qPrintable(args.at(2)), signing ? " (signed)" : "");

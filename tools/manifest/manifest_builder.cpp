@@ -3,6 +3,7 @@
 #include "patch/manifest_trust.h"
 #include "support/launcher_error.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -59,6 +60,25 @@ Manifest build(const QString &folder, const QString &baseUrl,
             progress(now, totalBytes);
     });
     return Manifest{entries};
+}
+
+static void writeFile(const QString &path, const QByteArray &bytes);
+
+void addChunkIndexes(Manifest &manifest, const QString &buildFolder, const QString &outputFile, qint64 threshold)
+{
+    const QDir base(QFileInfo(buildFolder).absoluteFilePath());
+    const QString folder = QFileInfo(outputFile).absolutePath() + QStringLiteral("/chunks");
+    QList<ManifestEntry *> large;
+    for (ManifestEntry &entry : manifest.files)
+        if (entry.size >= threshold && entry.size > 0)
+            large.append(&entry);
+    QtConcurrent::blockingMap(large, [&](ManifestEntry *entry) {
+        const QByteArray index = ChunkIndex::ofFile(base.filePath(entry->path)).encoded();
+        const QString name = entry->sha256 + QStringLiteral(".chunks");
+        writeFile(folder + QLatin1Char('/') + name, index);
+        entry->chunks = {QStringLiteral("chunks/") + name, index.size(),
+                         QString::fromLatin1(QCryptographicHash::hash(index, QCryptographicHash::Sha256).toHex())};
+    });
 }
 
 QByteArray encode(const Manifest &manifest, const std::optional<Signing> &signing)

@@ -14,6 +14,12 @@ namespace ManifestBuilder {
 // unreadable file or a name the launcher would refuse.
 Manifest build(const QString &folder, const QString &baseUrl,
                const std::function<void(qint64 doneBytes, qint64 totalBytes)> &progress = {});
+// Gives every file of at least `threshold` bytes a chunk index, so launchers can fetch only the
+// chunks they lack: written to <manifest folder>/chunks/<file's SHA-256>.chunks (builds that share
+// a file share its index) and named in the entry relative to the manifest. Cuts on all cores.
+void addChunkIndexes(Manifest &manifest, const QString &buildFolder, const QString &outputFile, qint64 threshold);
+constexpr qint64 defaultChunkThreshold = 8 << 20;
+
 // What a signed manifest carries beside its files.
 struct Signing {
     qint64 version = 0;            // > 0

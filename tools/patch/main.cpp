@@ -68,6 +68,8 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
             timed("apply", clock);
             if (stats->kept > 0)
                 std::printf("kept %s from an earlier download\n", qPrintable(formatFileSize(stats->kept)));
+            if (stats->reused > 0)
+                std::printf("reused %s of the files already on disk\n", qPrintable(formatFileSize(stats->reused)));
             std::printf("fetched %s\n", qPrintable(formatFileSize(stats->fetched)));
             std::printf("complete\n");
         }

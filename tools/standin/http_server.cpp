@@ -245,6 +245,8 @@ private:
                 m_socket->disconnectFromHost();
                 return;
             }
+            if (m_fault && m_fault->flipAt >= m_sent && m_fault->flipAt < m_sent + piece.size())
+                piece[m_fault->flipAt - m_sent] = char(~piece[m_fault->flipAt - m_sent]);
             m_sent += piece.size();
             m_socket->write(piece);
         }

@@ -38,6 +38,7 @@ struct Fault {
     bool noValidator = false;  // send no ETag and no Last-Modified
     QByteArray etag;           // send this ETag instead (a file that changed)
     qint64 rangeShift = 0;     // a 206 whose Content-Range starts this far from what was asked
+    qint64 flipAt = -1;        // invert this byte of the body sent (a part that went bad on the way)
 };
 
 struct Response {

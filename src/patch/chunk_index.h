@@ -1,0 +1,35 @@
+#pragma once
+#include "patch/chunker.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Where a manifest entry's chunk index is published: the optional "chunks" key of the entry.
+struct ChunkIndexRef {
+    QString url;     // may be relative to the manifest's address
+    qint64 size = 0;
+    QString sha256;
+    bool isEmpty() const { return url.isEmpty(); }
+    bool operator==(const ChunkIndexRef &) const = default;
+};
+
+// A file cut into content-defined chunks, as the publisher cut it. Binary, little-endian:
+//   "VTCHUNK1", u32 min, u32 average, u32 max, u32 hash kind (1 = XXH3-128),
+//   u64 file size, u64 chunk count, then per chunk u64 offset, u32 length, 16 bytes of hash.
+struct ChunkIndex {
+    Chunker::Params params;
+    qint64 fileSize = 0;
+    QList<Chunker::Chunk> chunks;
+
+    static constexpr qsizetype headerSize = 40;
+    static constexpr qsizetype chunkSize = 28;
+    // The largest index a file of this size can have (chunks no smaller than 64 bytes).
+    static qint64 largestFor(qint64 fileSize);
+
+    QByteArray encoded() const;
+    // Strict: the parameters within bounds, the chunks in order, back to back, each within the
+    // maximum size, covering exactly `expectedSize` bytes. Throws PlatformError naming the fault.
+    static ChunkIndex decode(const QByteArray &bytes, qint64 expectedSize);
+    static ChunkIndex ofFile(const QString &path, const Chunker::Params &params = {});
+};

@@ -87,6 +87,63 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
+    // Files at or above the threshold get a chunk index beside the manifest, named in their
+    // entry; the output is the same bytes each time, and "off" publishes none.
+    void builderWritesChunkIndexes_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("indexed");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("default 8 MiB") << QStringList() << QStringList{"big.pak"} << 0;
+        QTest::newRow("1M") << QStringList{"--chunk-threshold", "1M"} << QStringList{"big.pak", "mid.pak"} << 0;
+        QTest::newRow("in bytes") << QStringList{"--chunk-threshold", "2000000"} << QStringList{"big.pak"} << 0;
+        QTest::newRow("off") << QStringList{"--chunk-threshold", "off"} << QStringList() << 0;
+        QTest::newRow("not a size") << QStringList{"--chunk-threshold", "lots"} << QStringList() << 2;
+        QTest::newRow("zero") << QStringList{"--chunk-threshold", "0"} << QStringList() << 2;
+    }
+    void builderWritesChunkIndexes()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, indexed);
+        QFETCH(int, exitCode);
+        QTemporaryDir work;
+        QByteArray big(9 << 20, Qt::Uninitialized);
+        for (qsizetype i = 0; i < big.size(); ++i)
+            big[i] = char((i * 2654435761u) >> 13);
+        writeFile(work.path() + "/build/big.pak", big);
+        writeFile(work.path() + "/build/mid.pak", big.left(1500000));
+        writeFile(work.path() + "/build/small.txt", "small");
+        const QString out = work.path() + "/site/manifest.json";
+        QByteArray outputs[2];
+        for (QByteArray &output : outputs) {
+            QProcess tool;
+            tool.start(QStringLiteral(VANTOREL_MANIFEST_BIN), QStringList{work.path() + "/build", "http://h/files", out} + options);
+            QVERIFY(tool.waitForFinished(60000));
+            QCOMPARE(tool.exitCode(), exitCode);
+            if (exitCode != 0) {
+                QVERIFY(!QFile::exists(out));
+                return;
+            }
+            output = readBytes(out);
+            for (const QString &name : QDir(work.path() + "/site/chunks").entryList(QDir::Files))
+                output += readBytes(work.path() + "/site/chunks/" + name);
+        }
+        QCOMPARE(outputs[0], outputs[1]);
+        const Manifest manifest = Manifest::decode(readBytes(out));
+        QStringList withIndex;
+        for (const ManifestEntry &entry : manifest.files) {
+            if (entry.chunks.isEmpty())
+                continue;
+            withIndex.append(entry.path);
+            QCOMPARE(entry.chunks.url, "chunks/" + entry.sha256 + ".chunks");
+            const QByteArray index = readBytes(work.path() + "/site/" + entry.chunks.url);
+            QCOMPARE(index.size(), entry.chunks.size);
+            QCOMPARE(QString::fromLatin1(QCryptographicHash::hash(index, QCryptographicHash::Sha256).toHex()), entry.chunks.sha256);
+            QVERIFY(ChunkIndex::decode(index, entry.size).chunks.size() > 1);
+        }
+        QCOMPARE(withIndex, indexed);
+    }
+
     // The publisher's side of signing: vantorel-manifest signs with a key from openssl's own
     // genpkey, and the launcher's check accepts it with the public half and nothing else.
     void signedManifestFromTheBuilderVerifies()

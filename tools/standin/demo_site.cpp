@@ -56,6 +56,31 @@ void writeDeterministic(const QString &path, qint64 size)
     }
 }
 
+// The second build's version of a file: the first build's bytes with some regions rewritten,
+// some inserted and some removed, as a game patch changes a pack.
+struct Edit {
+    double at;      // where, as a fraction of the file
+    qint64 insert;  // new bytes put in
+    qint64 remove;  // old bytes taken out
+};
+void writeEdited(const QString &from, const QString &to, const QList<Edit> &edits)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        throw PlatformError(QStringLiteral("Can't read %1").arg(from));
+    QByteArray bytes = in.readAll();
+    quint64 state = seedOf(to);
+    for (const Edit &edit : edits) {
+        const qint64 at = qint64(edit.at * double(bytes.size()));
+        QByteArray fresh(edit.insert, Qt::Uninitialized);
+        for (char &c : fresh)
+            c = char((state = state * 6364136223846793005ull + 1442695040888963407ull) >> 56);
+        bytes.replace(at, qMin(edit.remove, bytes.size() - at), fresh);
+    }
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    writeWhole(to, bytes);
+}
+
 void writePicture(const QString &path, QColor from, QColor to, int seed)
 {
     QImage image(1280, 720, QImage::Format_RGB32);
@@ -130,9 +155,34 @@ void makeDemoSite(const QString &folder, bool small)
     const auto [privatePem, publicRaw] = makeSigningKey();
     writeWhole(folder + QStringLiteral("/signing-key.pem"), privatePem);
     writeWhole(folder + QStringLiteral("/signing-key.pub"), publicRaw.toBase64() + '\n');
-    const Manifest manifest = ManifestBuilder::build(build, QStringLiteral("/release/files"));
+    const qint64 threshold = small ? 64 << 10 : ManifestBuilder::defaultChunkThreshold;
+    Manifest manifest = ManifestBuilder::build(build, QStringLiteral("/release/files"));
+    ManifestBuilder::addChunkIndexes(manifest, build, folder + QStringLiteral("/release/manifest.json"), threshold);
     ManifestBuilder::Signing signing{1, QDateTime::currentDateTimeUtc().addYears(10), privatePem};
     ManifestBuilder::writeAtomically(manifest, folder + QStringLiteral("/release/manifest.json"), signing);
+
+    // The second build changes a little inside the large files: what a delta update is for.
+    const QString second = folder + QStringLiteral("/release/files-2");
+    QDir(second).removeRecursively();
+    const QHash<QString, QList<Edit>> edits{
+        {QStringLiteral("Content/Paks/pak0.pak"), {{0.3, 2 * mb, 0}, {0.6, mb, mb}, {0.85, 0, mb / 2}}},
+        {QStringLiteral("Binaries/Vantorel.x86_64"), {{0.5, 3 * mb, 3 * mb}}},
+        {QStringLiteral("Content/Paks/pak1.pak"), {{0.0, mb / 4, 0}}},
+    };
+    for (const Item &item : items) {
+        const QString from = build + QLatin1Char('/') + item.path;
+        const QString to = second + QLatin1Char('/') + item.path;
+        if (edits.contains(item.path)) {
+            writeEdited(from, to, edits.value(item.path));
+        } else {
+            QDir().mkpath(QFileInfo(to).absolutePath());
+            QFile::copy(from, to);
+        }
+    }
+    Manifest next = ManifestBuilder::build(second, QStringLiteral("/release/files-2"));
+    ManifestBuilder::addChunkIndexes(next, second, folder + QStringLiteral("/release/manifest-2.json"), threshold);
+    signing.version = 2;
+    ManifestBuilder::writeAtomically(next, folder + QStringLiteral("/release/manifest-2.json"), signing);
 
     writePicture(folder + QStringLiteral("/previews/vantorel-099.jpg"), QColor(30, 40, 70), QColor(120, 60, 40), 1);
     const QList<std::tuple<QString, QString, QColor, QColor>> slides{

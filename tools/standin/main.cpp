@@ -1,5 +1,5 @@
 // vantorel-standin --make-demo <site-folder> [--small]
-// vantorel-standin --site <site-folder> [--port <n>] [--request-log <file>]
+// vantorel-standin --site <site-folder> [--port <n>] [--request-log <file>] [--build 2]
 #include "standin.h"
 #include "support/launcher_error.h"
 
@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("small"), QStringLiteral("With --make-demo: a build of a few megabytes.")});
     parser.addOption({QStringLiteral("site"), QStringLiteral("Serve the site in <folder>."), QStringLiteral("folder")});
     parser.addOption({QStringLiteral("port"), QStringLiteral("Listen on <port> (default: a free one)."), QStringLiteral("port"), QStringLiteral("0")});
+    parser.addOption({QStringLiteral("build"), QStringLiteral("Publish build <n> of the release channel (1 or 2)."), QStringLiteral("n"), QStringLiteral("1")});
     parser.addOption({QStringLiteral("https"), QStringLiteral("Serve HTTPS with a self-signed certificate.")});
     parser.addOption({QStringLiteral("request-log"), QStringLiteral("Append one JSON line per request to <file>."), QStringLiteral("file")});
     parser.process(app);
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
     }
 
     Standin::Service service(parser.value(QStringLiteral("site")));
+    service.build = qMax(1, parser.value(QStringLiteral("build")).toInt());
     if (parser.isSet(QStringLiteral("https")))
         service.enableTls();
     if (parser.isSet(QStringLiteral("request-log")))

@@ -219,7 +219,9 @@ Response Service::siteFile(const Request &request)
             return Response::text(404, "not found\n");
         return Response::text(200, Patcher::signManifest(manifest.body, key.readAll()) + '\n');
     }
-    const QString file = m_site + cleaned;
+    QString file = m_site + cleaned;
+    if (build > 1 && cleaned == QLatin1String("/release/manifest.json"))
+        file = m_site + QStringLiteral("/release/manifest-%1.json").arg(build);
     const QFileInfo info(file);
     if (!info.isFile())
         return Response::text(404, "not found\n");

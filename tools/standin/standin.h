@@ -39,6 +39,8 @@ public:
     void clearRoutes() { m_routes.clear(); }
     // The tokens this server issued and that have not been logged out.
     const QSet<QString> &liveTokens() const { return m_tokens; }
+    // Which build the "release" channel publishes: 2 serves release/manifest-2.json as its manifest.
+    int build = 1;
     // Remaining seconds of rate limiting after repeated failures (30 by default).
     int lockSeconds = 30;
 
@@ -63,7 +65,8 @@ private:
     int m_nextStation = 4100;
 };
 
-// Writes the deterministic demo site: the "release" channel (build and manifest), the home feed
+// Writes the deterministic demo site: the "release" channel (two builds, the second with changes
+// inside its large files, each with a manifest and chunk indexes), the home feed
 // and its pictures, and the web pages. `small` makes a quick few-megabyte build for tests.
 void makeDemoSite(const QString &folder, bool small);
 

@@ -11,6 +11,7 @@ Button {
     font.family: Theme.fontFamily
     font.pixelSize: 17
     font.bold: true
+    Accessible.name: text
 
     contentItem: Item {
         implicitHeight: 52
@@ -21,7 +22,8 @@ Button {
             color: "white"
             font: control.font
         }
-        BusyIndicator {
+        Spinner {
+            objectName: "buttonSpinner"
             anchors.centerIn: parent
             visible: control.busy
             running: control.busy
@@ -33,4 +35,5 @@ Button {
         radius: 3
         color: control.down ? Theme.blue : Theme.blueHi
     }
+    FocusRing { controlRadius: 3 }
 }

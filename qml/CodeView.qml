@@ -36,7 +36,7 @@ Item {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             font.family: Theme.fontFamily
-            font.pixelSize: 14
+            font.pixelSize: 13
         }
 
         DarkField {
@@ -57,7 +57,7 @@ Item {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             font.family: Theme.fontFamily
-            font.pixelSize: 13
+            font.pixelSize: 12
         }
 
         Column {

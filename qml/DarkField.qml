@@ -14,10 +14,13 @@ TextField {
     placeholderTextColor: Qt.rgba(1, 1, 1, 0.35)
     selectByMouse: true
     selectionColor: Theme.blueHi
+    Accessible.name: placeholderText
     background: Rectangle {
         radius: 3
         color: Theme.card
         border.width: 1
         border.color: Qt.rgba(1, 1, 1, 0.08)
     }
+    // A field shows the frame whenever it has the focus: the caret alone is easy to miss.
+    FocusRing { shown: field.activeFocus }
 }

@@ -128,23 +128,29 @@ Item {
                 enabled: panel.text.mainEnabled
                 onClicked: panel.runMainAction()
             }
-            Rectangle {
+            AbstractButton {
                 id: gearButton
                 objectName: "gearButton"
                 width: 52
                 height: 52
-                radius: 3
-                color: Theme.blueHi
                 opacity: enabled ? 1 : 0.4
                 enabled: panel.app.install !== AppModel.Working
-                Symbol { name: "gear"; width: 18; height: 18; anchors.centerIn: parent }
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: gearMenu.visible ? gearMenu.close() : gearMenu.open()
+                focusPolicy: Qt.StrongFocus
+                Accessible.role: Accessible.ButtonMenu
+                Accessible.name: "Game options"
+                Keys.onReturnPressed: gearMenu.toggle()
+                Keys.onEnterPressed: gearMenu.toggle()
+                onClicked: gearMenu.toggle()
+                background: Rectangle { radius: 3; color: Theme.blueHi }
+                contentItem: Item {
+                    Symbol { name: "gear"; width: 18; height: 18; anchors.centerIn: parent }
                 }
+                FocusRing { controlRadius: 3 }
                 PopMenu {
                     id: gearMenu
                     objectName: "gearMenu"
+                    opener: gearButton
+                    accessibleName: "Game options"
                     y: -height - 8
                     x: 0
                     arrowEdge: "bottom"

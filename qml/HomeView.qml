@@ -11,40 +11,41 @@ Item {
     Keys.onReturnPressed: panel.runMainAction()
     Keys.onEnterPressed: panel.runMainAction()
 
-    Row {
-        anchors.fill: parent
-        GamePanel { id: panel; app: view.app; width: 300; height: parent.height }
-        NewsPane { app: view.app; width: parent.width - 300; height: parent.height }
-    }
-
-    // Top bar
+    // Top bar: first in the tab order, as it is first in reading order; drawn over the panes.
     Item {
         width: parent.width
         height: 28
         y: 12
-        Rectangle {
+        z: 1
+        AbstractButton {
             id: accountButton
             objectName: "accountButton"
             anchors.right: parent.right
             anchors.rightMargin: 28
             height: 28
             width: accountRow.width + 20
-            radius: 14
-            color: Qt.rgba(0, 0, 0, 0.4)
-            Row {
-                id: accountRow
-                anchors.centerIn: parent
-                spacing: 6
-                Symbol { name: "person"; width: 16; height: 16; anchors.verticalCenter: parent.verticalCenter }
-                Symbol { name: "chevron"; width: 8; height: 8; anchors.verticalCenter: parent.verticalCenter }
+            focusPolicy: Qt.StrongFocus
+            Accessible.role: Accessible.ButtonMenu
+            Accessible.name: "Account"
+            Keys.onReturnPressed: accountMenu.toggle()
+            Keys.onEnterPressed: accountMenu.toggle()
+            onClicked: accountMenu.toggle()
+            background: Rectangle { radius: 14; color: Qt.rgba(0, 0, 0, 0.4) }
+            contentItem: Item {
+                Row {
+                    id: accountRow
+                    anchors.centerIn: parent
+                    spacing: 6
+                    Symbol { name: "person"; width: 16; height: 16; anchors.verticalCenter: parent.verticalCenter }
+                    Symbol { name: "chevron"; width: 8; height: 8; anchors.verticalCenter: parent.verticalCenter }
+                }
             }
-            MouseArea {
-                anchors.fill: parent
-                onClicked: accountMenu.visible ? accountMenu.close() : accountMenu.open()
-            }
+            FocusRing { controlRadius: 14 }
             PopMenu {
                 id: accountMenu
                 objectName: "accountMenu"
+                opener: accountButton
+                accessibleName: "Account"
                 y: accountButton.height + 8
                 x: accountButton.width - width
                 arrowEdge: "top"
@@ -60,5 +61,11 @@ Item {
                 PopRow { title: "Quit"; onTriggered: Qt.quit() }
             }
         }
+    }
+
+    Row {
+        anchors.fill: parent
+        GamePanel { id: panel; app: view.app; width: 300; height: parent.height }
+        NewsPane { app: view.app; width: parent.width - 300; height: parent.height }
     }
 }

@@ -1,18 +1,31 @@
 import QtQuick
+import QtQuick.Controls.Basic
 
-// A plain text button in the dim colour.
-Text {
+// A plain text button in the dim colour at the callout size: no bezel, reached with Tab, pressed
+// with Space or Return.
+AbstractButton {
     id: link
-    signal clicked()
-    color: area.containsMouse ? Qt.rgba(1, 1, 1, 0.8) : Theme.dim
+    hoverEnabled: true
+    padding: 0
+    focusPolicy: Qt.StrongFocus
     font.family: Theme.fontFamily
-    font.pixelSize: 13
+    font.pixelSize: 12
+    Accessible.role: Accessible.Button
+    Accessible.name: text
+    Keys.onReturnPressed: link.clicked()
+    Keys.onEnterPressed: link.clicked()
+
+    contentItem: Text {
+        text: link.text
+        font: link.font
+        color: link.hovered || link.visualFocus ? Qt.rgba(1, 1, 1, 0.8) : Theme.dim
+    }
+    background: Item {}
     MouseArea {
-        id: area
         anchors.fill: parent
         anchors.margins: -4
-        hoverEnabled: true
+        acceptedButtons: Qt.NoButton
         cursorShape: Qt.PointingHandCursor
-        onClicked: link.clicked()
     }
+    FocusRing { controlRadius: 2 }
 }

@@ -40,6 +40,8 @@ Rectangle {
             width: parent.width
             Text {
                 objectName: "headline"
+                width: parent.width
+                wrapMode: Text.Wrap
                 text: pane.slide.headline !== undefined ? pane.slide.headline : ""
                 color: "white"
                 font.family: Theme.fontFamily
@@ -47,6 +49,9 @@ Rectangle {
                 font.bold: true
             }
             Text {
+                objectName: "subline"
+                width: parent.width
+                wrapMode: Text.Wrap
                 visible: pane.slide.sub !== undefined
                 text: pane.slide.sub !== undefined ? pane.slide.sub : ""
                 color: Qt.rgba(1, 1, 1, 0.85)
@@ -61,6 +66,7 @@ Rectangle {
             Repeater {
                 model: pane.app.slideCount
                 Rectangle {
+                    id: dot
                     required property int index
                     objectName: "dot" + index
                     width: 32
@@ -68,11 +74,23 @@ Rectangle {
                     radius: 1.5
                     color: pane.app.slideIndex === index ? Theme.blueHi : Qt.rgba(1, 1, 1, 0.4)
                     Behavior on color { ColorAnimation { duration: 600; easing.type: Easing.InOutQuad } }
+                    function choose() { if (pane.app.slideIndex !== index) pane.app.slideIndex = index }
+                    activeFocusOnTab: true
+                    Accessible.role: Accessible.Button
+                    Accessible.name: "Slide " + (index + 1) + " of " + pane.app.slideCount
+                    Accessible.focusable: true
+                    Accessible.checkable: true
+                    Accessible.checked: pane.app.slideIndex === index
+                    Accessible.onPressAction: choose()
+                    Keys.onSpacePressed: choose()
+                    Keys.onReturnPressed: choose()
+                    Keys.onEnterPressed: choose()
                     MouseArea {
                         anchors.fill: parent
                         anchors.margins: -6
-                        onClicked: if (pane.app.slideIndex !== index) pane.app.slideIndex = index
+                        onClicked: dot.choose()
                     }
+                    FocusRing { controlRadius: 1.5 }
                 }
             }
         }

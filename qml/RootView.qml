@@ -12,10 +12,22 @@ Rectangle {
     implicitWidth: 1120
     implicitHeight: 540
 
-    // The window moves when its background is dragged.
-    DragHandler {
-        target: null
-        onActiveChanged: if (active) root.Window.window.startSystemMove()
+    // The window moves when its background is dragged. Lying under every screen, this area only
+    // gets the presses that no control took, so a drag on a button or in a field stays theirs.
+    MouseArea {
+        objectName: "windowDrag"
+        property point pressedAt
+        property bool active: false
+        anchors.fill: parent
+        onPressed: mouse => { pressedAt = Qt.point(mouse.x, mouse.y); active = false }
+        onPositionChanged: mouse => {
+            if (active || Math.hypot(mouse.x - pressedAt.x, mouse.y - pressedAt.y) < Qt.styleHints.startDragDistance)
+                return
+            active = true
+            root.Window.window.startSystemMove()
+        }
+        onReleased: active = false
+        onCanceled: active = false
     }
 
     // The loaded screen takes the keyboard focus whichever way it was reached (a saved session
@@ -46,7 +58,8 @@ Rectangle {
         id: startingScreen
         Item {
             objectName: "startingScreen"
-            BusyIndicator {
+            Spinner {
+                objectName: "startingSpinner"
                 anchors.centerIn: parent
                 width: 64
                 height: 64

@@ -30,6 +30,10 @@ Rectangle {
         opacity: enabled ? 1 : 0.4
         contentItem: Text { text: b.text; font: b.font; color: "white"; horizontalAlignment: Text.AlignHCenter }
         background: Rectangle { radius: 4; color: b.down ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(1, 1, 1, 0.1); implicitHeight: 28; implicitWidth: 110 }
+        Accessible.name: text
+        Keys.onReturnPressed: b.clicked()
+        Keys.onEnterPressed: b.clicked()
+        FocusRing { controlRadius: 4 }
     }
     component Card: Rectangle {
         default property alias content: inner.data
@@ -58,6 +62,12 @@ Rectangle {
                         objectName: "locationValue"
                         anchors.fill: parent
                         visible: !locationEdit.activeFocus
+                        // Tab reaches the path too: it opens whole and selected, as a click does.
+                        activeFocusOnTab: true
+                        onActiveFocusChanged: if (activeFocus) { locationEdit.forceActiveFocus(Qt.TabFocusReason); locationEdit.selectAll() }
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: "Location " + view.app.installPath
+                        Accessible.focusable: true
                         horizontalAlignment: Text.AlignRight
                         text: view.app.installPath
                         elide: Text.ElideMiddle
@@ -71,8 +81,11 @@ Rectangle {
                     }
                     TextInput {
                         id: locationEdit
+                        objectName: "locationEdit"
                         anchors.fill: parent
                         visible: activeFocus
+                        Accessible.role: Accessible.EditableText
+                        Accessible.name: "Location"
                         readOnly: true
                         selectByMouse: true
                         clip: true
@@ -99,6 +112,7 @@ Rectangle {
                     placeholderTextColor: Theme.dim
                     horizontalAlignment: TextInput.AlignRight
                     inputMethodHints: Qt.ImhFormattedNumbersOnly
+                    Accessible.name: "Download limit in MB/s"
                     validator: RegularExpressionValidator { regularExpression: /^[0-9]{0,6}([.,][0-9]{0,3})?$/ }
                     color: "white"
                     selectionColor: Theme.blueHi
@@ -110,6 +124,7 @@ Rectangle {
                         border.width: limitField.activeFocus ? 1 : 0
                         border.color: Theme.blueHi
                     }
+                    FocusRing { shown: limitField.activeFocus; controlRadius: 4 }
                     // Applied at once, even to an update that is running.
                     onEditingFinished: if (!view.app.setDownloadLimit(text)) text = view.app.downloadLimit
                 }

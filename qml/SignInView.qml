@@ -59,7 +59,7 @@ Item {
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             font.family: Theme.fontFamily
-            font.pixelSize: 13
+            font.pixelSize: 12
         }
 
         BlueButton {
@@ -74,8 +74,8 @@ Item {
         Row {
             anchors.horizontalCenter: parent.horizontalCenter
             spacing: 18
-            LinkButton { text: "Create an account"; onClicked: view.app.openWebPage("/register") }
-            LinkButton { text: "Forgot password?"; onClicked: view.app.openWebPage("/password/forgot") }
+            LinkButton { objectName: "createAccountLink"; text: "Create an account"; onClicked: view.app.openWebPage("/register") }
+            LinkButton { objectName: "forgotPasswordLink"; text: "Forgot password?"; onClicked: view.app.openWebPage("/password/forgot") }
         }
     }
 

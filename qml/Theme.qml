@@ -7,9 +7,12 @@ QtObject {
     readonly property color card: Qt.rgba(0.118, 0.129, 0.172, 1)
     readonly property color blue: Qt.rgba(0.0, 0.455, 0.945, 1)
     readonly property color blueHi: Qt.rgba(0.07, 0.54, 1.0, 1)
+    // The focus frame: the theme's blue, lighter so that it stands out around a blue button too.
+    readonly property color focus: Qt.rgba(0.45, 0.72, 1.0, 1)
     readonly property color dim: Qt.rgba(1, 1, 1, 0.55)
     readonly property color notice: Qt.rgba(1.0, 0.45, 0.4, 1)
     readonly property color playNotice: Qt.rgba(1.0, 0.75, 0.4, 1)
     readonly property string launcherVersion: Qt.application.version
-    readonly property string fontFamily: "DejaVu Sans"
+    // Inter has the real semibold the screens ask for (DejaVu Sans would fake it with bold).
+    readonly property string fontFamily: "Inter"
 }

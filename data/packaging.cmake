@@ -38,12 +38,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VANTOREL_WEB_ORIGIN})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "launcher of the Vantorel online game")
 set(CPACK_PACKAGE_DESCRIPTION "Sign in to a Vantorel account, keep the game files up to date from the
-patch server (checked by SHA-256, resumed when cut off, optionally speed
-limited, from signed patch lists) and read the news of the home feed.")
+patch server (checked by SHA-256, resumed when cut off, only the changed parts
+of large files fetched, optionally speed limited, from signed patch lists) and
+read the news of the home feed. Every action works from the keyboard and with a
+screen reader.")
 # Linked libraries come from dpkg-shlibdeps; the QML modules, the Wayland platform plugin, the
 # secret-service library QtKeychain opens at run time and the font are not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, \
 qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtqml-workerscript, \
-qml6-module-qt5compat-graphicaleffects, qt6-wayland, libsecret-1-0, fonts-dejavu-core")
+qml6-module-qt5compat-graphicaleffects, qt6-wayland, libsecret-1-0, fonts-inter")
 include(CPack)

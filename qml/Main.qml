@@ -147,6 +147,11 @@ ApplicationWindow {
         maximumHeight: 420
         color: Theme.bg
         SettingsView { app: window.app; anchors.fill: parent }
+        // Closes like a dialog, from the keyboard too.
+        Shortcut {
+            sequences: [StandardKey.Cancel, StandardKey.Close]
+            onActivated: settingsWindow.close()
+        }
     }
 
     Component.onCompleted: app.requestStart()

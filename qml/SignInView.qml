@@ -45,6 +45,8 @@ Item {
                 width: parent.width
                 placeholderText: "Password"
                 echoMode: TextInput.Password
+                // Qt Quick never gives a password field a name; screen readers read this instead.
+                Accessible.description: "Password"
                 Keys.onReturnPressed: view.submit()
                 Keys.onEnterPressed: view.submit()
             }

@@ -1,6 +1,7 @@
 #include "support/patch_site.h"
 #include "support/test_profile.h"
 
+#include <QProcess>
 #include <QUrl>
 
 ManifestEntry PatchSite::add(const QString &path, const QByteArray &content)
@@ -20,4 +21,16 @@ QByteArray bytesOf(qint64 size, char seed)
         out[i] = char(state >> 24);
     }
     return out;
+}
+
+std::unique_ptr<Standin::Service> serveSmallDemoSite(const QString &standinProgram, const QString &folder)
+{
+    QProcess maker;
+    maker.start(standinProgram, {QStringLiteral("--make-demo"), folder, QStringLiteral("--small")});
+    if (!maker.waitForFinished(120000) || maker.exitCode() != 0)
+        return nullptr;
+    auto server = std::make_unique<Standin::Service>(folder);
+    if (!server->listen())
+        return nullptr;
+    return server;
 }

@@ -24,5 +24,9 @@ private:
     std::unique_ptr<Standin::Service> m_server;
 };
 
+// The stand-in's small demo site, written into `folder` by the stand-in program itself and served
+// in-process; null when it could not be made.
+std::unique_ptr<Standin::Service> serveSmallDemoSite(const QString &standinProgram, const QString &folder);
+
 // Deterministic bytes of a given size.
 QByteArray bytesOf(qint64 size, char seed = 'a');

@@ -5,6 +5,7 @@
 #include "support/await_task.h"
 #include "support/quick_helpers.h"
 #include "support/open_model.h"
+#include "support/patch_site.h"
 #include "support/test_profile.h"
 
 #include <QDirIterator>
@@ -69,12 +70,8 @@ private slots:
     {
         QQuickStyle::setStyle(QStringLiteral("Basic"));
         awaitTask(Keychain::clear());
-        QProcess maker;
-        maker.start(QStringLiteral(VANTOREL_STANDIN_BIN), {QStringLiteral("--make-demo"), site.path(), QStringLiteral("--small")});
-        QVERIFY(maker.waitForFinished(120000));
-        QCOMPARE(maker.exitCode(), 0);
-        server = std::make_unique<Standin::Service>(site.path());
-        QVERIFY(server->listen());
+        server = serveSmallDemoSite(QStringLiteral(VANTOREL_STANDIN_BIN), site.path());
+        QVERIFY(server);
         openWindow();
     }
 

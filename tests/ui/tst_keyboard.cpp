@@ -46,6 +46,16 @@ class TestKeyboard : public QObject {
                 return child;
         return nullptr;
     }
+    // With VANTOREL_SCREENSHOTS set, saves the window there (scripts/screenshots).
+    void shot(const QString &name)
+    {
+        const QString folder = qEnvironmentVariable("VANTOREL_SCREENSHOTS");
+        if (folder.isEmpty())
+            return;
+        QTest::qWait(400);
+        QDir().mkpath(folder);
+        window->grabWindow().save(folder + '/' + name + ".png");
+    }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(window, k, modifiers); }
     void signedIn(InstallState install = InstallState::ready())
     {
@@ -121,6 +131,9 @@ private slots:
             QTRY_VERIFY(item(screen == "login" ? "signInView" : screen == "unreachable" ? "unreachableView" : "codeView"));
         }
         model->setNotice(std::nullopt);
+        // The screen follows the model on a later turn of the event loop; let it settle.
+        QTRY_VERIFY(screen != "totp" || !item("sendNewCodeLink"));
+        QTest::qWait(300);
         // Filled fields, so that the buttons they enable are in the chain.
         for (const char *field : {"emailField", "passwordField", "codeField"})
             if (QQuickItem *f = item(field))
@@ -136,6 +149,8 @@ private slots:
             QVERIFY2(ring && ring->isVisible(), qPrintable(name + ": no focus frame"));
             QVERIFY(ring->width() > control->width() && ring->height() > control->height());
             const QRectF before = control->mapRectToScene(QRectF(0, 0, control->width(), control->height()));
+            if (i == order.size() - 1 || name == "accountButton" || name == "logInButton")
+                shot(QStringLiteral("40-focus-%1-%2").arg(QString(QTest::currentDataTag()).replace(' ', '-'), name));
             key(Qt::Key_Tab);
             QCOMPARE(control->mapRectToScene(QRectF(0, 0, control->width(), control->height())), before);
             QVERIFY2(!ring->isVisible() || order.size() == 1, qPrintable(name + ": frame stays after the focus left"));
@@ -184,6 +199,7 @@ private slots:
         }
         key(Qt::Key_Up);
         QCOMPARE(row(), rows.last());
+        shot("41-focus-" + menu);
         key(Qt::Key_Escape);
         QTRY_VERIFY(!popup(qPrintable(menu))->property("visible").toBool());
         QCOMPARE(focusedIn(window), button);

@@ -213,7 +213,9 @@ QCoro::Task<> fetch(ManifestEntry entry, QString root, Downloader *downloader, s
     auto counted = std::make_shared<std::atomic<qint64>>(from ? from->bytes : 0);
 
     if (!entry.chunks.isEmpty()) {
-        const QString old = QFileInfo(destination).isFile() ? destination : QString();
+        // Only the file itself is a source, never what a link in its place points at.
+        const QFileInfo at(destination);
+        const QString old = at.isFile() && !at.isSymLink() ? destination : QString();
         if (!old.isEmpty() || from) {
             if (co_await buildFromChunks(entry, old, from, destination, downloader, meter, state, stats))
                 co_return;

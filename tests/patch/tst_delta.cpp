@@ -207,6 +207,27 @@ private slots:
         QCOMPARE(area(), QStringList());
     }
 
+    // A link where the old file would be is not read as one: the file is downloaded whole, and
+    // what the link pointed at stays as it was.
+    void linkInPlaceIsNotASource()
+    {
+        const QByteArray old = bytesOf(1 << 20, 'l');
+        QByteArray now = old;
+        now.replace(500'000, 1000, bytesOf(1000, 'm'));
+        QTemporaryDir elsewhere;
+        writeFile(elsewhere.filePath("target.pak"), old);
+        QVERIFY(QFile::link(elsewhere.filePath("target.pak"), install.filePath("l.pak")));
+        const ManifestEntry entry = publish("l.pak", now);
+        auto stats = std::make_shared<Patcher::ApplyStats>();
+        QCOMPARE(runApply({entry}, install.path(), stats).error, QString());
+        QCOMPARE(readBytes(install.filePath("l.pak")), now);
+        QCOMPARE(readBytes(elsewhere.filePath("target.pak")), old);
+        QCOMPARE(stats->reused, 0);
+        const auto requests = site.server().requestsTo(filePath(entry));
+        QVERIFY2(requests.size() == 1 && requests.first().header("Range").isEmpty(), qPrintable(requestsOf(entry)));
+        QCOMPARE(site.server().requestsTo("/files/chunks/" + entry.sha256.toUtf8() + ".chunks").size(), 0);
+    }
+
     // A body kept from a cut download is a source like the old file, and is not counted twice.
     void buildsFromAKeptBody()
     {

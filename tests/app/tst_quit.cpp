@@ -107,7 +107,9 @@ private slots:
         publish(files);
         startAndUpdate();
         QVERIFY2(!logText().contains("files to download"), "verification ended before the quit");
-        QVERIFY(xdotool({"search", "--name", "^Vantorel$", "windowfocus", "--sync", "key", "ctrl+q"}));
+        // The quit may come so fast that the key's release finds the window gone and xdotool
+        // reports an error; the exit below is what counts.
+        xdotool({"search", "--name", "^Vantorel$", "windowfocus", "--sync", "key", "ctrl+q"});
         const qint64 took = waitForExit();
         qInfo("quit while verifying took %lld ms", took);
         QVERIFY2(took < 2000, qPrintable(QString::number(took)));

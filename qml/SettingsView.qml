@@ -62,12 +62,7 @@ Rectangle {
                         objectName: "locationValue"
                         anchors.fill: parent
                         visible: !locationEdit.activeFocus
-                        // Tab reaches the path too: it opens whole and selected, as a click does.
-                        activeFocusOnTab: true
-                        onActiveFocusChanged: if (activeFocus) { locationEdit.forceActiveFocus(Qt.TabFocusReason); locationEdit.selectAll() }
-                        Accessible.role: Accessible.StaticText
-                        Accessible.name: "Location " + view.app.installPath
-                        Accessible.focusable: true
+                        Accessible.ignored: true  // the field below speaks for it
                         horizontalAlignment: Text.AlignRight
                         text: view.app.installPath
                         elide: Text.ElideMiddle
@@ -83,9 +78,14 @@ Rectangle {
                         id: locationEdit
                         objectName: "locationEdit"
                         anchors.fill: parent
-                        visible: activeFocus
+                        // Present while hidden, so that Tab reaches the path too: it then opens
+                        // whole and selected, as a click does.
+                        opacity: activeFocus ? 1 : 0
+                        activeFocusOnTab: true
+                        onActiveFocusChanged: if (activeFocus) selectAll()
                         Accessible.role: Accessible.EditableText
                         Accessible.name: "Location"
+                        Accessible.readOnly: true
                         readOnly: true
                         selectByMouse: true
                         clip: true
@@ -131,7 +131,7 @@ Rectangle {
                 Label { text: "MB/s"; color: Theme.dim }
             }
             RowLayout {
-                SmallButton { text: "Show in Finder"; onClicked: view.app.revealInstallFolder() }
+                SmallButton { objectName: "showInFinderButton"; text: "Show in Finder"; onClicked: view.app.revealInstallFolder() }
                 SmallButton {
                     objectName: "verifyFilesButton"
                     text: "Verify Files"

@@ -56,6 +56,11 @@ class TestKeyboard : public QObject {
         QDir().mkpath(folder);
         window->grabWindow().save(folder + '/' + name + ".png");
     }
+    void activate()
+    {
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(window, k, modifiers); }
     void signedIn(InstallState install = InstallState::ready())
     {
@@ -156,6 +161,32 @@ private slots:
             QVERIFY2(!ring->isVisible() || order.size() == 1, qPrintable(name + ": frame stays after the focus left"));
         }
         QCOMPARE(seen, order + QStringList{order.first()});
+    }
+
+    // The settings window: the path (opened whole and selected), the limit, then the buttons.
+    void settingsTabOrder()
+    {
+        signedIn();
+        auto *settings = window->findChild<QQuickWindow *>(QStringLiteral("settingsWindow"));
+        settings->show();
+        settings->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(settings));
+        findItem(settings->contentItem(), QStringLiteral("locationEdit"))->forceActiveFocus(Qt::TabFocusReason);
+        QTRY_COMPARE(focusedIn(settings), QStringLiteral("locationEdit"));
+        QCOMPARE(settings->activeFocusItem()->property("selectedText").toString(), model->installPath());
+        QStringList seen;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(settings, Qt::Key_Tab);
+            seen.append(focusedIn(settings));
+            QQuickItem *control = findItem(settings->contentItem(), seen.last());
+            QVERIFY2(control && ringOf(control) && ringOf(control)->isVisible(), qPrintable(seen.last() + ": no focus frame"));
+            if (seen.last() == "settingsLogOut")
+                break;
+        }
+        QCOMPARE(seen, (QStringList{"downloadLimitField", "showInFinderButton", "verifyFilesButton", "settingsLogOut"}));
+        QTest::keyClick(settings, Qt::Key_Escape);
+        QTRY_VERIFY(!settings->isVisible());
+        activate();
     }
 
     // A mouse click focuses a button without the frame: it is for the keyboard.

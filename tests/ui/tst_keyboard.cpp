@@ -155,7 +155,7 @@ private slots:
             QVERIFY(ring->width() > control->width() && ring->height() > control->height());
             const QRectF before = control->mapRectToScene(QRectF(0, 0, control->width(), control->height()));
             if (i == order.size() - 1 || name == "accountButton" || name == "logInButton")
-                shot(QStringLiteral("40-focus-%1-%2").arg(QString(QTest::currentDataTag()).replace(' ', '-'), name));
+                shot(QStringLiteral("45-focus-%1-%2").arg(QString(QTest::currentDataTag()).replace(' ', '-'), name));
             key(Qt::Key_Tab);
             QCOMPARE(control->mapRectToScene(QRectF(0, 0, control->width(), control->height())), before);
             QVERIFY2(!ring->isVisible() || order.size() == 1, qPrintable(name + ": frame stays after the focus left"));
@@ -230,7 +230,7 @@ private slots:
         }
         key(Qt::Key_Up);
         QCOMPARE(row(), rows.last());
-        shot("41-focus-" + menu);
+        shot("46-focus-" + menu);
         key(Qt::Key_Escape);
         QTRY_VERIFY(!popup(qPrintable(menu))->property("visible").toBool());
         QCOMPARE(focusedIn(window), button);

@@ -39,13 +39,7 @@ class TestDelta : public QObject {
         Log::flush();
         return readText(Log::file());
     }
-    QString requestsOf(const ManifestEntry &entry)
-    {
-        QString out;
-        for (const auto &r : site.server().requestsTo(filePath(entry)))
-            out += QString::number(r.status) + ' ' + QString::fromLatin1(r.header("Range")) + "; ";
-        return out;
-    }
+    QString requestsOf(const ManifestEntry &entry) const { return site.requestSummary(filePath(entry)); }
 
 private slots:
     void initTestCase()
@@ -53,16 +47,7 @@ private slots:
         Patcher::timing().retryWaitScale = 0.05;
         Patcher::timing().downloadIdleMs = 300;
     }
-    void init()
-    {
-        QDir(install.path()).removeRecursively();
-        QDir().mkpath(install.path());
-        QDir(Paths::downloadTemp()).removeRecursively();
-        site.server().http().clearFaults();
-        site.server().clearRequests();
-        Log::flush();
-        QFile::remove(Log::file());
-    }
+    void init() { startClean(site, install.path()); }
 
     // Edits anywhere in the file cost about what they changed; the rest comes from the old file.
     void edits_data()

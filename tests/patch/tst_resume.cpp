@@ -49,16 +49,7 @@ private slots:
         Patcher::timing().retryWaitScale = 0.05;
         Patcher::timing().downloadIdleMs = 300;
     }
-    void init()
-    {
-        QDir(install.path()).removeRecursively();
-        QDir().mkpath(install.path());
-        QDir(Paths::downloadTemp()).removeRecursively();
-        site.server().http().clearFaults();
-        site.server().clearRequests();
-        Log::flush();
-        QFile::remove(Log::file());
-    }
+    void init() { startClean(site, install.path()); }
 
     // The second request of an entry cut at byte 300,000 meets each kind of server.
     void cutThenSecondAttempt_data()
@@ -97,10 +88,7 @@ private slots:
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(install.path() + "/c.pak"), content);
         const auto seen = fileRequests("/files/c.pak");
-        QString statuses;
-        for (const auto &r : seen)
-            statuses += QString::number(r.status) + ' ' + QString::fromLatin1(r.header("Range")) + "; ";
-        QVERIFY2(seen.size() == requests, qPrintable(statuses));
+        QVERIFY2(seen.size() == requests, qPrintable(site.requestSummary("/files/c.pak")));
         QCOMPARE(seen.at(1).status, secondStatus);
         if (rangeAsked) {
             QCOMPARE(seen.at(1).header("Range"), QByteArray("bytes=300000-"));
@@ -127,10 +115,7 @@ private slots:
             cuts.append(cutAt(100'000));  // each attempt goes on from the last cut
         site.server().http().queueFaults("/files/b.pak", cuts);
         const QString failed = apply({entry}).error;
-        QString statuses;
-        for (const auto &r : fileRequests("/files/b.pak"))
-            statuses += QString::number(r.status) + ' ' + QString::fromLatin1(r.header("Range")) + "; ";
-        QVERIFY2(!failed.isEmpty(), qPrintable(statuses + warnings().join(" | ")));
+        QVERIFY2(!failed.isEmpty(), qPrintable(site.requestSummary("/files/b.pak") + warnings().join(" | ")));
         QStringList kept = area();
         QCOMPARE(kept.size(), 2);  // the body and its record, for the next run
         const QString body = Paths::downloadTemp() + '/' + (kept.first().endsWith(".resume") ? kept.last() : kept.first());

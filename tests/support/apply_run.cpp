@@ -3,8 +3,11 @@
 #include "support/await_task.h"
 #include "support/launcher_error.h"
 #include "support/log.h"
+#include "support/patch_site.h"
+#include "support/paths.h"
 #include "support/test_profile.h"
 
+#include <QDir>
 #include <QMutex>
 
 ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std::shared_ptr<Patcher::ApplyStats> stats)
@@ -24,6 +27,17 @@ ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std:
     QMutexLocker lock(mutex.get());
     run.phases = *phases;
     return run;
+}
+
+void startClean(PatchSite &site, const QString &install)
+{
+    QDir(install).removeRecursively();
+    QDir().mkpath(install);
+    QDir(Paths::downloadTemp()).removeRecursively();
+    site.server().http().clearFaults();
+    site.server().clearRequests();
+    Log::flush();
+    QFile::remove(Log::file());
 }
 
 QStringList warningLines()

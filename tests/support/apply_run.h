@@ -19,5 +19,10 @@ struct ApplyRun {
 ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root,
                   std::shared_ptr<Patcher::ApplyStats> stats = nullptr);
 
+class PatchSite;
+// Before each test of a patch run: an empty install folder and download area, no log yet, and a
+// site with no faults and no requests seen.
+void startClean(PatchSite &site, const QString &install);
+
 // The messages of the log's "WARN" lines so far, in order.
 QStringList warningLines();

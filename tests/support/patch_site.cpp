@@ -12,6 +12,14 @@ ManifestEntry PatchSite::add(const QString &path, const QByteArray &content)
                              + QString::fromLatin1(QUrl::toPercentEncoding(path, "/")), {}};
 }
 
+QString PatchSite::requestSummary(const QByteArray &path) const
+{
+    QString out;
+    for (const auto &r : m_server->requestsTo(path))
+        out += QString::number(r.status) + QLatin1Char(' ') + QString::fromLatin1(r.header("Range")) + QStringLiteral("; ");
+    return out;
+}
+
 QByteArray bytesOf(qint64 size, char seed)
 {
     QByteArray out(size, Qt::Uninitialized);

@@ -18,6 +18,8 @@ public:
         return QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
     }
     QString folder() const { return m_dir.path(); }
+    // "status Range; " for each request to a path so far, for failure messages.
+    QString requestSummary(const QByteArray &path) const;
 
 private:
     QTemporaryDir m_dir;

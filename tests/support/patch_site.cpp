@@ -42,3 +42,17 @@ std::unique_ptr<Standin::Service> serveSmallDemoSite(const QString &standinProgr
         return nullptr;
     return server;
 }
+
+LauncherConfig launcherConfigFor(const Standin::Service &server, const QString &installPath)
+{
+    LauncherConfig config;
+    config.authUrl = server.origin();
+    config.manifestBase = server.origin();
+    config.installPath = installPath;
+    return config;
+}
+
+Origins originsOf(const Standin::Service &server)
+{
+    return Origins{server.origin(), server.origin(), server.origin()};
+}

@@ -1,5 +1,7 @@
 #pragma once
+#include "config/launcher_config.h"
 #include "patch/manifest.h"
+#include "support/origins.h"
 #include "standin/standin.h"
 
 #include <QCryptographicHash>
@@ -29,6 +31,10 @@ private:
 // The stand-in's small demo site, written into `folder` by the stand-in program itself and served
 // in-process; null when it could not be made.
 std::unique_ptr<Standin::Service> serveSmallDemoSite(const QString &standinProgram, const QString &folder);
+
+// A launcher that talks to this stand-in only, for every server, and installs into `installPath`.
+LauncherConfig launcherConfigFor(const Standin::Service &server, const QString &installPath);
+Origins originsOf(const Standin::Service &server);
 
 // Deterministic bytes of a given size.
 QByteArray bytesOf(qint64 size, char seed = 'a');

@@ -96,11 +96,7 @@ private slots:
         awaitTask(Keychain::clear());
         server = serveSmallDemoSite(QStringLiteral(VANTOREL_STANDIN_BIN), site.path());
         QVERIFY(server);
-        LauncherConfig config;
-        config.authUrl = server->origin();
-        config.manifestBase = server->origin();
-        config.installPath = profile.root() + QStringLiteral("/game");
-        model = makeModel<OpenModel>(config, Origins{server->origin(), server->origin(), server->origin()});
+        model = makeModel<OpenModel>(launcherConfigFor(*server, profile.root() + QStringLiteral("/game")), originsOf(*server));
         engine = std::make_unique<QQmlApplicationEngine>();
         window = loadMainWindow(*engine, model.get());
         QVERIFY(window);

@@ -47,11 +47,7 @@ class TestJourney : public QObject {
     }
     void openWindow()
     {
-        LauncherConfig config;
-        config.authUrl = server->origin();
-        config.manifestBase = server->origin();
-        config.installPath = profile.root() + QStringLiteral("/game");
-        model = makeModel<AppModel>(config, Origins{server->origin(), server->origin(), server->origin()});
+        model = makeModel<AppModel>(launcherConfigFor(*server, profile.root() + QStringLiteral("/game")), originsOf(*server));
         engine = std::make_unique<QQmlApplicationEngine>();
         window = loadMainWindow(*engine, model.get());
         QVERIFY(window);

@@ -5,6 +5,9 @@
 
 QCoro::Task<> AppModel::signIn(QString email, QString password)
 {
+    // Return in a field while a request is on its way would spend another attempt.
+    if (m_busy)
+        co_return;
     setNotice(std::nullopt);
     setBusy(true);
     m_pendingEmail = email;
@@ -19,6 +22,8 @@ QCoro::Task<> AppModel::signIn(QString email, QString password)
 
 QCoro::Task<> AppModel::submitCode(QString code)
 {
+    if (m_busy)
+        co_return;
     setNotice(std::nullopt);
     setBusy(true);
     try {

@@ -20,6 +20,10 @@ private slots:
         QVERIFY(second.waitForFinished(20000));
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
+        // They met in the user's runtime folder, not under a name anyone can take in /tmp.
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        QVERIFY(!runtime.isEmpty());
+        QCOMPARE(QDir(runtime).entryList({"vantorel-launcher-*"}, QDir::System).size(), 1);
 
         // Another profile is another launcher.
         QTemporaryDir elsewhere;

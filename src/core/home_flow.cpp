@@ -4,6 +4,14 @@
 
 #include "support/background.h"
 
+namespace {
+// The feed is unsigned and names any host: answers larger than a feed or a picture could be are
+// stopped as they arrive, and none may take longer than this in all.
+constexpr qint64 feedMaxBytes = 4 << 20;
+constexpr qint64 pictureMaxBytes = 32 << 20;
+constexpr int homeDeadlineMs = 120'000;
+}
+
 Http::Session &AppModel::homeSession()
 {
     static Http::Session *session = new Http::Session(homeUserAgent, 60'000);
@@ -14,7 +22,7 @@ QCoro::Task<> AppModel::loadHome()
 {
     try {
         const QUrl url(m_origins.patch + QString::fromLatin1("/launcher/home.json"));
-        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000);
+        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000, feedMaxBytes, homeDeadlineMs);
         const HomeFeed feed = HomeFeed::decode(reply.body);  // whatever the status
         if (feed.hero && !feed.hero->isEmpty())
             setSlides(*feed.hero);
@@ -34,7 +42,8 @@ QCoro::Task<> AppModel::loadImage(QString address)
     if (!url.isValid() || address.isEmpty())
         co_return;
     try {
-        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000);
+        const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000, pictureMaxBytes,
+                                                              homeDeadlineMs);
         const QByteArray body = reply.body;
         const auto decode = [body] { return QImage::fromData(body); };
         const QImage image = co_await Background::run(decode);

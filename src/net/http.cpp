@@ -1,6 +1,7 @@
 #include "net/http.h"
 
 #include <QNetworkReply>
+#include <QTimer>
 #include <QCoro/QCoroNetworkReply>
 #include <memory>
 
@@ -26,13 +27,17 @@ bool isAnswer(QNetworkReply *reply)
     if (!status.isValid())
         return false;
     const QNetworkReply::NetworkError error = reply->error();
-    // Errors below 200 are the network layer's (connection, TLS, time-out, cancellation, proxy):
-    // whatever status was seen, the answer did not arrive whole.
-    return error == QNetworkReply::NoError || int(error) >= 200;
+    if (error == QNetworkReply::NoError)
+        return true;
+    // Errors below 200 are the network layer's (connection, TLS, time-out, cancellation, proxy).
+    // A success status with an error means the body broke off after the headers: an HTTP/2 stream
+    // reset (ProtocolFailure, InternalServerError), a content decoding failure.
+    const int code = status.toInt();
+    return int(error) >= 200 && (code < 200 || code > 299);
 }
 
 QCoro::Task<Reply> Session::send(QByteArray method, QUrl url, QList<Header> headers, std::optional<QByteArray> body,
-                                 int timeoutMs)
+                                 int timeoutMs, qint64 maxBytes, int deadlineMs)
 {
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
@@ -47,9 +52,37 @@ QCoro::Task<Reply> Session::send(QByteArray method, QUrl url, QList<Header> head
 
     std::unique_ptr<QNetworkReply, void (*)(QNetworkReply *)> reply(
         body ? m_manager.sendCustomRequest(request, method, *body) : m_manager.sendCustomRequest(request, method),
-        [](QNetworkReply *r) { r->deleteLater(); });
+        [](QNetworkReply *r) {
+            r->disconnect();
+            r->deleteLater();
+        });
+    // Qt buffers the whole body in memory: an endless answer is stopped as it arrives.
+    bool tooLarge = false;
+    if (maxBytes >= 0)
+        QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
+                         [&tooLarge, maxBytes, r = reply.get()](qint64 received, qint64 total) {
+                             if (!tooLarge && (received > maxBytes || total > maxBytes)) {
+                                 tooLarge = true;
+                                 r->abort();
+                             }
+                         });
+    bool late = false;
+    QTimer deadline;
+    if (deadlineMs > 0) {
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, reply.get(), [&late, r = reply.get()] {
+            late = true;
+            r->abort();
+        });
+        deadline.start(deadlineMs);
+    }
     co_await reply.get();
+    deadline.stop();
 
+    if (tooLarge)
+        throw TransportError(QStringLiteral("The answer is larger than expected."));
+    if (late)
+        throw TransportError(QStringLiteral("The server took too long to answer."));
     if (!isAnswer(reply.get()))
         throw TransportError(reply->errorString());
     Reply answer;

@@ -38,9 +38,12 @@ public:
             QNetworkRequest::RedirectPolicy redirects = QNetworkRequest::NoLessSafeRedirectPolicy);
 
     // Sends one request and waits for the whole answer. timeoutMs > 0 tightens the idle time-out
-    // for this request. Throws TransportError.
+    // for this request; maxBytes >= 0 stops an answer whose body grows past it, deadlineMs > 0 one
+    // that takes longer than that in all (a trickle the idle time-out never catches). Throws
+    // TransportError.
     QCoro::Task<Reply> send(QByteArray method, QUrl url, QList<Header> headers = {},
-                            std::optional<QByteArray> body = std::nullopt, int timeoutMs = 0);
+                            std::optional<QByteArray> body = std::nullopt, int timeoutMs = 0, qint64 maxBytes = -1,
+                            int deadlineMs = 0);
 
     QNetworkAccessManager &manager() { return m_manager; }
     int idleTimeoutMs() const { return m_idleMs; }
@@ -53,8 +56,8 @@ private:
     QNetworkRequest::RedirectPolicy m_redirects;
 };
 
-// True when a finished reply carries an HTTP answer; false for a transport failure (including a
-// body cut off after the headers).
+// True when a finished reply carries a whole HTTP answer; false for a transport failure, including
+// a body cut off after the headers (a success status that ended with any error).
 bool isAnswer(class QNetworkReply *reply);
 
 }

@@ -71,7 +71,8 @@ Manifest Manifest::decode(const QByteArray &json)
         entry.sha256 = requireString(object, "sha256", i);
         entry.url = requireString(object, "url", i);
         const QJsonValue size = object.value(QLatin1String("size"));
-        if (!isWholeNumber(size))
+        // A negative size would lift the body's cap and shrink the free-space sum.
+        if (!isWholeNumber(size) || size.toInteger() < 0)
             undecodable(QStringLiteral("files[%1].size").arg(i));
         entry.size = size.toInteger();
         entry.chunks = chunksOf(object.value(QLatin1String("chunks")), entry.size);

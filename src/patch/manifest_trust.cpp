@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QUrl>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 #include <memory>
@@ -63,18 +64,20 @@ qint64 acceptedVersion(const QString &address)
     bool damaged = false;
     const QJsonObject record = readRecord(&damaged);
     const QJsonValue value = record.value(address);
-    if (damaged || (!value.isUndefined() && !value.isDouble())) {
+    // Versions are whole numbers up to 2^63 - 1: never read through a double.
+    const qint64 version = value.toInteger(-1);
+    if (damaged || (!value.isUndefined() && version < 0)) {
         Log::warn(QStringLiteral("patch: the record of patch list versions is damaged; starting it again"));
         return 0;
     }
-    return qint64(value.toDouble());
+    return qMax<qint64>(version, 0);
 }
 
 void recordAccepted(const QString &address, qint64 version)
 {
     bool damaged = false;
     QJsonObject record = readRecord(&damaged);
-    if (qint64(record.value(address).toDouble()) >= version)
+    if (record.value(address).toInteger(-1) >= version)
         return;
     record.insert(address, version);
     QDir().mkpath(Paths::launcherDir());
@@ -89,7 +92,7 @@ SignedFacts checkSigned(const QByteArray &manifest, const QByteArray &signatureF
 {
     const auto decoded = QByteArray::fromBase64Encoding(signatureFile.trimmed(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.size() != 64 || !verify(manifest, decoded.decoded, trust().publicKey))
-        throw ManifestRefused(LauncherError::manifestBadSignature());
+        throw SignatureInvalid();
     // Signed, so these say what the publisher meant.
     const QJsonObject object = QJsonDocument::fromJson(manifest).object();
     const QJsonValue version = object.value(QLatin1String("version"));
@@ -101,10 +104,34 @@ SignedFacts checkSigned(const QByteArray &manifest, const QByteArray &signatureF
         throw ManifestRefused(LauncherError::manifestUndated());
     if (facts.expires <= now)
         throw ManifestRefused(LauncherError::manifestExpired(facts.expires));
+    // A list signed for another channel (a beta list at the release address) would install its
+    // files and lock this channel out by its version.
+    const QString channel = object.value(QLatin1String("channel")).toString();
+    const QString expected = channelOf(address);
+    if (channel.isEmpty() || channel != expected)
+        throw ManifestRefused(LauncherError::manifestWrongChannel(channel, expected));
     const qint64 accepted = acceptedVersion(address);
     if (facts.version < accepted)
         throw ManifestRefused(LauncherError::manifestRolledBack(facts.version, accepted));
     return facts;
+}
+
+QString channelOf(const QString &address)
+{
+    const QStringList pieces = QUrl(address).path().split(QLatin1Char('/'));
+    return pieces.size() >= 3 ? pieces.at(pieces.size() - 2) : QString();
+}
+
+Manifest trustedManifest(const QByteArray &manifest, const QByteArray &signatureFile, const QString &address)
+{
+    const bool signedList = !trust().publicKey.isEmpty();
+    SignedFacts facts;
+    if (signedList)
+        facts = checkSigned(manifest, signatureFile, address);
+    Manifest decoded = Manifest::decode(manifest);
+    if (signedList)
+        recordAccepted(address, facts.version);
+    return decoded;
 }
 
 QByteArray signManifest(const QByteArray &manifest, const QByteArray &privateKeyPem)

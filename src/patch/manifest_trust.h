@@ -5,9 +5,12 @@
 #include <QDateTime>
 #include <QString>
 
+#include "patch/manifest.h"
+
 // Signed patch lists. With a publisher key built in, a manifest counts only with a valid Ed25519
-// signature (base64, at its URL + ".sig"), a "version" that never goes back and an "expires" time
-// still ahead; the highest version accepted per manifest address is kept in the launcher directory.
+// signature (base64, at its URL + ".sig"), a "version" that never goes back, an "expires" time
+// still ahead and the "channel" its address names (<base>/<channel>/manifest.json); the highest
+// version accepted per manifest address is kept in the launcher directory.
 namespace Patcher {
 
 struct Trust {
@@ -24,15 +27,29 @@ public:
     explicit ManifestRefused(QString message) : LauncherError(Kind::Patch, std::move(message)) {}
 };
 
+// The signature does not fit the bytes: possibly a new list beside an old signature on a CDN, so
+// worth one more look before refusing.
+class SignatureInvalid : public ManifestRefused {
+public:
+    SignatureInvalid() : ManifestRefused(LauncherError::manifestBadSignature()) {}
+};
+
+// The channel a manifest address names: the folder the list is served from.
+QString channelOf(const QString &address);
+
 struct SignedFacts {
     qint64 version = 0;
     QDateTime expires;
 };
 
-// Checks the manifest's exact bytes against the signature file's content and the version record
+// Checks the manifest's exact bytes (SignatureInvalid when they do not match) against the signature file's content and the version record
 // for `address`, at `now`. Throws ManifestRefused.
 SignedFacts checkSigned(const QByteArray &manifest, const QByteArray &signatureFile, const QString &address,
                         const QDateTime &now = QDateTime::currentDateTimeUtc());
+// The manifest of these bytes, fetched from `address` with `signatureFile` beside it (empty when
+// unsigned): checked and recorded when a key is in force. Throws ManifestRefused, or the decoding
+// error of a list that is not in the correct format.
+Manifest trustedManifest(const QByteArray &manifest, const QByteArray &signatureFile, const QString &address);
 // Remembers that `version` was accepted for `address` (only ever raises it). Atomic; a failure
 // to write is ignored (the check stays as strict as the last record).
 void recordAccepted(const QString &address, qint64 version);

@@ -45,6 +45,7 @@ QCoro::Task<> clearDownloadArea();
 // Knobs that tests shorten; production values are the defaults.
 struct Timing {
     int manifestIdleMs = 30'000;
+    int manifestDeadlineMs = 180'000;  // one attempt at the manifest (or its signature) in all
     int downloadIdleMs = 60'000;
     double retryWaitScale = 1.0;  // multiplies every wait between attempts
 };

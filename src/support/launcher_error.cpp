@@ -79,6 +79,14 @@ QString LauncherError::manifestRolledBack(qint64 version, qint64 accepted)
         .arg(accepted);
 }
 
+QString LauncherError::manifestWrongChannel(const QString &channel, const QString &expected)
+{
+    const QString which = channel.isEmpty() ? QStringLiteral("The patch list doesn't name its channel")
+                                            : QStringLiteral("The patch list is for the \"") + channel
+            + QStringLiteral("\" channel, not \"") + expected + QStringLiteral("\"");
+    return which + QStringLiteral(". Nothing was written. Report this to the Vantorel team.");
+}
+
 PlatformError::PlatformError(QString description)
     : m_description(std::move(description)), m_utf8(m_description.toStdString())
 {

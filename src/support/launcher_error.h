@@ -35,6 +35,7 @@ public:
     static QString manifestUndated();
     static QString manifestExpired(const QDateTime &expires);
     static QString manifestRolledBack(qint64 version, qint64 accepted);
+    static QString manifestWrongChannel(const QString &channel, const QString &expected);
 
 private:
     Kind m_kind;

@@ -105,16 +105,35 @@ private slots:
         QCOMPARE(m->install(), InstallState::ready());
     }
 
+    // Whatever keeps the list from arriving whole ends as the server being out of reach.
+    void unreachablePatchServer_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("503 every time") << "503";
+        QTest::newRow("larger than any list, with its length") << "huge";
+        QTest::newRow("larger than any list, no length") << "endless";
+        QTest::newRow("one byte at a time past the deadline") << "trickle";
+    }
     void unreachablePatchServer()
     {
-        Standin::Fault down;
-        down.status = 503;
-        site.server().http().setFault("/release/manifest.json", down);
+        QFETCH(QString, how);
+        Standin::Fault fault;
+        fault.status = how == "503" ? 503 : 0;
+        fault.noLength = how == "endless";
+        fault.trickleMs = how == "trickle" ? 100 : 0;
+        // A valid list, made larger than any list could be by white space after it.
+        fault.hasBody = how == "huge" || how == "endless";
+        if (fault.hasBody)
+            fault.body = Manifest{entries}.encoded() + QByteArray(129 << 20, ' ');
+        site.server().http().setFault("/release/manifest.json", fault);
+        const int deadline = std::exchange(Patcher::timing().manifestDeadlineMs, 600);
         auto m = model();
         awaitTask(m->checkInstall());
+        Patcher::timing().manifestDeadlineMs = deadline;
         const QString message = QStringLiteral("Can't reach the patch server. Check your connection and try again.");
         QCOMPARE(m->install(), InstallState::failed(message));
         QVERIFY(logText().contains("[WARN] check: " + message + "\n"));
+        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), 5);
     }
 
     // The quick check refuses what the update would refuse, with the update's own message, in the
@@ -259,17 +278,20 @@ private slots:
         QTest::addColumn<QByteArray>("feed");         // empty: no feed at all
         QTest::addColumn<QStringList>("headlines");   // of the slides afterwards
         QTest::addColumn<QStringList>("requested");   // picture paths, in order
+        QTest::addColumn<int>("shown");               // pictures kept
+        QTest::addColumn<qint64>("padding");          // bytes after the end of /p/2.png
         const QByteArray three = R"({"hero":[{"image":"/p/1.png","headline":"One","sub":"s"},)"
                                  R"({"image":"/p/2.png","headline":"Two","sub":null},{"image":"/p/1.png","headline":"Again"}]})";
-        QTest::newRow("three slides, one picture twice") << 200 << three << QStringList{"One", "Two", "Again"}
-                                                         << QStringList{"/p/1.png", "/p/2.png"};
-        QTest::newRow("500 with a valid body") << 500 << three << QStringList{"One", "Two", "Again"}
-                                               << QStringList{"/p/1.png", "/p/2.png"};
-        QTest::newRow("empty hero keeps the fallback") << 200 << QByteArray(R"({"hero":[]})") << QStringList{""}
-                                                       << QStringList{"/previews/vantorel-099.jpg"};
+        const QStringList both{"/p/1.png", "/p/2.png"}, fallback{"/previews/vantorel-099.jpg"};
+        QTest::newRow("three slides, one picture twice") << 200 << three << QStringList{"One", "Two", "Again"} << both << 2 << 0LL;
+        QTest::newRow("500 with a valid body") << 500 << three << QStringList{"One", "Two", "Again"} << both << 2 << 0LL;
+        QTest::newRow("empty hero keeps the fallback") << 200 << QByteArray(R"({"hero":[]})") << QStringList{""} << fallback << 1 << 0LL;
         QTest::newRow("second slide without headline") << 200 << QByteArray(R"({"hero":[{"image":"/p/1.png","headline":"One"},{"image":"/p/2.png"}]})")
-                                                       << QStringList{""} << QStringList{"/previews/vantorel-099.jpg"};
-        QTest::newRow("no feed") << 404 << QByteArray() << QStringList{""} << QStringList{"/previews/vantorel-099.jpg"};
+                                                       << QStringList{""} << fallback << 1 << 0LL;
+        QTest::newRow("no feed") << 404 << QByteArray() << QStringList{""} << fallback << 1 << 0LL;
+        // Answers too large for what they are, however valid, are not read to the end.
+        QTest::newRow("feed larger than any feed") << 200 << three + QByteArray(5 << 20, ' ') << QStringList{""} << fallback << 1 << 0LL;
+        QTest::newRow("picture larger than any picture") << 200 << three << QStringList{"One", "Two", "Again"} << both << 1 << (33LL << 20);
     }
     void homeFeed()
     {
@@ -277,17 +299,22 @@ private slots:
         QFETCH(QByteArray, feed);
         QFETCH(QStringList, headlines);
         QFETCH(QStringList, requested);
+        QFETCH(int, shown);
+        QFETCH(qint64, padding);
         writeFile(site.folder() + "/p/1.png", gradientPng(Qt::red, Qt::red, 8, 4));
-        writeFile(site.folder() + "/p/2.png", gradientPng(Qt::blue, Qt::blue, 8, 4));
+        // Readers stop at the picture's end: what follows only makes the answer larger.
+        writeFile(site.folder() + "/p/2.png", gradientPng(Qt::blue, Qt::blue, 8, 4) + QByteArray(padding, '\0'));
         writeFile(site.folder() + "/previews/vantorel-099.jpg", gradientPng(Qt::green, Qt::green, 8, 4));
         QFile::remove(site.folder() + "/launcher/home.json");
         if (!feed.isEmpty())
             writeFile(site.folder() + "/launcher/home.json", feed);
-        if (status != 200) {
-            Standin::Fault fault;
-            fault.status = status;
+        Standin::Fault fault;
+        fault.status = status != 200 ? status : 0;
+        // Sent as it stands: the stand-in would otherwise write the feed anew.
+        fault.hasBody = feed.size() > (1 << 20);
+        fault.body = feed;
+        if (fault.status || fault.hasBody)
             site.server().http().setFault("/launcher/home.json", fault);
-        }
         awaitTask(Keychain::clear());
         auto m = model();
         awaitTask(m->start());
@@ -300,7 +327,11 @@ private slots:
             return out;
         };
         QTRY_COMPARE(pictures(), requested);
-        QTRY_COMPARE(m->images().size(), requested.size());
+        QTRY_COMPARE(m->images().size(), shown);
+        if (shown < requested.size()) {
+            QTest::qWait(500);
+            QCOMPARE(m->images().size(), shown);
+        }
         QStringList seen;
         for (const HeroSlide &slide : m->slides())
             seen.append(slide.headline);
@@ -313,7 +344,7 @@ private slots:
         awaitTask(m->start());
         QTRY_COMPARE(site.server().requestsTo("/launcher/home.json").size(), 1);
         QTest::qWait(100);
-        QCOMPARE(pictures(), QStringList());
+        QCOMPARE(pictures(), shown < requested.size() ? QStringList{"/p/2.png"} : QStringList());
     }
 
     void brokenPictureAddressesAreSkipped()

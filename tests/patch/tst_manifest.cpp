@@ -20,6 +20,8 @@ private slots:
         QTest::newRow("missing size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","url":"u"}]})") << -1;
         QTest::newRow("size as text") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":"3","url":"u"}]})") << -1;
         QTest::newRow("fractional size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":3.5,"url":"u"}]})") << -1;
+        QTest::newRow("negative size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":-1,"url":"u"}]})") << -1;
+        QTest::newRow("zero size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":0,"url":"u"}]})") << 1;
         QTest::newRow("size beyond 64 bits") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1e20,"url":"u"}]})") << -1;
         QTest::newRow("null url") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1,"url":null}]})") << -1;
         QTest::newRow("entry not an object") << QByteArray(R"({"files":["a"]})") << -1;

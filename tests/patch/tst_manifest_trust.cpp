@@ -77,29 +77,47 @@ private slots:
 
     void acceptOrRefuse_data()
     {
-        QTest::addColumn<QString>("signature");   // "good", "other key", "tampered", "missing", "malformed", "undated"
+        QTest::addColumn<QString>("signature");   // "good", "other key", "tampered", "missing", "malformed", "undated",
+                                                  // "cut once" (the list breaks off on its first trip), "stale once"
+                                                  // (the first signature is of another list)
+        QTest::addColumn<QString>("channel");     // signed into the list
         QTest::addColumn<qint64>("version");
         QTest::addColumn<qint64>("expiresIn");   // seconds from now
         QTest::addColumn<QByteArray>("recordBefore");  // content of the version record, "" none
         QTest::addColumn<QString>("refusal");    // "" accepted
         QTest::addColumn<qint64>("recordAfter");
         const QByteArray five = R"({"ADDR": 5})";
-        QTest::newRow("valid") << "good" << 5LL << 86400LL << QByteArray() << "" << 5LL;
-        QTest::newRow("one byte changed after signing") << "tampered" << 5LL << 86400LL << QByteArray()
+        QTest::newRow("valid") << "good" << "release" << 5LL << 86400LL << QByteArray() << "" << 5LL;
+        QTest::newRow("one byte changed after signing") << "tampered" << "release" << 5LL << 86400LL << QByteArray()
                                                         << LauncherError::manifestBadSignature() << 0LL;
-        QTest::newRow("signed by another key") << "other key" << 5LL << 86400LL << QByteArray() << LauncherError::manifestBadSignature() << 0LL;
-        QTest::newRow("no signature (404 five times)") << "missing" << 5LL << 86400LL << QByteArray() << LauncherError::manifestUnsigned() << 0LL;
-        QTest::newRow("malformed base64") << "malformed" << 5LL << 86400LL << QByteArray() << LauncherError::manifestBadSignature() << 0LL;
-        QTest::newRow("no version") << "undated" << 5LL << 86400LL << QByteArray() << LauncherError::manifestUndated() << 0LL;
-        QTest::newRow("expired a second ago") << "good" << 5LL << -1LL << QByteArray() << "expired" << 0LL;
-        QTest::newRow("rolled back") << "good" << 3LL << 86400LL << five << LauncherError::manifestRolledBack(3, 5) << 5LL;
-        QTest::newRow("same version again") << "good" << 5LL << 86400LL << five << "" << 5LL;
-        QTest::newRow("newer version") << "good" << 7LL << 86400LL << five << "" << 7LL;
-        QTest::newRow("damaged record: counts as none") << "good" << 2LL << 86400LL << QByteArray("{\"ADDR\": ") << "" << 2LL;
+        QTest::newRow("signed by another key") << "other key" << "release" << 5LL << 86400LL << QByteArray() << LauncherError::manifestBadSignature() << 0LL;
+        QTest::newRow("no signature (404 five times)") << "missing" << "release" << 5LL << 86400LL << QByteArray() << LauncherError::manifestUnsigned() << 0LL;
+        QTest::newRow("malformed base64") << "malformed" << "release" << 5LL << 86400LL << QByteArray() << LauncherError::manifestBadSignature() << 0LL;
+        QTest::newRow("no version") << "undated" << "release" << 5LL << 86400LL << QByteArray() << LauncherError::manifestUndated() << 0LL;
+        QTest::newRow("expired a second ago") << "good" << "release" << 5LL << -1LL << QByteArray() << "expired" << 0LL;
+        QTest::newRow("rolled back") << "good" << "release" << 3LL << 86400LL << five << LauncherError::manifestRolledBack(3, 5) << 5LL;
+        QTest::newRow("same version again") << "good" << "release" << 5LL << 86400LL << five << "" << 5LL;
+        QTest::newRow("newer version") << "good" << "release" << 7LL << 86400LL << five << "" << 7LL;
+        QTest::newRow("cut on the way once: asked again") << "cut once" << "release" << 5LL << 86400LL << QByteArray() << "" << 5LL;
+        QTest::newRow("signature of another list once: both asked again") << "stale once" << "release" << 5LL << 86400LL << QByteArray() << "" << 5LL;
+        QTest::newRow("beta list at the release address") << "good" << "beta" << 900LL << 86400LL << QByteArray()
+                                                          << LauncherError::manifestWrongChannel("beta", "release") << 0LL;
+        QTest::newRow("no channel in the list") << "good" << "" << 5LL << 86400LL << QByteArray()
+                                                << LauncherError::manifestWrongChannel("", "release") << 0LL;
+        QTest::newRow("rolled back by one above 2^53") << "good" << "release" << 9007199254740992LL << 86400LL
+                                                       << QByteArray(R"({"ADDR": 9007199254740993})")
+                                                       << LauncherError::manifestRolledBack(9007199254740992LL, 9007199254740993LL)
+                                                       << 9007199254740993LL;
+        QTest::newRow("largest version recorded") << "good" << "release" << 5LL << 86400LL << QByteArray(R"({"ADDR": 9223372036854775807})")
+                                                  << LauncherError::manifestRolledBack(5, 9223372036854775807LL) << 9223372036854775807LL;
+        QTest::newRow("largest version accepted") << "good" << "release" << 9223372036854775807LL << 86400LL << QByteArray()
+                                                  << "" << 9223372036854775807LL;
+        QTest::newRow("damaged record: counts as none") << "good" << "release" << 2LL << 86400LL << QByteArray("{\"ADDR\": ") << "" << 2LL;
     }
     void acceptOrRefuse()
     {
         QFETCH(QString, signature);
+        QFETCH(QString, channel);
         QFETCH(qint64, version);
         QFETCH(qint64, expiresIn);
         QFETCH(QByteArray, recordBefore);
@@ -111,8 +129,23 @@ private slots:
         const Manifest manifest{{file}};
         QByteArray bytes = signature == "undated"
             ? manifest.encoded(true)
-            : ManifestBuilder::encode(manifest, ManifestBuilder::Signing{version, expires, privateKey});
+            : ManifestBuilder::encode(manifest, ManifestBuilder::Signing{version, expires, privateKey, channel});
         std::optional<QByteArray> sig = Patcher::signManifest(bytes, signature == "other key" ? otherPrivate : privateKey);
+        if (signature == "cut once") {
+            // The body breaks off after the headers with a success status (a reset HTTP/2 stream
+            // shows the same way): not the list.
+            Standin::Fault cut;
+            cut.hasBody = true;
+            cut.body = QByteArray("\x1f\x8b\x08\x00", 4) + "not deflate at all";
+            cut.gzip = true;
+            site.server().http().queueFaults("/release/manifest.json", {cut});
+        }
+        if (signature == "stale once") {
+            Standin::Fault stale;
+            stale.hasBody = true;
+            stale.body = Patcher::signManifest(bytes + " ", privateKey);
+            site.server().http().queueFaults("/release/manifest.json.sig", {stale});
+        }
         if (signature == "tampered")
             bytes[bytes.indexOf("a.dat")] = 'b';
         if (signature == "missing")
@@ -135,9 +168,13 @@ private slots:
             QVERIFY(logText().contains("[WARN] patch failed: " + refusal + "\n"));
             QCOMPARE(gameFiles(), 0);
             QCOMPARE(site.server().requestsTo("/files/a.dat").size(), 0);
-            // Refused for what it is: asked for once; only a missing signature is asked for again.
-            QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), signature == "missing" ? 5 : 1);
+            // Refused for what it is: asked for once; a missing signature five times, one that
+            // does not fit twice.
+            const bool mismatch = signature == "tampered" || signature == "other key" || signature == "malformed";
+            QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), signature == "missing" ? 5 : mismatch ? 2 : 1);
         }
+        if (signature.endsWith(" once"))  // twice for the run, once for the check after it
+            QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), 3);
         QCOMPARE(qint64(QJsonDocument::fromJson(readBytes(record())).object().value(address()).toInteger()), recordAfter);
         if (recordBefore.startsWith("{\"ADDR\": ") && !recordBefore.contains('}'))
             QVERIFY(logText().contains("[WARN] patch: the record of patch list versions is damaged; starting it again\n"));

@@ -158,12 +158,13 @@ private slots:
         const QString out = work.path() + "/site/release/manifest.json";
         QProcess tool;
         tool.start(QStringLiteral(VANTOREL_MANIFEST_BIN), {work.path() + "/build", "http://h/files", out, "--version", "12",
-                                                            "--expires", "30d", "--sign-key", work.path() + "/key.pem"});
+                                                            "--expires", "30d", "--channel", "release", "--sign-key", work.path() + "/key.pem"});
         QVERIFY(tool.waitForFinished(30000));
         QCOMPARE(tool.exitCode(), 0);
         const QByteArray manifest = readBytes(out);
         const QJsonObject object = QJsonDocument::fromJson(manifest).object();
         QCOMPARE(object.value("version").toInteger(), 12);
+        QCOMPARE(object.value("channel").toString(), "release");
         const QDateTime expires = QDateTime::fromString(object.value("expires").toString(), Qt::ISODate);
         QVERIFY(qAbs(expires.secsTo(QDateTime::currentDateTimeUtc().addDays(30))) < 120);
         QCOMPARE(Manifest::decode(manifest).files.size(), 1);
@@ -173,12 +174,17 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Patcher::ManifestRefused,
                                  Patcher::checkSigned(manifest + " ", readBytes(out + ".sig"), "http://h/release/manifest.json"));
         Patcher::trust().publicKey.clear();
-        // Half the signing options is a usage error, and nothing is written.
-        QProcess half;
-        half.start(QStringLiteral(VANTOREL_MANIFEST_BIN), {work.path() + "/build", "http://h/files", work.path() + "/other.json", "--version", "3"});
-        QVERIFY(half.waitForFinished(30000));
-        QCOMPARE(half.exitCode(), 2);
-        QVERIFY(!QFile::exists(work.path() + "/other.json"));
+        // Part of the signing options is a usage error (a signed list names its channel), and
+        // nothing is written.
+        const QStringList partial[] = {{"--version", "3"},
+                                       {"--version", "3", "--expires", "30d", "--sign-key", work.path() + "/key.pem"}};
+        for (const QStringList &options : partial) {
+            QProcess half;
+            half.start(QStringLiteral(VANTOREL_MANIFEST_BIN), QStringList{work.path() + "/build", "http://h/files", work.path() + "/other.json"} + options);
+            QVERIFY(half.waitForFinished(30000));
+            QCOMPARE(half.exitCode(), 2);
+            QVERIFY(!QFile::exists(work.path() + "/other.json"));
+        }
     }
 
     // The demo site is signed: the stand-in signs what it serves with the site's key, and never

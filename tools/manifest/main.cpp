@@ -1,4 +1,4 @@
-// vantorel-manifest <build-folder> <base-url> <output-file> [--version N --expires <30d|RFC 3339> --sign-key FILE]
+// vantorel-manifest <build-folder> <base-url> <output-file> [--version N --expires <30d|RFC 3339> --channel NAME --sign-key FILE]
 #include "manifest_builder.h"
 #include "support/launcher_error.h"
 #include "../terminal_progress.h"
@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QRegularExpression>
 #include <limits>
 #include <cstdio>
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     const auto version = option(QStringLiteral("--version"));
     const auto expires = option(QStringLiteral("--expires"));
     const auto key = option(QStringLiteral("--sign-key"));
+    const auto channel = option(QStringLiteral("--channel"));
     const auto threshold = option(QStringLiteral("--chunk-threshold"));
     qint64 chunkThreshold = ManifestBuilder::defaultChunkThreshold;
     if (threshold) {
@@ -39,16 +41,21 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
-    const int given = int(version.has_value()) + int(expires.has_value()) + int(key.has_value());
-    if (args.size() != 3 || (given != 0 && given != 3)) {
+    const int given = int(version.has_value()) + int(expires.has_value()) + int(key.has_value()) + int(channel.has_value());
+    if (args.size() != 3 || (given != 0 && given != 4)) {
         std::fprintf(stderr, "usage: vantorel-manifest <build-folder> <base-url> <output-file> "
-                             "[--chunk-threshold N[K|M|G]|off] [--version N --expires <30d|12h|RFC 3339 time> --sign-key <ed25519.pem>]\n");
+                             "[--chunk-threshold N[K|M|G]|off] [--version N --expires <30d|12h|RFC 3339 time> --channel NAME --sign-key <ed25519.pem>]\n");
         return 2;
     }
     try {
         std::optional<ManifestBuilder::Signing> signing;
-        if (given == 3) {
+        if (given == 4) {
             signing.emplace();
+            // The launcher finds the channel in the list's address: one folder name.
+            static const QRegularExpression name(QStringLiteral("^[A-Za-z0-9._-]+$"));
+            if (!name.match(*channel).hasMatch() || *channel == QLatin1String(".") || *channel == QLatin1String(".."))
+                throw PlatformError(QStringLiteral("--channel takes the name of the folder the list is served from (release, beta)."));
+            signing->channel = *channel;
             bool ok = false;
             signing->version = version->toLongLong(&ok);
             if (!ok || signing->version <= 0)

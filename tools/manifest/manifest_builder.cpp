@@ -88,6 +88,7 @@ QByteArray encode(const Manifest &manifest, const std::optional<Signing> &signin
     QJsonObject object = QJsonDocument::fromJson(manifest.encoded()).object();
     object.insert(QStringLiteral("version"), signing->version);
     object.insert(QStringLiteral("expires"), signing->expires.toUTC().toString(Qt::ISODate));
+    object.insert(QStringLiteral("channel"), signing->channel);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 

@@ -25,8 +25,9 @@ struct Signing {
     qint64 version = 0;            // > 0
     QDateTime expires;             // UTC
     QByteArray privateKeyPem;      // Ed25519, as `openssl genpkey -algorithm ed25519` writes it
+    QString channel;               // the folder the list is served from: <base>/<channel>/manifest.json
 };
-// The manifest's bytes: indented, and with "version" and "expires" when signed.
+// The manifest's bytes: indented, and with "version", "expires" and "channel" when signed.
 QByteArray encode(const Manifest &manifest, const std::optional<Signing> &signing = std::nullopt);
 // Writes the manifest through a temporary file and a rename, so no half manifest is ever seen;
 // signed, the signature goes beside it in "<output>.sig" (written first).

@@ -158,7 +158,7 @@ void makeDemoSite(const QString &folder, bool small)
     const qint64 threshold = small ? 64 << 10 : ManifestBuilder::defaultChunkThreshold;
     Manifest manifest = ManifestBuilder::build(build, QStringLiteral("/release/files"));
     ManifestBuilder::addChunkIndexes(manifest, build, folder + QStringLiteral("/release/manifest.json"), threshold);
-    ManifestBuilder::Signing signing{1, QDateTime::currentDateTimeUtc().addYears(10), privatePem};
+    ManifestBuilder::Signing signing{1, QDateTime::currentDateTimeUtc().addYears(10), privatePem, QStringLiteral("release")};
     ManifestBuilder::writeAtomically(manifest, folder + QStringLiteral("/release/manifest.json"), signing);
 
     // The second build changes a little inside the large files: what a delta update is for.

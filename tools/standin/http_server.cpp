@@ -144,7 +144,7 @@ private:
             head += key + ": " + value + "\r\n";
         if (m_fault && m_fault->gzip)
             head += "Content-Encoding: gzip\r\n";
-        if (response.status != 204)
+        if (response.status != 204 && !(m_fault && m_fault->noLength))
             head += "Content-Length: " + QByteArray::number(length) + "\r\n";
         head += "Connection: close\r\n\r\n";
         m_socket->write(head);
@@ -212,11 +212,13 @@ private:
     // Feeds the socket a little at a time so that a large file never sits in memory.
     void pump()
     {
-        if (!m_answered || m_finished || m_stalled)
+        if (!m_answered || m_finished || m_stalled || m_trickling)
             return;
         constexpr qint64 chunk = 256 * 1024;
-        while (m_socket->bytesToWrite() < 2 * chunk) {
+        while (m_socket->bytesToWrite() < 2 * chunk && !m_trickling) {
             qint64 limit = chunk;
+            if (m_fault && m_fault->trickleMs > 0)
+                limit = 1;
             if (m_fault && m_fault->stallAfter >= 0)
                 limit = qMin(limit, m_fault->stallAfter - m_sent);
             if (m_fault && m_fault->dropAfter >= 0)
@@ -249,6 +251,13 @@ private:
                 piece[m_fault->flipAt - m_sent] = char(~piece[m_fault->flipAt - m_sent]);
             m_sent += piece.size();
             m_socket->write(piece);
+            if (m_fault && m_fault->trickleMs > 0) {
+                m_trickling = true;
+                QTimer::singleShot(m_fault->trickleMs, this, [this] {
+                    m_trickling = false;
+                    pump();
+                });
+            }
         }
     }
 
@@ -260,6 +269,7 @@ private:
     bool m_answered = false;
     bool m_finished = false;
     bool m_stalled = false;
+    bool m_trickling = false;  // waiting to send the next byte of a trickle
     qint64 m_expected = 0;
     std::optional<Fault> m_fault;
     std::unique_ptr<QFile> m_file;

@@ -31,41 +31,11 @@ ApplicationWindow {
         settingsWindow.requestActivate()
     }
 
-    // A menu entry with its shortcut at the right, as desktop menus show them.
-    component ShortcutItem: MenuItem {
-        id: item
-        readonly property string keys: action && action.keys !== undefined ? action.keys : ""
-        implicitWidth: Math.max(200, label.implicitWidth + keysLabel.implicitWidth + leftPadding + rightPadding + 32)
-        Accessible.name: text
-        contentItem: Item {
-            implicitHeight: label.implicitHeight
-            Text {
-                id: label
-                anchors.left: parent.left
-                anchors.verticalCenter: parent.verticalCenter
-                text: item.text
-                font: item.font
-                color: item.highlighted ? "white" : item.palette.windowText
-                opacity: item.enabled ? 1 : 0.4
-            }
-            Text {
-                id: keysLabel
-                anchors.right: parent.right
-                anchors.verticalCenter: parent.verticalCenter
-                text: item.keys
-                font: item.font
-                color: Theme.dim
-                opacity: item.enabled ? 1 : 0.4
-            }
-        }
-    }
-
     menuBar: MenuBar {
         objectName: "menuBar"
         delegate: MenuBarItem { Accessible.name: text.replace("&", "") }
-        Menu {
+        AppMenu {
             title: "&File"
-            delegate: ShortcutItem {}
             Action {
                 objectName: "signOutAction"
                 text: "Sign Out"
@@ -79,7 +49,7 @@ ApplicationWindow {
                 property string keys: "Ctrl+,"
                 onTriggered: window.showSettings()
             }
-            MenuSeparator {}
+            AppMenuSeparator {}
             Action {
                 id: quitAction
                 text: "Quit"
@@ -87,9 +57,8 @@ ApplicationWindow {
                 onTriggered: Qt.quit()
             }
         }
-        Menu {
+        AppMenu {
             title: "&Game"
-            delegate: ShortcutItem {}
             Action {
                 id: checkAction
                 objectName: "checkForUpdatesAction"
@@ -104,7 +73,7 @@ ApplicationWindow {
                 enabled: window.app.signedIn && window.app.install !== AppModel.Working
                 onTriggered: window.app.requestPatch()
             }
-            MenuSeparator {}
+            AppMenuSeparator {}
             Action {
                 id: revealAction
                 objectName: "showGameFolderAction"

@@ -27,6 +27,69 @@ void typeText(QQuickWindow *window, const QString &text)
         QTest::keyClick(window, c.toLatin1());
 }
 
+namespace {
+struct DrawnText {
+    QQuickItem *item;
+    QRectF painted;  // in scene coordinates
+};
+
+bool shown(const QQuickItem *item)
+{
+    for (const QQuickItem *at = item; at; at = at->parentItem())
+        if (!at->isVisible() || at->opacity() <= 0.01)
+            return false;
+    return true;
+}
+
+void collectTexts(QQuickItem *item, QList<DrawnText> &out)
+{
+    if (!item->isVisible() || item->opacity() <= 0.01)
+        return;
+    if (item->inherits("QQuickText") && !item->property("text").toString().isEmpty() && shown(item)) {
+        // Where the glyphs are: the content box, placed by the text's alignment inside the item.
+        const qreal w = item->property("contentWidth").toReal(), h = item->property("contentHeight").toReal();
+        const int horizontal = item->property("effectiveHorizontalAlignment").toInt();
+        const int vertical = item->property("verticalAlignment").toInt();
+        const qreal x = horizontal & Qt::AlignRight ? item->width() - w : horizontal & Qt::AlignHCenter ? (item->width() - w) / 2 : 0;
+        const qreal y = vertical & Qt::AlignBottom ? item->height() - h : vertical & Qt::AlignVCenter ? (item->height() - h) / 2 : 0;
+        out.append({item, item->mapRectToScene(QRectF(x, y, w, h))});
+    }
+    for (QQuickItem *child : item->childItems())
+        collectTexts(child, out);
+}
+
+QString nameOf(const QQuickItem *item)
+{
+    return QStringLiteral("\"%1\"").arg(item->property("text").toString());
+}
+}
+
+QStringList textLayoutFaults(QQuickItem *root, qreal inset)
+{
+    QList<DrawnText> texts;
+    collectTexts(root, texts);
+    const QRectF bounds = root->mapRectToScene(QRectF(0, 0, root->width(), root->height()));
+    QStringList faults;
+    constexpr qreal slack = 0.5;  // sub-pixel rounding of glyph boxes
+    for (const DrawnText &text : std::as_const(texts)) {
+        const bool elided = text.item->property("elide").toInt() != Qt::ElideNone
+            && text.item->property("truncated").toBool();
+        if (!elided && text.painted.width() > text.item->width() + slack
+            && text.item->property("wrapMode").toInt() == 0)
+            faults.append(nameOf(text.item) + QStringLiteral(" is wider than its box"));
+        if (!bounds.adjusted(inset - slack, -slack, slack - inset, slack).contains(text.painted))
+            faults.append(nameOf(text.item) + (inset > 0 ? QStringLiteral(" comes within %1 of the edge").arg(inset)
+                                                         : QStringLiteral(" leaves its container")));
+    }
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        for (qsizetype j = i + 1; j < texts.size(); ++j) {
+            const QRectF both = texts.at(i).painted.intersected(texts.at(j).painted);
+            if (both.width() > 1 && both.height() > 1)
+                faults.append(nameOf(texts.at(i).item) + QStringLiteral(" overlaps ") + nameOf(texts.at(j).item));
+        }
+    return faults;
+}
+
 QByteArray gradientPng(QColor from, QColor to, int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -13,6 +13,10 @@ QQuickItem *findItem(QQuickItem *from, const QString &name, bool visibleOnly = f
 void clickItem(QQuickWindow *window, QQuickItem *item);
 // Types Latin-1 text into whatever has the focus.
 void typeText(QQuickWindow *window, const QString &text);
+// What a reader would see wrong in the texts drawn under `root`: a text drawn over another, or
+// past its own box (an unelided text wider than its item), or closer than `inset` to the left or
+// right edge of `root`. One line per fault, naming the texts; empty when the layout reads cleanly.
+QStringList textLayoutFaults(QQuickItem *root, qreal inset = 0);
 // A PNG picture with a gradient from one colour to another.
 QByteArray gradientPng(QColor from, QColor to, int width = 1280, int height = 720);
 

@@ -15,6 +15,13 @@
 namespace {
 constexpr qint64 checkpointBytes = 64 << 20;  // a cut body loses at most this much to a crash
 
+// Under a limit the pump hands out about 2 MB a tick, between 10 and 200 ticks a second: few
+// wake-ups at low limits, small bursts at high ones.
+int pumpIntervalMs(qint64 limit)
+{
+    return int(qBound(qint64(5), 2'000'000'000LL / limit, qint64(100)));
+}
+
 std::exception_ptr writeError(int error)
 {
     return std::make_exception_ptr(
@@ -139,8 +146,12 @@ void DownloadWorker::send(const TransferPtr &t)
 qint64 DownloadWorker::readBufferSize() const
 {
     const qint64 limit = RateLimiter::global().limit();
-    // Under a limit, little waits in Qt's buffers, so TCP itself slows the sender.
-    return limit > 0 ? qBound(qint64(16) << 10, limit / 8, qint64(2) << 20) : (qint64(1) << 20);
+    if (limit <= 0)
+        return qint64(1) << 20;
+    // Three ticks of the whole limit: one transfer alone can take all of it even when a tick comes
+    // late, yet little waits in Qt's buffers, so TCP itself slows the sender.
+    const double ticks = qMin(double(limit) * pumpIntervalMs(limit) * 3 / 1000, double(16 << 20));
+    return qMax(qint64(16) << 10, qint64(ticks));
 }
 
 // Judges the status line once. False when the transfer was restarted (the reply is gone).
@@ -229,12 +240,17 @@ void DownloadWorker::onData(QNetworkReply *reply)
         reply->readAll();  // an error page: not the file
         return;
     }
-    if (RateLimiter::global().limited()) {
-        if (!m_pump->isActive())
-            m_pump->start();
+    RateLimiter &limiter = RateLimiter::global();
+    if (!limiter.limited()) {
+        consume(t, reply->readAll());
         return;
     }
-    consume(t, reply->readAll());
+    // What the bucket holds is taken at once; the pump shares out the rest as it refills.
+    const QByteArray data = reply->read(limiter.take(reply->bytesAvailable()));
+    if (!consume(t, data))
+        return;
+    if (reply->bytesAvailable() > 0 && !m_pump->isActive())
+        m_pump->start();
 }
 
 void DownloadWorker::onFinished(QNetworkReply *reply)
@@ -309,11 +325,9 @@ void DownloadWorker::complete(const TransferPtr &t)
 void DownloadWorker::pump()
 {
     RateLimiter &limiter = RateLimiter::global();
-    // About 4 MB a tick, between 10 and 50 ticks a second: few wake-ups at low limits, small
-    // bursts at high ones.
     const qint64 limit = limiter.limit();
     if (limit > 0)
-        m_pump->setInterval(int(qBound(qint64(20), 4'000'000'000LL / limit, qint64(100))));
+        m_pump->setInterval(pumpIntervalMs(limit));
     const qint64 buffer = readBufferSize();
     if (buffer != m_bufferSize) {
         m_bufferSize = buffer;

@@ -154,78 +154,103 @@ qint64 DownloadWorker::readBufferSize() const
     return qMax(qint64(16) << 10, qint64(ticks));
 }
 
-// Judges the status line once. False when the transfer was restarted (the reply is gone).
+// Judges the status line once. False when the transfer was restarted or ended (the reply is gone).
 bool DownloadWorker::judge(const TransferPtr &t)
 {
     if (t->checked)
         return true;
-    QNetworkReply *reply = t->reply;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QVariant status = t->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return true;
     t->checked = true;
     const int code = status.toInt();
-    if (t->request.rangeFirst >= 0) {
-        qint64 first = -1, last = -1, total = -1;
-        if (code == 206 && parseContentRange(reply->rawHeader("Content-Range"), first, last, total)
-            && first == t->request.rangeFirst && last == t->request.rangeLast && total == t->request.rangeOf) {
-            t->body = true;
-            return true;
-        }
-        if (code != 200 && code != 206 && code != 416)
-            return true;  // an error answer, reported as its status
-        end(t, {{}, std::make_exception_ptr(RangeRefused(QStringLiteral("The server didn't send the part of the file that was asked for.")))}, false);
-        reply->abort();
-        return false;
-    }
-    if (t->base > 0) {
-        if (code == 206) {
-            qint64 first = -1, last = -1, total = -1;
-            if (parseContentRange(reply->rawHeader("Content-Range"), first, last, total) && first == t->base
-                && total == t->request.maxBytes) {
-                t->body = true;
-                return true;
-            }
-            restart(t);
-            return false;
-        }
-        if (code == 416) {
-            restart(t);
-            return false;
-        }
-        if (code != 200)
-            return true;  // an error answer: the kept body stays as it is
-        // The server ignored the range, or the file changed: the whole body replaces the kept one.
-        t->file.resize(0);
-        t->file.seek(0);
-        t->request.digest->reset();
-        if (t->request.onDropped)
-            t->request.onDropped(t->base);
-        t->base = 0;
-        t->recorded = 0;
-    }
-    if (code == 200) {
-        t->body = true;
-        t->validator = ResumeStore::Validator::of(reply->rawHeader("ETag"), reply->rawHeader("Last-Modified"));
-    }
+    if (t->request.rangeFirst >= 0)
+        return judgeRange(t, code);
+    if (t->base > 0)
+        return judgeResumed(t, code);
+    judgeWhole(*t, code);
     return true;
 }
 
-// A range answer that does not fit: forget the kept bytes and ask for the whole body.
+// A range of a file: exactly that range, or the caller learns at once that ranges don't work here.
+bool DownloadWorker::judgeRange(const TransferPtr &t, int code)
+{
+    qint64 first = -1, last = -1, total = -1;
+    if (code == 206 && parseContentRange(t->reply->rawHeader("Content-Range"), first, last, total)
+        && first == t->request.rangeFirst && last == t->request.rangeLast && total == t->request.rangeOf) {
+        t->body = true;
+        return true;
+    }
+    if (code != 200 && code != 206 && code != 416)
+        return true;  // an error answer, reported as its status
+    QNetworkReply *reply = t->reply;
+    end(t, {{}, std::make_exception_ptr(RangeRefused(QStringLiteral("The server didn't send the part of the file that was asked for.")))}, false);
+    reply->abort();
+    return false;
+}
+
+// The rest of a kept body: only a 206 from exactly its end continues it.
+bool DownloadWorker::judgeResumed(const TransferPtr &t, int code)
+{
+    if (code == 206) {
+        qint64 first = -1, last = -1, total = -1;
+        if (parseContentRange(t->reply->rawHeader("Content-Range"), first, last, total) && first == t->base
+            && total == t->request.maxBytes) {
+            t->body = true;
+            return true;
+        }
+        restart(t);
+        return false;
+    }
+    if (code == 416) {
+        restart(t);
+        return false;
+    }
+    if (code != 200)
+        return true;  // an error answer: the kept body stays as it is
+    // The server ignored the range, or the file changed: the whole body replaces the kept one.
+    dropKept(*t);
+    judgeWhole(*t, code);
+    return true;
+}
+
+void DownloadWorker::judgeWhole(Transfer &t, int code)
+{
+    if (code != 200)
+        return;
+    t.body = true;
+    t.validator = ResumeStore::Validator::of(t.reply->rawHeader("ETag"), t.reply->rawHeader("Last-Modified"));
+}
+
+// Forgets the bytes the file holds. The record goes first: a crash after this never finds one
+// that vouches for bytes that are gone.
+void DownloadWorker::dropKept(Transfer &t)
+{
+    QFile::remove(t.file.fileName() + QStringLiteral(".resume"));
+    t.file.resize(0);
+    t.file.seek(0);
+    t.request.digest->reset();
+    if (t.request.onDropped && t.base > 0)
+        t.request.onDropped(t.base);
+    t.base = t.written = t.recorded = 0;
+}
+
+// A range answer that does not fit: forget the kept bytes and ask for the whole body, unless the
+// run was cancelled meanwhile (then nothing more is asked for).
 void DownloadWorker::restart(const TransferPtr &t)
 {
     QNetworkReply *old = t->reply;
+    if (m_cancelled) {
+        dropKept(*t);
+        end(t, {{}, std::make_exception_ptr(Http::TransportError(QStringLiteral("Operation canceled")))}, false);
+        old->abort();
+        return;
+    }
     m_transfers.remove(old);
     old->disconnect(this);
     old->abort();
     old->deleteLater();
-    QFile::remove(t->file.fileName() + QStringLiteral(".resume"));
-    t->file.resize(0);
-    t->file.seek(0);
-    t->request.digest->reset();
-    if (t->request.onDropped)
-        t->request.onDropped(t->base);
-    t->base = t->written = t->recorded = 0;
+    dropKept(*t);
     t->checked = t->body = t->finished = false;
     t->validator = {};
     send(t);

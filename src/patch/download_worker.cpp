@@ -319,6 +319,12 @@ void DownloadWorker::complete(const TransferPtr &t)
         end(t, {{}, std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(status)))}, t->base > 0);
         return;
     }
+    // The network layer may resend a cut request by itself and then end the range early as if
+    // complete: that is a transport failure like any other cut, and is tried again.
+    if (t->request.rangeFirst >= 0 && t->written != t->request.rangeLast - t->request.rangeFirst + 1) {
+        end(t, {{}, std::make_exception_ptr(Http::TransportError(QStringLiteral("The part of the file that was asked for arrived cut short.")))}, false);
+        return;
+    }
     if (!t->file.flush()) {
         end(t, {{}, std::make_exception_ptr(PlatformError(
             QStringLiteral("Couldn't write the download: %1").arg(t->file.errorString())))}, false);

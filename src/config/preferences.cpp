@@ -32,7 +32,7 @@ Preferences Preferences::load()
     const QJsonValue limit = document.object().value(limitKey);
     if (limit.isUndefined() || limit.isNull())
         return preferences;
-    if (!limit.isDouble() || limit.toDouble() < 0 || limit.toDouble() > 1e15)
+    if (!limit.isDouble() || limit.toDouble() < 0 || limit.toDouble() > double(maxDownloadLimit))
         return damaged();
     preferences.downloadLimit = qint64(limit.toDouble());
     return preferences;

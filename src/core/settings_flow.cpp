@@ -4,8 +4,7 @@
 #include "patch/rate_limiter.h"
 #include "support/background.h"
 
-#include <QLocale>
-#include <cmath>
+#include <QRegularExpression>
 
 namespace {
 QCoro::Task<> save(Preferences preferences)
@@ -30,17 +29,18 @@ void AppModel::applyDownloadLimit(qint64 bytesPerSecond)
 
 bool AppModel::setDownloadLimit(const QString &megabytesPerSecond)
 {
-    QString text = megabytesPerSecond.trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    double megabytes = 0;
-    if (!text.isEmpty()) {
-        bool ok = false;
-        megabytes = text.toDouble(&ok);
-        if (!ok || !std::isfinite(megabytes) || megabytes < 0 || megabytes > 1e6)
-            return false;
-    }
+    const QString text = megabytesPerSecond.trimmed();
+    // What the field shows stands for the limit as it is, even when it was rounded for showing.
+    if (text == downloadLimitText())
+        return true;
+    // The field's own rule: up to six digits, then up to three decimals.
+    static const QRegularExpression form(QStringLiteral("^[0-9]{0,6}([.,][0-9]{0,3})?$"));
+    if (!form.match(text).hasMatch())
+        return false;
+    QString number = text;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
     // Decimal megabytes, as the game panel writes sizes and rates.
-    const qint64 bytes = qRound64(megabytes * 1e6);
+    const qint64 bytes = number.isEmpty() || number == QLatin1String(".") ? 0 : qRound64(number.toDouble() * 1e6);
     if (bytes == m_downloadLimit)
         return true;
     applyDownloadLimit(bytes);
@@ -48,9 +48,17 @@ bool AppModel::setDownloadLimit(const QString &megabytesPerSecond)
     return true;
 }
 
+// In the field's own form, so that what it shows is always text it accepts: "12.5", never "1e+06".
 QString AppModel::downloadLimitText() const
 {
     if (m_downloadLimit <= 0)
         return {};
-    return QLocale::c().toString(m_downloadLimit / 1e6, 'g', 6);
+    const qint64 limit = qMin(m_downloadLimit, Preferences::maxDownloadLimit);
+    QString text = QString::number(qRound64(double(limit) / 1e3)).rightJustified(4, QLatin1Char('0'));
+    text.insert(text.size() - 3, QLatin1Char('.'));
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("0") ? QStringLiteral("0.001") : text;
 }

@@ -160,6 +160,10 @@ QCoro::Task<bool> buildFromChunks(ManifestEntry entry, QString old, std::optiona
         stats->fetched += n;
         meter->add(n);
     };
+    hooks.onTakenBack = [fetched, meter](qint64 n) {
+        *fetched -= n;
+        meter->add(-n);
+    };
     hooks.cancelled = [state] { return state->cancelled.load(); };
     // A kept body's bytes are already on the bar; the build counts them again as it copies them.
     const qint64 kept = from ? from->bytes : 0;

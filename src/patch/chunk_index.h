@@ -32,4 +32,28 @@ struct ChunkIndex {
     // maximum size, covering exactly `expectedSize` bytes. Throws PlatformError naming the fault.
     static ChunkIndex decode(const QByteArray &bytes, qint64 expectedSize);
     static ChunkIndex ofFile(const QString &path, const Chunker::Params &params = {});
+
+    // The same decoding for an index that arrives in pieces.
+    class Decoder;
+};
+
+// The same decoding for an index of `length` bytes that arrives in pieces of any size: only
+// the chunks decoded so far and part of one record are held.
+class ChunkIndex::Decoder {
+public:
+    Decoder(qint64 length, qint64 expectedSize);
+    void feed(const char *data, qsizetype size);  // throws as decode() does
+    ChunkIndex finish();                          // throws when the index is incomplete
+
+private:
+    void header();
+    void record(const char *at);
+    qint64 m_length;
+    qint64 m_expected;
+    qint64 m_fed = 0;
+    quint64 m_count = 0;
+    quint64 m_next = 0;
+    bool m_started = false;
+    QByteArray m_partial;  // the start of a header or record cut between two pieces
+    ChunkIndex m_index;
 };

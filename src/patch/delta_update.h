@@ -15,6 +15,7 @@ namespace Patcher {
 struct DeltaHooks {
     std::function<void(qint64)> onReused;   // bytes of the new file copied from files on disk
     std::function<void(qint64)> onFetched;  // bytes of the new file that came over the network
+    std::function<void(qint64)> onTakenBack;  // bytes of a failed range attempt: they come again
     std::function<bool()> cancelled;
 };
 

@@ -136,85 +136,103 @@ void DownloadWorker::send(const TransferPtr &t)
     connect(reply, &QNetworkReply::finished, this, [this, reply] { onFinished(reply); });
 }
 
-qint64 DownloadWorker::readBufferSize() const
-{
-    const qint64 limit = RateLimiter::global().limit();
-    // Under a limit, little waits in Qt's buffers, so TCP itself slows the sender.
-    return limit > 0 ? qBound(qint64(16) << 10, limit / 8, qint64(2) << 20) : (qint64(1) << 20);
-}
-
-// Judges the status line once. False when the transfer was restarted (the reply is gone).
+// Judges the status line once. False when the transfer was restarted or ended (the reply is gone).
 bool DownloadWorker::judge(const TransferPtr &t)
 {
     if (t->checked)
         return true;
-    QNetworkReply *reply = t->reply;
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const QVariant status = t->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid())
         return true;
     t->checked = true;
     const int code = status.toInt();
-    if (t->request.rangeFirst >= 0) {
-        qint64 first = -1, last = -1, total = -1;
-        if (code == 206 && parseContentRange(reply->rawHeader("Content-Range"), first, last, total)
-            && first == t->request.rangeFirst && last == t->request.rangeLast && total == t->request.rangeOf) {
-            t->body = true;
-            return true;
-        }
-        if (code != 200 && code != 206 && code != 416)
-            return true;  // an error answer, reported as its status
-        end(t, {{}, std::make_exception_ptr(RangeRefused(QStringLiteral("The server didn't send the part of the file that was asked for.")))}, false);
-        reply->abort();
-        return false;
-    }
-    if (t->base > 0) {
-        if (code == 206) {
-            qint64 first = -1, last = -1, total = -1;
-            if (parseContentRange(reply->rawHeader("Content-Range"), first, last, total) && first == t->base
-                && total == t->request.maxBytes) {
-                t->body = true;
-                return true;
-            }
-            restart(t);
-            return false;
-        }
-        if (code == 416) {
-            restart(t);
-            return false;
-        }
-        if (code != 200)
-            return true;  // an error answer: the kept body stays as it is
-        // The server ignored the range, or the file changed: the whole body replaces the kept one.
-        t->file.resize(0);
-        t->file.seek(0);
-        t->request.digest->reset();
-        if (t->request.onDropped)
-            t->request.onDropped(t->base);
-        t->base = 0;
-        t->recorded = 0;
-    }
-    if (code == 200) {
-        t->body = true;
-        t->validator = ResumeStore::Validator::of(reply->rawHeader("ETag"), reply->rawHeader("Last-Modified"));
-    }
+    if (t->request.rangeFirst >= 0)
+        return judgeRange(t, code);
+    if (t->base > 0)
+        return judgeResumed(t, code);
+    judgeWhole(*t, code);
     return true;
 }
 
-// A range answer that does not fit: forget the kept bytes and ask for the whole body.
+// A range of a file: exactly that range, or the caller learns at once that ranges don't work here.
+bool DownloadWorker::judgeRange(const TransferPtr &t, int code)
+{
+    qint64 first = -1, last = -1, total = -1;
+    if (code == 206 && parseContentRange(t->reply->rawHeader("Content-Range"), first, last, total)
+        && first == t->request.rangeFirst && last == t->request.rangeLast && total == t->request.rangeOf) {
+        t->body = true;
+        return true;
+    }
+    if (code != 200 && code != 206 && code != 416)
+        return true;  // an error answer, reported as its status
+    QNetworkReply *reply = t->reply;
+    end(t, {{}, std::make_exception_ptr(RangeRefused(QStringLiteral("The server didn't send the part of the file that was asked for.")))}, false);
+    reply->abort();
+    return false;
+}
+
+// The rest of a kept body: only a 206 from exactly its end continues it.
+bool DownloadWorker::judgeResumed(const TransferPtr &t, int code)
+{
+    if (code == 206) {
+        qint64 first = -1, last = -1, total = -1;
+        if (parseContentRange(t->reply->rawHeader("Content-Range"), first, last, total) && first == t->base
+            && total == t->request.maxBytes) {
+            t->body = true;
+            return true;
+        }
+        restart(t);
+        return false;
+    }
+    if (code == 416) {
+        restart(t);
+        return false;
+    }
+    if (code != 200)
+        return true;  // an error answer: the kept body stays as it is
+    // The server ignored the range, or the file changed: the whole body replaces the kept one.
+    dropKept(*t);
+    judgeWhole(*t, code);
+    return true;
+}
+
+void DownloadWorker::judgeWhole(Transfer &t, int code)
+{
+    if (code != 200)
+        return;
+    t.body = true;
+    t.validator = ResumeStore::Validator::of(t.reply->rawHeader("ETag"), t.reply->rawHeader("Last-Modified"));
+}
+
+// Forgets the bytes the file holds. The record goes first: a crash after this never finds one
+// that vouches for bytes that are gone.
+void DownloadWorker::dropKept(Transfer &t)
+{
+    QFile::remove(t.file.fileName() + QStringLiteral(".resume"));
+    t.file.resize(0);
+    t.file.seek(0);
+    t.request.digest->reset();
+    if (t.request.onDropped && t.base > 0)
+        t.request.onDropped(t.base);
+    t.base = t.written = t.recorded = 0;
+}
+
+// A range answer that does not fit: forget the kept bytes and ask for the whole body, unless the
+// run was cancelled meanwhile (then nothing more is asked for).
 void DownloadWorker::restart(const TransferPtr &t)
 {
     QNetworkReply *old = t->reply;
+    if (m_cancelled) {
+        dropKept(*t);
+        end(t, {{}, std::make_exception_ptr(Http::TransportError(QStringLiteral("Operation canceled")))}, false);
+        old->abort();
+        return;
+    }
     m_transfers.remove(old);
     old->disconnect(this);
     old->abort();
     old->deleteLater();
-    QFile::remove(t->file.fileName() + QStringLiteral(".resume"));
-    t->file.resize(0);
-    t->file.seek(0);
-    t->request.digest->reset();
-    if (t->request.onDropped)
-        t->request.onDropped(t->base);
-    t->base = t->written = t->recorded = 0;
+    dropKept(*t);
     t->checked = t->body = t->finished = false;
     t->validator = {};
     send(t);
@@ -229,12 +247,17 @@ void DownloadWorker::onData(QNetworkReply *reply)
         reply->readAll();  // an error page: not the file
         return;
     }
-    if (RateLimiter::global().limited()) {
-        if (!m_pump->isActive())
-            m_pump->start();
+    RateLimiter &limiter = RateLimiter::global();
+    if (!limiter.limited()) {
+        consume(t, reply->readAll());
         return;
     }
-    consume(t, reply->readAll());
+    // What the bucket holds is taken at once; the pump shares out the rest as it refills.
+    const QByteArray data = reply->read(limiter.take(reply->bytesAvailable()));
+    if (!consume(t, data))
+        return;
+    if (reply->bytesAvailable() > 0 && !m_pump->isActive())
+        m_pump->start();
 }
 
 void DownloadWorker::onFinished(QNetworkReply *reply)
@@ -296,6 +319,12 @@ void DownloadWorker::complete(const TransferPtr &t)
         end(t, {{}, std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(status)))}, t->base > 0);
         return;
     }
+    // The network layer may resend a cut request by itself and then end the range early as if
+    // complete: that is a transport failure like any other cut, and is tried again.
+    if (t->request.rangeFirst >= 0 && t->written != t->request.rangeLast - t->request.rangeFirst + 1) {
+        end(t, {{}, std::make_exception_ptr(Http::TransportError(QStringLiteral("The part of the file that was asked for arrived cut short.")))}, false);
+        return;
+    }
     if (!t->file.flush()) {
         end(t, {{}, std::make_exception_ptr(PlatformError(
             QStringLiteral("Couldn't write the download: %1").arg(t->file.errorString())))}, false);
@@ -303,48 +332,6 @@ void DownloadWorker::complete(const TransferPtr &t)
     }
     QFile::remove(t->file.fileName() + QStringLiteral(".resume"));
     end(t, {DownloadResult{t->file.fileName(), t->request.digest->hex()}, nullptr}, true);
-}
-
-// Spends the speed limit's share among the transfers that have bytes waiting, evenly.
-void DownloadWorker::pump()
-{
-    RateLimiter &limiter = RateLimiter::global();
-    // About 4 MB a tick, between 10 and 50 ticks a second: few wake-ups at low limits, small
-    // bursts at high ones.
-    const qint64 limit = limiter.limit();
-    if (limit > 0)
-        m_pump->setInterval(int(qBound(qint64(20), 4'000'000'000LL / limit, qint64(100))));
-    const qint64 buffer = readBufferSize();
-    if (buffer != m_bufferSize) {
-        m_bufferSize = buffer;
-        for (QNetworkReply *reply : m_transfers.keys())
-            reply->setReadBufferSize(buffer);
-    }
-    QList<TransferPtr> waiting;
-    for (const TransferPtr &t : std::as_const(m_transfers))
-        if (t->body && (t->reply->bytesAvailable() > 0 || t->finished))
-            waiting.append(t);
-    std::sort(waiting.begin(), waiting.end(),
-              [](const TransferPtr &a, const TransferPtr &b) { return a->reply->bytesAvailable() < b->reply->bytesAvailable(); });
-    const bool limited = limiter.limited();
-    qint64 wanted = 0;
-    for (const TransferPtr &t : std::as_const(waiting))
-        wanted += t->reply->bytesAvailable();
-    qint64 budget = limited ? limiter.take(wanted) : wanted;
-    for (qsizetype i = 0; i < waiting.size(); ++i) {
-        const TransferPtr &t = waiting.at(i);
-        const qint64 share = limited ? budget / (waiting.size() - i) : t->reply->bytesAvailable();
-        const QByteArray data = t->reply->read(qMin(share, t->reply->bytesAvailable()));
-        budget -= data.size();
-        if (!consume(t, data))
-            continue;
-        if (t->finished && t->reply->bytesAvailable() == 0)
-            complete(t);
-    }
-    if (limited)
-        limiter.giveBack(budget);
-    if (!limited || m_transfers.isEmpty())
-        m_pump->stop();
 }
 
 void DownloadWorker::keep(Transfer &t)

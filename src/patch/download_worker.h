@@ -51,6 +51,10 @@ private:
 
     void send(const TransferPtr &t);
     bool judge(const TransferPtr &t);
+    bool judgeRange(const TransferPtr &t, int code);
+    bool judgeResumed(const TransferPtr &t, int code);
+    static void judgeWhole(Transfer &t, int code);
+    static void dropKept(Transfer &t);
     void restart(const TransferPtr &t);
     void onData(QNetworkReply *reply);
     void onFinished(QNetworkReply *reply);

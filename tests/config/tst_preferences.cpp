@@ -42,6 +42,8 @@ private slots:
         QTest::newRow("an array") << QByteArray("[1]") << qint64(0) << true;
         QTest::newRow("text") << QByteArray(R"({"download_limit": "20M"})") << qint64(0) << true;
         QTest::newRow("negative") << QByteArray(R"({"download_limit": -1})") << qint64(0) << true;
+        QTest::newRow("the field's largest") << QByteArray(R"({"download_limit": 999999999000})") << qint64(999'999'999'000) << false;
+        QTest::newRow("more than the field shows") << QByteArray(R"({"download_limit": 1000000000000})") << qint64(0) << true;
     }
     void reading()
     {
@@ -66,29 +68,46 @@ private slots:
     // The settings field: megabytes per second, decimal; "" or "0" is no limit; other text is refused.
     void theModelAppliesAndSavesTheLimit_data()
     {
+        QTest::addColumn<qint64>("saved");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<qint64>("limit");
-        QTest::newRow("20") << "20" << true << qint64(20'000'000);
-        QTest::newRow("2.5") << "2.5" << true << qint64(2'500'000);
-        QTest::newRow("comma") << "0,5" << true << qint64(500'000);
-        QTest::newRow("empty") << "" << true << qint64(0);
-        QTest::newRow("zero") << "0" << true << qint64(0);
-        QTest::newRow("letters") << "fast" << false << qint64(7'000'000);
-        QTest::newRow("negative") << "-3" << false << qint64(7'000'000);
+        QTest::addColumn<QString>("shown");  // the field's text afterwards
+        const qint64 seven = 7'000'000;
+        QTest::newRow("20") << seven << "20" << true << qint64(20'000'000) << "20";
+        QTest::newRow("2.5") << seven << "2.5" << true << qint64(2'500'000) << "2.5";
+        QTest::newRow("comma") << seven << "0,5" << true << qint64(500'000) << "0.5";
+        QTest::newRow("empty") << seven << "" << true << qint64(0) << "";
+        QTest::newRow("zero") << seven << "0" << true << qint64(0) << "";
+        QTest::newRow("letters") << seven << "fast" << false << seven << "7";
+        QTest::newRow("negative") << seven << "-3" << false << seven << "7";
+        QTest::newRow("three decimals") << seven << "0.125" << true << qint64(125'000) << "0.125";
+        QTest::newRow("largest") << seven << "999999.999" << true << qint64(999'999'999'000) << "999999.999";
+        QTest::newRow("a million") << seven << "1000000" << false << seven << "7";
+        QTest::newRow("four decimals") << seven << "1.2345" << false << seven << "7";
+        QTest::newRow("exponent") << seven << "1e3" << false << seven << "7";
+        // A saved limit finer than the field is shown rounded, and that text keeps it as it is.
+        QTest::newRow("finer than shown") << qint64(1'234'567) << "1.235" << true << qint64(1'234'567) << "1.235";
+        QTest::newRow("below a kilobyte") << qint64(300) << "0.001" << true << qint64(300) << "0.001";
     }
     void theModelAppliesAndSavesTheLimit()
     {
+        QFETCH(qint64, saved);
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
         QFETCH(qint64, limit);
-        writeFile(file(), R"({"download_limit": 7000000})");
+        QFETCH(QString, shown);
+        writeFile(file(), R"({"download_limit": )" + QByteArray::number(saved) + "}");
         auto model = makeModel<OpenModel>(LauncherConfig{});
-        QCOMPARE(RateLimiter::global().limit(), qint64(7'000'000));
+        QCOMPARE(RateLimiter::global().limit(), saved);
         QCOMPARE(model->setDownloadLimit(typed), accepted);
         QCOMPARE(RateLimiter::global().limit(), limit);
         QCOMPARE(model->downloadLimit(), limit);
         QTRY_COMPARE(Preferences::load().downloadLimit, limit);
+        QCOMPARE(model->property("downloadLimit").toString(), shown);
+        // Leaving the field with what it shows changes nothing.
+        QVERIFY(model->setDownloadLimit(shown));
+        QCOMPARE(model->downloadLimit(), limit);
         RateLimiter::global().setLimit(0);
     }
 };

@@ -163,6 +163,15 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(PlatformError, Chunker::cutFile(dir.filePath("missing"), {}, [](const Chunker::Chunk &) { return true; }));
     }
 
+    // The decoder fed as a file is read, a piece at a time.
+    static ChunkIndex decodeInPieces(const QByteArray &raw, qint64 expected, qsizetype piece)
+    {
+        ChunkIndex::Decoder decoder(raw.size(), expected);
+        for (qsizetype at = 0; at < raw.size(); at += piece)
+            decoder.feed(raw.constData() + at, qMin(piece, raw.size() - at));
+        return decoder.finish();
+    }
+
     void indexRoundTrip()
     {
         QTemporaryDir dir;
@@ -177,6 +186,8 @@ private slots:
         const ChunkIndex back = ChunkIndex::decode(encoded, bytes.size());
         QCOMPARE(back.params, index.params);
         QCOMPARE(back.chunks, index.chunks);
+        for (const qsizetype piece : {1, 29, 1 << 20})
+            QCOMPARE(decodeInPieces(encoded, bytes.size(), piece).chunks, index.chunks);
     }
 
     // Every way an index can lie about the file is refused before anything trusts it.
@@ -237,6 +248,8 @@ private slots:
         if (fault == "empty")
             raw.clear();
         QVERIFY_THROWS_EXCEPTION(PlatformError, ChunkIndex::decode(raw, expected));
+        for (const qsizetype piece : {1, 29, 4096})
+            QVERIFY_THROWS_EXCEPTION(PlatformError, decodeInPieces(raw, expected, piece));
     }
 };
 

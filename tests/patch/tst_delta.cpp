@@ -54,17 +54,23 @@ private slots:
     {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<qint64>("changed");  // new bytes in version 2
-        QTest::newRow("insertion in the middle") << "insert" << qint64(5000);
-        QTest::newRow("deletion at the start") << "delete" << qint64(0);
-        QTest::newRow("overwrite at the end") << "overwrite" << qint64(300'000);
-        QTest::newRow("three edits") << "three" << qint64(3 * 40'000);
-        QTest::newRow("grows") << "grow" << qint64(1 << 20);
-        QTest::newRow("shrinks") << "shrink" << qint64(0);
+        QTest::addColumn<QString>("fault");   // what the first range meets once
+        QTest::newRow("insertion in the middle") << "insert" << qint64(5000) << "";
+        QTest::newRow("deletion at the start") << "delete" << qint64(0) << "";
+        QTest::newRow("overwrite at the end") << "overwrite" << qint64(300'000) << "";
+        QTest::newRow("three edits") << "three" << qint64(3 * 40'000) << "";
+        QTest::newRow("grows") << "grow" << qint64(1 << 20) << "";
+        QTest::newRow("shrinks") << "shrink" << qint64(0) << "";
+        // A range that fails for a moment is tried again, as a whole file would be.
+        QTest::newRow("a part answered 503 once") << "grow" << qint64(1 << 20) << "503";
+        QTest::newRow("a part cut off once") << "grow" << qint64(1 << 20) << "drop";
+        QTest::newRow("a part stalls once") << "grow" << qint64(1 << 20) << "stall";
     }
     void edits()
     {
         QFETCH(QString, edit);
         QFETCH(qint64, changed);
+        QFETCH(QString, fault);
         const QByteArray old = bytesOf(3 << 20, 'v');
         QByteArray now = old;
         if (edit == "insert")
@@ -83,6 +89,12 @@ private slots:
         writeFile(install.filePath("big.pak"), old);
         const ManifestEntry entry = publish("big.pak", now);
         QVERIFY(!entry.chunks.isEmpty());
+        Standin::Fault once;
+        once.status = fault == "503" ? 503 : 0;
+        once.dropAfter = fault == "drop" ? 300'000 : -1;
+        once.stallAfter = fault == "stall" ? 300'000 : -1;
+        if (!fault.isEmpty())
+            site.server().http().queueFaults(filePath(entry), {once});
 
         auto stats = std::make_shared<Patcher::ApplyStats>();
         const ApplyRun run = runApply({entry}, install.path(), stats);
@@ -90,8 +102,13 @@ private slots:
         QCOMPARE(readBytes(install.filePath("big.pak")), now);
         const auto requests = site.server().requestsTo(filePath(entry));
         for (const auto &r : requests)
-            QVERIFY2(r.status == 206 && r.header("Range").startsWith("bytes="), qPrintable(requestsOf(entry)));
-        QCOMPARE(stats->fetched + stats->reused, now.size());
+            QVERIFY2((r.status == 206 || !fault.isEmpty()) && r.header("Range").startsWith("bytes="), qPrintable(requestsOf(entry) + logText()));
+        QVERIFY2(requests.size() > 1 || fault.isEmpty(), qPrintable(requestsOf(entry)));
+        // What a failed attempt brought still counts as traffic.
+        if (fault.isEmpty())
+            QCOMPARE(stats->fetched + stats->reused, now.size());
+        else
+            QVERIFY(stats->fetched + stats->reused >= now.size());
         const qint64 edits = edit == "three" ? 3 : 1;
         QVERIFY2(stats->fetched <= changed + edits * 3 * maxChunk,
                  qPrintable(QStringLiteral("fetched %1 for %2 changed").arg(stats->fetched.load()).arg(changed)));
@@ -102,7 +119,8 @@ private slots:
             if (phase.kind != PatchPhase::Downloading)
                 continue;
             QCOMPARE(phase.total, now.size());
-            QVERIFY2(phase.done >= shown && phase.done <= phase.total, qPrintable(QStringLiteral("%1 after %2").arg(phase.done).arg(shown)));
+            QVERIFY2((phase.done >= shown || !fault.isEmpty()) && phase.done <= phase.total,
+                     qPrintable(QStringLiteral("%1 after %2").arg(phase.done).arg(shown)));
             shown = phase.done;
         }
         QCOMPARE(warningLines(), QStringList());
@@ -118,6 +136,7 @@ private slots:
         QTest::newRow("no index on the server") << "missing" << false;
         QTest::newRow("index fails its checksum") << "checksum" << false;
         QTest::newRow("index larger than the manifest says") << "oversized" << false;
+        QTest::newRow("index claims more than its file allows") << "claims too much" << false;
         QTest::newRow("index with a gap, correctly signed off") << "gap" << false;
         QTest::newRow("index of another file") << "other file" << false;
         QTest::newRow("old file unrelated") << "unrelated" << false;
@@ -125,6 +144,7 @@ private slots:
         QTest::newRow("wrong Content-Range") << "shifted" << true;
         QTest::newRow("416") << "416" << true;
         QTest::newRow("a part fails its hash") << "corrupt" << true;
+        QTest::newRow("a part fails five times") << "five 503" << true;
     }
     void fallsBackToTheWholeFile()
     {
@@ -148,6 +168,8 @@ private slots:
             raw[ChunkIndex::headerSize + 20] = char(raw[ChunkIndex::headerSize + 20] ^ 1);
             writeFile(index, raw);
         }
+        if (fault == "claims too much")
+            entry.chunks.size = ChunkIndex::largestFor(now.size()) + 1;
         if (fault == "oversized")
             writeFile(index, raw + QByteArray(ChunkIndex::chunkSize, '\0'));
         if (fault == "gap") {
@@ -170,8 +192,10 @@ private slots:
             serverFault.status = 416;
         if (fault == "corrupt")
             serverFault.flipAt = 1000;
+        if (fault == "five 503")
+            serverFault.status = 503;
         if (rangeAsked)
-            site.server().http().queueFaults(filePath(entry), {serverFault});
+            site.server().http().queueFaults(filePath(entry), QList<Standin::Fault>(fault == "five 503" ? 5 : 1, serverFault));
 
         auto stats = std::make_shared<Patcher::ApplyStats>();
         const ApplyRun run = runApply({entry}, install.path(), stats);
@@ -186,6 +210,8 @@ private slots:
             QVERIFY2(requests.size() == 1, qPrintable(requestsOf(entry)));
         QCOMPARE(stats->reused, 0);
         QVERIFY(stats->fetched >= now.size());  // what an abandoned range brought counts too
+        if (fault == "claims too much")
+            QCOMPARE(site.server().requestsTo("/files/chunks/" + entry.sha256.toUtf8() + ".chunks").size(), 0);
         QVERIFY2(logText().contains("patch: f.pak: no delta update ("), qPrintable(logText()));
         QCOMPARE(warningLines(), QStringList());  // not a failed attempt
         QCOMPARE(run.phases.last(), PatchPhase::finishing());

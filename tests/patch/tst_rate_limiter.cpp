@@ -106,6 +106,37 @@ private slots:
         QCOMPARE(limiter.take(5'000'000), qint64(5'000'000));
     }
 
+    // One big file alone takes the whole limit, low or high: about three seconds of it, averaged
+    // from the start of the run, reach at least 85 % of the limit and beat it by no more than the
+    // bucket's half second.
+    void oneTransferReachesTheLimit_data()
+    {
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("64 KB/s") << qint64(64'000);
+        QTest::newRow("1 MB/s") << qint64(1'000'000);
+        QTest::newRow("20 MB/s") << qint64(20'000'000);
+        QTest::newRow("50 MB/s") << qint64(50'000'000);
+    }
+    void oneTransferReachesTheLimit()
+    {
+        QFETCH(qint64, limit);
+        PatchSite site;
+        QTemporaryDir install;
+        const qint64 size = 3 * limit;
+        const ManifestEntry entry = site.add(QStringLiteral("one.pak"), bytesOf(size, 'o'));
+        RateLimiter::global().setLimit(limit);
+        QElapsedTimer clock;
+        clock.start();
+        awaitTask(Patcher::apply({entry}, install.path(), [](const PatchPhase &) {}));
+        const double took = clock.nsecsElapsed() / 1e9;
+        RateLimiter::global().setLimit(0);
+        QCOMPARE(QFileInfo(install.path() + "/one.pak").size(), size);
+        const double rate = double(size) / took;
+        qInfo("limit %lld B/s: one transfer averaged %.0f B/s (%.1f %%)", limit, rate, 100 * rate / double(limit));
+        QVERIFY2(rate >= 0.85 * double(limit), qPrintable(QString::number(rate)));
+        QVERIFY2(took >= 2.5 * 0.95, qPrintable(QString::number(took)));
+    }
+
     // Six parallel downloads share 20 MB/s over loopback: bytes over time follow the limit, and a
     // lower limit set during the run holds within a second.
     void realTransfersFollowTheLimit()

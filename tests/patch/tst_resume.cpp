@@ -1,3 +1,5 @@
+#include "net/http.h"
+#include "patch/downloader.h"
 #include "patch/patcher.h"
 #include "patch/resume_store.h"
 #include "support/apply_run.h"
@@ -102,6 +104,50 @@ private slots:
         QCOMPARE(warnings().first(), QStringLiteral("patch: c.pak failed (attempt 1/5): Operation canceled"));
         QCOMPARE(area(), QStringList());
         QCOMPARE(run.phases.last(), PatchPhase::finishing());
+    }
+
+    // A kept body meets an answer that replaces it while the download is under way: a whole
+    // body (the record goes the moment the kept bytes do, not at the next checkpoint), or a range
+    // from the wrong place just as the run is cancelled (no new request for the whole body).
+    void keptBodyReplacedMidway_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::newRow("whole body instead") << "ignore";
+        QTest::newRow("wrong range, then cancelled") << "shifted";
+    }
+    void keptBodyReplacedMidway()
+    {
+        QFETCH(QString, server);
+        const QByteArray content = bytesOf(1'000'000, 'm');
+        const ManifestEntry entry = site.add(QStringLiteral("m.pak"), content);
+        const ResumeStore::BodyKey key{entry.url, entry.path, entry.size, entry.sha256};
+        const QString body = Paths::downloadTemp() + "/vantorel-KEPT";
+        writeFile(body, content.left(300'000));
+        ResumeStore::record(body, key, ResumeStore::Validator{"\"kept\"", {}}, 300'000);
+        Standin::Fault answer = cutAt(server == "ignore" ? 100'000 : 0);
+        answer.etag = "\"kept\"";
+        answer.ignoreRange = server == "ignore";
+        answer.rangeShift = server == "shifted" ? 10 : 0;
+        site.server().http().queueFaults("/files/m.pak", {answer});
+
+        DownloadRequest request;
+        request.url = QUrl(entry.url);
+        request.maxBytes = entry.size;
+        request.key = key;
+        request.from = ResumeStore::find(key);
+        QVERIFY(request.from);
+        auto downloader = std::make_unique<Downloader>("test", 20'000);
+        QCoro::Task<DownloadResult> fetch = downloader->fetch(request);
+        QTRY_COMPARE(fileRequests("/files/m.pak").size(), 1);
+        if (server == "ignore") {
+            QTRY_COMPARE(QFileInfo(body).size(), qint64(100'000));
+            QVERIFY2(!QFile::exists(body + ".resume"), qPrintable(readText(body + ".resume")));
+        } else {
+            QTest::qWait(300);  // time for the answer's head, and nothing of its body, to arrive
+        }
+        downloader->invalidateAndCancel();
+        QVERIFY_THROWS_EXCEPTION(Http::TransportError, awaitTask(std::move(fetch)));
+        QVERIFY2(fileRequests("/files/m.pak").size() == 1, qPrintable(site.requestSummary("/files/m.pak")));
     }
 
     // A kept body whose bytes went bad on disk fails the whole file's checksum once, and is

@@ -87,6 +87,45 @@ private slots:
         QVERIFY(!QFile::exists(out));
     }
 
+    // The headless patcher's speed limit: bytes per second with K, M or G; anything the limiter
+    // cannot hold is a usage error before any request.
+    void patchToolLimitRate_data()
+    {
+        QTest::addColumn<QString>("rate");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("20M") << "20M" << 0;
+        QTest::newRow("1.5g") << "1.5g" << 0;
+        QTest::newRow("2 bytes") << "2" << 0;
+        QTest::newRow("half a K") << "0.5K" << 0;
+        QTest::newRow("1 byte") << "1" << 2;
+        QTest::newRow("zero") << "0" << 2;
+        QTest::newRow("a fraction of a byte") << "1.9" << 2;
+        QTest::newRow("beyond 64 bits") << "9999999999G" << 2;
+        QTest::newRow("2^63") << "9223372036854775808" << 2;
+        QTest::newRow("negative") << "-5M" << 2;
+        QTest::newRow("exponent") << "1e6" << 2;
+        QTest::newRow("infinite") << "inf" << 2;
+        QTest::newRow("other unit") << "20X" << 2;
+        QTest::newRow("missing") << "" << 2;
+    }
+    void patchToolLimitRate()
+    {
+        QFETCH(QString, rate);
+        QFETCH(int, exitCode);
+        QTemporaryDir site;
+        writeFile(site.path() + "/release/manifest.json", Manifest{}.encoded());
+        Standin::Service server(site.path());
+        QVERIFY(server.listen());
+        QStringList args{"check", server.origin() + "/release/manifest.json", site.path() + "/install", "--limit-rate"};
+        if (!rate.isEmpty())
+            args << rate;
+        QProcess tool;
+        tool.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
+        QTRY_VERIFY_WITH_TIMEOUT(tool.state() == QProcess::NotRunning, 30000);
+        QVERIFY2(tool.exitCode() == exitCode, tool.readAllStandardError().constData());
+        QCOMPARE(server.requests().isEmpty(), exitCode == 2);
+    }
+
     // Files at or above the threshold get a chunk index beside the manifest, named in their
     // entry; the output is the same bytes each time, and "off" publishes none.
     void builderWritesChunkIndexes_data()

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHash>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QCoro/QCoroTask>
 #include <cstdio>
@@ -82,18 +83,18 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
 }
 
 // "20M", "500K", "1.5G", "100000": bytes per second, K/M/G in multiples of 1024 as curl reads them.
-static qint64 parseRate(QString text)
+// -1 for anything else, and for rates the limiter cannot hold: below 2 B/s (its bucket would
+// never hold a whole byte) or beyond 64 bits.
+static qint64 parseRate(const QString &text)
 {
-    static const QHash<QChar, double> units{{'K', 1024.0}, {'M', 1024.0 * 1024}, {'G', 1024.0 * 1024 * 1024}};
-    text = text.trimmed().toUpper();
-    double scale = 1;
-    if (!text.isEmpty() && units.contains(text.back())) {
-        scale = units.value(text.back());
-        text.chop(1);
-    }
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && value >= 0 ? qint64(value * scale) : -1;
+    static const QRegularExpression form(QStringLiteral("^([0-9]+(?:\\.[0-9]+)?)([KMG]?)$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = form.match(text.trimmed());
+    if (!match.hasMatch())
+        return -1;
+    static const QHash<QString, double> units{{"", 1.0}, {"K", 1024.0}, {"M", 1024.0 * 1024}, {"G", 1024.0 * 1024 * 1024}};
+    const double value = match.captured(1).toDouble() * units.value(match.captured(2).toUpper());
+    return value >= 2 && value < 0x1p63 ? qint64(value) : -1;
 }
 
 int main(int argc, char *argv[])

@@ -72,7 +72,7 @@ QCoro::Task<> AppModel::patch()
         Log::info(QString::fromLatin1("patch: %1 files to download").arg(needed.size()));
 
         if (needed.isEmpty())
-            co_await Patcher::clearDownloadArea();
+            co_await Patcher::clearDownloadArea(root);
         if (!needed.isEmpty()) {
             const Patcher::PhaseProgress onPhase = [reports](const PatchPhase &phase) { reports->push(phase); };
             co_await Patcher::apply(needed, root, onPhase);

@@ -59,22 +59,30 @@ QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
     startMore(group);
 }
 
+struct Prepared {
+    QString folder;
+    QHash<QString, ResumeStore::PartialBody> kept;
+};
+
 // Before any download: entries that would overwrite each other cannot all be installed; the
-// download area keeps only what this run can resume; and the run must fit on the disk.
-QHash<QString, ResumeStore::PartialBody> prepare(const QList<ManifestEntry> &entries, const FetchRun &run)
+// download area keeps only what this folder's run can resume (and what belongs to other folders);
+// and the run must fit on the disk.
+Prepared prepare(const QList<ManifestEntry> &entries, const QString &root)
 {
     checkPathsAreDistinct(entries);
+    Prepared out;
+    out.folder = ResumeStore::folderOf(root);
     QList<ResumeStore::BodyKey> keys;
     for (const ManifestEntry &entry : entries)
-        keys.append(bodyKey(entry, run));
-    ResumeStore::sweep(keys);
-    const QHash<QString, ResumeStore::PartialBody> kept = ResumeStore::findAll(keys);
+        keys.append(bodyKey(entry, out.folder));
+    ResumeStore::sweep(out.folder, keys);
+    out.kept = ResumeStore::findAll(keys);
     qint64 keptBytes = 0;
-    for (const ResumeStore::PartialBody &body : kept)
+    for (const ResumeStore::PartialBody &body : std::as_const(out.kept))
         keptBytes += body.bytes;
     const qint64 total = totalSize(entries);
-    checkFreeSpace(Paths::downloadTemp(), total - keptBytes, run.root, total);
-    return kept;
+    checkFreeSpace(Paths::downloadTemp(), total - keptBytes, root, total);
+    return out;
 }
 }
 
@@ -83,8 +91,10 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     auto group = std::make_shared<Group>();
     group->run.root = std::move(root);
     group->run.stats = stats ? stats : std::make_shared<ApplyStats>();
-    const auto look = [entries, run = group->run] { return prepare(entries, run); };
-    group->kept = co_await Background::run(look, &installPool());
+    const auto look = [entries, root = group->run.root] { return prepare(entries, root); };
+    const Prepared prepared = co_await Background::run(look, &installPool());
+    group->run.folder = prepared.folder;
+    group->kept = prepared.kept;
     Downloader downloader(userAgent, timing().downloadIdleMs);
     group->entries = std::move(entries);
     group->run.downloader = &downloader;
@@ -105,9 +115,9 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     progress(PatchPhase::finishing());
 }
 
-QCoro::Task<> clearDownloadArea()
+QCoro::Task<> clearDownloadArea(QString root)
 {
-    const auto sweep = [] { ResumeStore::sweep({}); };
+    const auto sweep = [root] { ResumeStore::sweep(ResumeStore::folderOf(root), {}); };
     co_await Background::run(sweep, &installPool());
 }
 }

@@ -68,7 +68,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::
         DownloadRequest request;
         request.url = QUrl(entry.url, QUrl::StrictMode);
         request.maxBytes = entry.size;
-        request.key = bodyKey(entry, run);
+        request.key = bodyKey(entry, run.folder);
         request.onBytes = [counted, meter = run.meter, stats = run.stats](qint64 delta) {
             *counted += delta;
             stats->fetched += delta;
@@ -120,9 +120,9 @@ void warnFailed(const QString &path, int attempt, const std::exception_ptr &erro
 }
 }
 
-ResumeStore::BodyKey bodyKey(const ManifestEntry &entry, const FetchRun &)
+ResumeStore::BodyKey bodyKey(const ManifestEntry &entry, const QString &folder)
 {
-    return {entry.url, entry.path, entry.size, entry.sha256};
+    return {entry.url, entry.path, entry.size, entry.sha256, folder};
 }
 
 QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchRun run)
@@ -152,7 +152,7 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
         if (Background::stopping())
             std::rethrow_exception(error);
         // The next attempt goes on from what this one kept; the meter keeps only those bytes.
-        from = co_await keptBody(bodyKey(entry, run));
+        from = co_await keptBody(bodyKey(entry, run.folder));
         const qint64 kept = from ? from->bytes : 0;
         run.meter->add(-(counted->load() - kept));
         *counted = kept;

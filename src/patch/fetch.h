@@ -26,14 +26,15 @@ struct FetchRun {
         std::atomic<bool> cancelled{false};
     };
     QString root;
+    QString folder;  // the root as the download area names it
     Downloader *downloader = nullptr;
     std::shared_ptr<Meter> meter;
     std::shared_ptr<State> state = std::make_shared<State>();
     std::shared_ptr<ApplyStats> stats;
 };
 
-// Which kept body an entry may resume.
-ResumeStore::BodyKey bodyKey(const ManifestEntry &entry, const FetchRun &run);
+// Which kept body an entry of the install folder may resume.
+ResumeStore::BodyKey bodyKey(const ManifestEntry &entry, const QString &folder);
 
 // Brings the entry's file into place: a delta build when it has a chunk index and something on
 // disk to build from, else up to 5 downloads with waits of 0.5, 1, 1.5 and 2 s between them.

@@ -183,34 +183,62 @@ private slots:
         QCOMPARE(area(), QStringList());
     }
 
-    // A run keeps only what it can resume; a body another process is writing is left alone.
+    // A run keeps only what it can resume of its own folder, and what belongs to other folders
+    // (until it is a week old); a body another process is writing is left alone.
+    void runStartClearsTheDownloadArea_data()
+    {
+        QTest::addColumn<bool>("download");  // false: a verification that found nothing to do
+        QTest::newRow("update") << true;
+        QTest::newRow("nothing to download") << false;
+    }
     void runStartClearsTheDownloadArea()
     {
+        QFETCH(bool, download);
         const QByteArray content = bytesOf(50'000, 'w');
         const ManifestEntry entry = site.add(QStringLiteral("w.pak"), content);
         const QString dir = Paths::downloadTemp();
         QDir().mkpath(dir);
-        const auto body = [&](const QString &name, const ResumeStore::BodyKey &key) {
+        QTemporaryDir otherInstall;
+        const QString mine = QFileInfo(install.path()).canonicalFilePath();
+        const QString other = QFileInfo(otherInstall.path()).canonicalFilePath();
+        // A kept body as written by this or an older build (folder null: a record without one).
+        const auto body = [&](const QString &name, const ManifestEntry &of, const QString &folder) {
             writeFile(dir + '/' + name, bytesOf(1000, 'x'));
-            if (!key.url.isEmpty())
-                ResumeStore::record(dir + '/' + name, key, ResumeStore::Validator{"\"v\"", {}}, 1000);
+            QJsonObject record{{"url", of.url}, {"path", of.path}, {"size", of.size}, {"sha256", of.sha256},
+                               {"etag", "\"v\""}, {"last_modified", ""}, {"bytes", 1000}};
+            if (!folder.isNull())
+                record.insert("folder", folder);
+            if (!of.url.isEmpty())
+                writeFile(dir + '/' + name + ".resume", QJsonDocument(record).toJson());
             return dir + '/' + name;
         };
-        body("vantorel-FOREIGN", {"http://elsewhere/x", "x.pak", 5000, QString(64, 'a')});
-        const QString stale = body("vantorel-STALE", {entry.url, entry.path, entry.size, entry.sha256});
-        body("vantorel-ORPHAN", {});
-        const QString busy = body("vantorel-BUSY", {});
+        const auto age = [](const QString &file) {
+            const qint64 weekAgo = QDateTime::currentSecsSinceEpoch() - 8 * 86400;
+            const struct utimbuf old{weekAgo, weekAgo};
+            return ::utime(QFile::encodeName(file).constData(), &old) == 0;
+        };
+        body("vantorel-FOREIGN", ManifestEntry{"x.pak", QString(64, 'a'), 5000, "http://elsewhere/x", {}}, mine);
+        QVERIFY(age(body("vantorel-STALE", entry, mine)));
+        body("vantorel-OTHER", entry, other);
+        QVERIFY(age(body("vantorel-OTHERSTALE", entry, other)));
+        body("vantorel-OLDBUILD", entry, QString());
+        QVERIFY(age(body("vantorel-OLDBUILDSTALE", entry, QString())));
+        body("vantorel-ORPHAN", {}, mine);
+        const QString busy = body("vantorel-BUSY", {}, mine);
         const int held = ::open(QFile::encodeName(busy).constData(), O_RDWR);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX | LOCK_NB) == 0);
-        const qint64 weekAgo = QDateTime::currentSecsSinceEpoch() - 8 * 86400;
-        const struct utimbuf old{weekAgo, weekAgo};
-        QCOMPARE(::utime(QFile::encodeName(stale).constData(), &old), 0);
 
-        const ApplyRun run = apply({entry});
-        QCOMPARE(run.error, QString());
-        QCOMPARE(readBytes(install.path() + "/w.pak"), content);
-        QCOMPARE(area(), QStringList{"vantorel-BUSY"});
-        QVERIFY(fileRequests("/files/w.pak").first().header("Range").isEmpty());  // the stale one was not used
+        if (download) {
+            const ApplyRun run = apply({entry});
+            QCOMPARE(run.error, QString());
+            QCOMPARE(readBytes(install.path() + "/w.pak"), content);
+            // Neither the stale body, nor another folder's, nor one that names no folder was used.
+            QVERIFY(fileRequests("/files/w.pak").first().header("Range").isEmpty());
+        } else {
+            awaitTask(Patcher::clearDownloadArea(install.path()));
+        }
+        QCOMPARE(area(), (QStringList{"vantorel-BUSY", "vantorel-OLDBUILD", "vantorel-OLDBUILD.resume", "vantorel-OTHER",
+                                      "vantorel-OTHER.resume"}));
         ::close(held);
     }
 };

@@ -55,7 +55,7 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
         timed("full-diff", clock);
         std::printf("%lld files to download, %lld bytes\n", qlonglong(needed.size()), Patcher::totalSize(needed));
         if (needed.isEmpty())
-            co_await Patcher::clearDownloadArea();
+            co_await Patcher::clearDownloadArea(folder);
         if (command == QLatin1String("update") && !needed.isEmpty()) {
             auto bar = std::make_shared<TerminalProgress>("download");
             const Patcher::PhaseProgress onPhase = [bar](const PatchPhase &phase) {

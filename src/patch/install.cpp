@@ -34,7 +34,8 @@ void copyFile(const QString &from, const QString &to)
     const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         fileError(QStringLiteral("read"), from);
-    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Exclusive: a staging file that someone else made after ours was removed is never written.
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (out < 0) {
         const int error = errno;
         ::close(in);
@@ -66,6 +67,7 @@ void install(const QString &download, const QString &destination)
     const QString folder = QFileInfo(destination).absolutePath();
     if (!QDir().mkpath(folder))
         throw PlatformError(QStringLiteral("Couldn't create the folder \"%1\".").arg(folder));
+    // The folder's lock keeps other runs away from the staging name: a leftover is removed.
     const QString staging = destination + QStringLiteral(".part");
     ::unlink(QFile::encodeName(staging).constData());
     if (::rename(QFile::encodeName(download).constData(), QFile::encodeName(staging).constData()) != 0) {

@@ -104,7 +104,6 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     for (const ResumeStore::PartialBody &body : std::as_const(group->kept))
         keptBytes += body.bytes;
     group->run.meter->addKept(keptBytes);
-    group->run.stats->kept = keptBytes;
     group->done.start();
     QFuture<void> finished = group->done.future();
     startMore(group);

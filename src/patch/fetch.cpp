@@ -14,8 +14,12 @@
 namespace Patcher {
 namespace {
 using ResumeStore::PartialBody;
-// Bytes of one entry that the meter counts: those kept from before, then those received.
-using Counted = std::shared_ptr<std::atomic<qint64>>;
+// Bytes of one entry that the meter counts (those kept, then those received), and how many of them
+// a body kept by an earlier run still brings: none once that body was dropped.
+struct Tally {
+    std::atomic<qint64> counted{0};
+    std::atomic<qint64> fromBefore{0};
+};
 
 // Waits, but ends at once (throwing) when the run is cancelled.
 QCoro::Task<> pause(int ms, std::shared_ptr<FetchRun::State> state)
@@ -39,18 +43,16 @@ QCoro::Task<std::optional<PartialBody>> keptBody(ResumeStore::BodyKey key)
 // when the prefix cannot be read.
 QCoro::Task<std::shared_ptr<Sha256Stream>> hashKeptPrefix(PartialBody from)
 {
-    const auto hash = [from] {
+    const auto hash = [from]() -> std::shared_ptr<Sha256Stream> {
         Background::yieldToInterface();
-        return std::make_shared<Sha256Stream>(Sha256Stream::ofPrefix(from.file, from.bytes));
+        try {
+            return std::make_shared<Sha256Stream>(Sha256Stream::ofPrefix(from.file, from.bytes));
+        } catch (const PlatformError &) {
+            ResumeStore::discard(from.file);
+            return nullptr;
+        }
     };
-    try {
-        co_return co_await Background::run(hash, &installPool());
-    } catch (const Background::Stopped &) {
-        throw;
-    } catch (...) {
-        ResumeStore::discard(from.file);
-    }
-    co_return std::shared_ptr<Sha256Stream>();
+    co_return co_await Background::run(hash, &installPool());
 }
 
 // What failed an attempt, or null. (A task cannot return an exception_ptr itself.)
@@ -60,22 +62,22 @@ struct Failure {
 
 // One download of the entry, checked and installed.
 QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::optional<PartialBody> from,
-                                            FetchRun run, Counted counted)
+                            FetchRun run, std::shared_ptr<Tally> tally)
 {
-    QString file;
     std::exception_ptr error;
     try {
         DownloadRequest request;
         request.url = QUrl(entry.url, QUrl::StrictMode);
         request.maxBytes = entry.size;
         request.key = bodyKey(entry, run.folder);
-        request.onBytes = [counted, meter = run.meter, stats = run.stats](qint64 delta) {
-            *counted += delta;
+        request.onBytes = [tally, meter = run.meter, stats = run.stats](qint64 delta) {
+            tally->counted += delta;
             stats->fetched += delta;
             meter->add(delta);
         };
-        request.onDropped = [counted, meter = run.meter](qint64 bytes) {
-            *counted -= bytes;
+        request.onDropped = [tally, meter = run.meter](qint64 bytes) {
+            tally->counted -= bytes;
+            tally->fromBefore = 0;
             meter->addKept(-bytes);
         };
         if (from) {
@@ -86,23 +88,25 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::
                 request.onDropped(from->bytes);
         }
         const DownloadResult result = co_await run.downloader->fetch(std::move(request));
-        file = result.file;
-        if (!sameDigest(result.sha256, entry.sha256))
-            throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
-        const auto place = [file, destination] {
-            Background::yieldToInterface();
-            Background::throwIfStopping();
-            install(file, destination);
+        // A complete body is never kept: it goes into place, or away (a large file takes a while).
+        const auto settle = [result, destination, path = entry.path, expected = entry.sha256] {
+            try {
+                if (!sameDigest(result.sha256, expected))
+                    throw LauncherError::patch(LauncherError::checksumFailed(path));
+                Background::yieldToInterface();
+                Background::throwIfStopping();
+                install(result.file, destination);
+            } catch (...) {
+                QFile::remove(result.file);
+                throw;
+            }
         };
-        co_await Background::run(place, &installPool());
+        co_await Background::run(settle, &installPool());
     } catch (const BodyTooLarge &) {
         error = std::make_exception_ptr(LauncherError::patch(LauncherError::checksumFailed(entry.path)));
     } catch (...) {
         error = std::current_exception();
     }
-    // A complete body is never kept: it either went into place or failed its checksum.
-    if (!file.isEmpty())
-        QFile::remove(file);
     co_return Failure{error};
 }
 
@@ -131,12 +135,16 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
     const QUrl url(entry.url, QUrl::StrictMode);
     if (entry.url.isEmpty() || !url.isValid())
         throw LauncherError::patch(LauncherError::badUrl(entry.path));
-    auto counted = std::make_shared<std::atomic<qint64>>(from ? from->bytes : 0);
+    auto tally = std::make_shared<Tally>();
+    tally->counted = tally->fromBefore = from ? from->bytes : 0;
 
     if (!entry.chunks.isEmpty()) {
         // Only the file itself is a source, never what a link in its place points at.
-        const QFileInfo at(destination);
-        const QString old = at.isFile() && !at.isSymLink() ? destination : QString();
+        const auto look = [destination] {
+            const QFileInfo at(destination);
+            return at.isFile() && !at.isSymLink() ? destination : QString();
+        };
+        const QString old = co_await Background::run(look, &installPool());
         if (!old.isEmpty() || from) {
             if (co_await buildFromChunks(entry, old, from, destination, run))
                 co_return;
@@ -146,16 +154,20 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
     }
 
     for (int attempt = 0; attempt < 5; ++attempt) {
-        const std::exception_ptr error = (co_await attemptOnce(entry, destination, from, run, counted)).error;
-        if (!error)
+        const std::exception_ptr error = (co_await attemptOnce(entry, destination, from, run, tally)).error;
+        if (!error) {
+            run.stats->kept += tally->fromBefore;
             co_return;
+        }
         if (Background::stopping())
             std::rethrow_exception(error);
         // The next attempt goes on from what this one kept; the meter keeps only those bytes.
         from = co_await keptBody(bodyKey(entry, run.folder));
         const qint64 kept = from ? from->bytes : 0;
-        run.meter->add(-(counted->load() - kept));
-        *counted = kept;
+        run.meter->add(-(tally->counted - kept));
+        tally->counted = kept;
+        if (!from)
+            tally->fromBefore = 0;
         warnFailed(entry.path, attempt, error);
         if (attempt == 4 || run.state->cancelled)
             std::rethrow_exception(error);

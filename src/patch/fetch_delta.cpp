@@ -36,29 +36,31 @@ QCoro::Task<bool> buildFromChunks(ManifestEntry entry, QString old, std::optiona
     const DeltaOutcome delta = co_await buildByDelta(entry, old, from, run.downloader, hooks, &installPool());
     QString whyNot = delta.whyNot;
     if (delta.body) {
-        const QString file = delta.body->file;
-        if (sameDigest(delta.body->sha256, entry.sha256)) {
-            const auto place = [file, destination, from] {
+        // Checked, then moved into place or removed (why not, when not), off the calling thread.
+        const auto place = [body = *delta.body, destination, from, expected = entry.sha256]() -> std::optional<QString> {
+            if (!sameDigest(body.sha256, expected)) {
+                QFile::remove(body.file);
+                return QStringLiteral("the file it built failed its checksum");
+            }
+            try {
                 Background::yieldToInterface();
                 Background::throwIfStopping();
-                install(file, destination);
+                install(body.file, destination);
                 if (from)
                     ResumeStore::discard(from->file);
-            };
-            try {
-                co_await Background::run(place, &installPool());
-                stats->kept -= kept;
-                co_return true;
+                return std::nullopt;
             } catch (const Background::Stopped &) {
-                QFile::remove(file);
+                QFile::remove(body.file);
                 throw;
             } catch (...) {
-                whyNot = describeCurrentException();
+                QFile::remove(body.file);
+                return describeCurrentException();
             }
-        } else {
-            whyNot = QStringLiteral("the file it built failed its checksum");
-        }
-        QFile::remove(file);
+        };
+        const std::optional<QString> failed = co_await Background::run(place, &installPool());
+        if (!failed)
+            co_return true;
+        whyNot = *failed;
     }
     meter->addKept(kept - reused->load());
     meter->add(-fetched->load());

@@ -62,7 +62,7 @@ struct Failure {
 
 // One download of the entry, checked and installed.
 QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::optional<PartialBody> from,
-                            FetchRun run, std::shared_ptr<Tally> tally)
+                              FetchRun run, std::shared_ptr<Tally> tally)
 {
     std::exception_ptr error;
     try {

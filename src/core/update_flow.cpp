@@ -1,5 +1,6 @@
 // AppModel: the install check and the update run.
 #include "core/app_model.h"
+#include "patch/install_lock.h"
 #include "patch/patcher.h"
 #include "support/background.h"
 #include "support/launcher_error.h"
@@ -57,9 +58,16 @@ QCoro::Task<> AppModel::patch()
     setInstall(InstallState::working());
     setPhase(PatchPhase::verifying(0, 0));
     const QString root = m_config.installPath;
+    // Held from before the verification to the last file: no other process updates the folder meanwhile.
+    std::shared_ptr<Patcher::InstallLock> lock;
+    std::exception_ptr failure;
     try {
-        if (!QDir().mkpath(root))
-            throw PlatformError(QString::fromLatin1("Couldn't create the folder \"%1\".").arg(root));
+        const auto claim = [root] {
+            if (!QDir().mkpath(root))
+                throw PlatformError(QString::fromLatin1("Couldn't create the folder \"%1\".").arg(root));
+            return Patcher::InstallLock::take(root, Patcher::InstallLock::Mode::Update);
+        };
+        lock = co_await Background::run(claim);
         const Manifest manifest = co_await Patcher::fetchManifest(m_config.manifestURL());
         Log::info(QString::fromLatin1("patch: manifest has %1 files").arg(manifest.files.size()));
 
@@ -72,24 +80,37 @@ QCoro::Task<> AppModel::patch()
         Log::info(QString::fromLatin1("patch: %1 files to download").arg(needed.size()));
 
         if (needed.isEmpty())
-            co_await Patcher::clearDownloadArea();
+            co_await Patcher::clearDownloadArea(root);
         if (!needed.isEmpty()) {
             const Patcher::PhaseProgress onPhase = [reports](const PatchPhase &phase) { reports->push(phase); };
             co_await Patcher::apply(needed, root, onPhase);
             applyReports();
         }
-        setPhase(std::nullopt);
-        Log::info(QString::fromLatin1("patch: complete"));
     } catch (...) {
+        failure = std::current_exception();
+    }
+    if (lock && !Background::stopping()) {
+        const auto letGo = [&lock] { lock.reset(); };  // removes the lock file
+        co_await Background::run(letGo);
+    }
+    lock.reset();
+    if (failure) {
         if (Background::stopping())
             co_return;  // quitting: nothing more to show
         applyReports();
-        const QString message = describeCurrentException();
+        QString message;
+        try {
+            std::rethrow_exception(failure);
+        } catch (...) {
+            message = describeCurrentException();
+        }
         setPhase(std::nullopt);
         Log::warn(QString::fromLatin1("patch failed: ") + message);
         setInstall(InstallState::failed(message));
         co_return;
     }
+    setPhase(std::nullopt);
+    Log::info(QString::fromLatin1("patch: complete"));
     co_await runCheck();
 }
 

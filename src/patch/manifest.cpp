@@ -1,4 +1,5 @@
 #include "patch/manifest.h"
+#include "patch/install_lock.h"
 #include "support/launcher_error.h"
 
 #include <QHash>
@@ -132,7 +133,8 @@ void checkPathsAreDistinct(const QList<ManifestEntry> &entries)
     QSet<QString> files;
     QSet<QString> folders;
     for (const ManifestEntry &entry : entries) {
-        if (files.contains(entry.path))
+        // Any letter case: the folder may be on a file system that ignores it.
+        if (files.contains(entry.path) || entry.path.compare(installLockName, Qt::CaseInsensitive) == 0)
             refuse(entry.path);
         files.insert(entry.path);
         for (qsizetype slash = entry.path.indexOf(QLatin1Char('/')); slash > 0;

@@ -33,7 +33,8 @@ namespace Patcher {
 // escape it (backslash, colon, leading "/", empty, "." or ".." pieces). Nothing on disk is consulted.
 QString resolve(const QString &root, const QString &path);
 // Refuses (unsafe-path error) a list in which two entries would land on the same file, a file
-// would stand where another entry needs a folder, or an entry is another's staging file.
+// would stand where another entry needs a folder, an entry is another's staging file, or an entry
+// is the install folder's lock file.
 void checkPathsAreDistinct(const QList<ManifestEntry> &entries);
 // True for launcher-owned files ("login.cfg" in any folder and any case), which the patcher never touches.
 bool isLauncherOwned(const QString &path);

@@ -38,9 +38,9 @@ struct ApplyStats {
 QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress,
                     std::shared_ptr<ApplyStats> stats = nullptr);
 
-// Removes every body of the download area that no running process is writing (a run that needs
-// no download leaves nothing behind either).
-QCoro::Task<> clearDownloadArea();
+// Removes the bodies that the install folder's runs kept and no running process is writing (a run
+// that needs no download leaves nothing of its folder behind either). Other folders' bodies stay.
+QCoro::Task<> clearDownloadArea(QString root);
 
 // Knobs that tests shorten; production values are the defaults.
 struct Timing {

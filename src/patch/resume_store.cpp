@@ -30,7 +30,8 @@ std::optional<Record> readRecord(const QString &path)
     const QJsonObject o = QJsonDocument::fromJson(file.readAll()).object();
     Record r;
     r.key = {o.value(QLatin1String("url")).toString(), o.value(QLatin1String("path")).toString(),
-             o.value(QLatin1String("size")).toInteger(-1), o.value(QLatin1String("sha256")).toString()};
+             o.value(QLatin1String("size")).toInteger(-1), o.value(QLatin1String("sha256")).toString(),
+             o.value(QLatin1String("folder")).toString()};
     r.validator = {o.value(QLatin1String("etag")).toString().toLatin1(),
                    o.value(QLatin1String("last_modified")).toString().toLatin1()};
     r.bytes = o.value(QLatin1String("bytes")).toInteger(-1);
@@ -93,7 +94,7 @@ QHash<QString, PartialBody> findAll(const QList<BodyKey> &keys)
     const QStringList records = area.entryList({QStringLiteral("vantorel-*") + suffix}, QDir::Files);
     for (const QString &name : records) {
         const auto record = readRecord(area.filePath(name));
-        if (!record || !keys.contains(record->key) || found.contains(record->key.path))
+        if (!record || record->key.folder.isEmpty() || !keys.contains(record->key) || found.contains(record->key.path))
             continue;
         const QString body = area.filePath(name.chopped(suffix.size()));
         const int fd = openUnlocked(body);
@@ -117,6 +118,7 @@ void record(const QString &file, const BodyKey &key, const Validator &validator,
 {
     const QJsonObject o{{QStringLiteral("url"), key.url},           {QStringLiteral("path"), key.path},
                         {QStringLiteral("size"), key.size},         {QStringLiteral("sha256"), key.sha256},
+                        {QStringLiteral("folder"), key.folder},
                         {QStringLiteral("etag"), QString::fromLatin1(validator.etag)},
                         {QStringLiteral("last_modified"), QString::fromLatin1(validator.lastModified)},
                         {QStringLiteral("bytes"), bytes}};
@@ -138,7 +140,14 @@ void discard(const QString &file)
     QFile::remove(file);
 }
 
-void sweep(const QList<BodyKey> &wanted)
+QString folderOf(const QString &installRoot)
+{
+    const QFileInfo info(installRoot);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+void sweep(const QString &folder, const QList<BodyKey> &wanted)
 {
     const QDir area(Paths::downloadTemp());
     const QDateTime weekAgo = QDateTime::currentDateTimeUtc().addDays(-7);
@@ -159,7 +168,7 @@ void sweep(const QList<BodyKey> &wanted)
         }
         const auto record = readRecord(body + suffix);
         const bool stale = info.lastModified().toUTC() < weekAgo;
-        if (record && !stale && wanted.contains(record->key))
+        if (record && !stale && (record->key.folder != folder || wanted.contains(record->key)))
             continue;
         discard(body);
         QFile::remove(body + suffix + QStringLiteral(".new"));

@@ -6,19 +6,25 @@
 #include <optional>
 
 // Bodies cut off by a transport failure wait in the download area with a small record beside them
-// ("<body>.resume": the URL, the entry, the server's validator and the bytes known to be on disk),
-// so that the next attempt or the next run asks only for the rest. A body that a process is writing
-// is locked (flock) by it; nothing here touches a locked body.
+// ("<body>.resume": the URL, the entry, its install folder, the server's validator and the bytes
+// known to be on disk), so that the next attempt or the next run asks only for the rest. The area is
+// shared by every install folder and every process; a body that a process is writing is locked
+// (flock) by it, and nothing here touches a locked body.
 namespace ResumeStore {
 
-// Which entry a body belongs to: a body is resumed only for exactly the same URL, path, size and digest.
+// Which entry a body belongs to: a body is resumed only for exactly the same URL, path, size and
+// digest, in the same install folder (as folderOf() names it).
 struct BodyKey {
     QString url;
     QString path;
     qint64 size = 0;
     QString sha256;
+    QString folder;
     bool operator==(const BodyKey &) const = default;
 };
+
+// The name under which an install folder's bodies are kept: the folder with links resolved.
+QString folderOf(const QString &installRoot);
 
 // A strong validator the server gave with the body: its ETag, else its Last-Modified.
 struct Validator {
@@ -45,9 +51,11 @@ QHash<QString, PartialBody> findAll(const QList<BodyKey> &keys);
 void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes);
 // Removes a body and its record.
 void discard(const QString &file);
-// Start of a run: removes every unlocked body and record of the download area that none of
-// `wanted` can resume, and any older than 7 days.
-void sweep(const QList<BodyKey> &wanted);
+// Start of a run in `folder`: removes every unlocked body of that folder that none of `wanted` can
+// resume, bodies without a record, and any body older than 7 days. Bodies of other folders (and
+// those of older launchers, whose record names no folder) are left until they are that old; the
+// latter are never resumed.
+void sweep(const QString &folder, const QList<BodyKey> &wanted);
 
 // Takes the writer's lock on an open body; false when another process holds it.
 bool lock(int fd);

@@ -54,6 +54,11 @@ QString LauncherError::notEnoughSpace(const QString &folder, qint64 needed, qint
         + QStringLiteral(" is free. Free up some space, then try again.");
 }
 
+QString LauncherError::folderBusy()
+{
+    return QStringLiteral("Another update of this game folder is running. Try again when it has finished.");
+}
+
 QString LauncherError::manifestUnsigned()
 {
     return QStringLiteral("The patch list isn't signed. Nothing was written. Report this to the Vantorel team.");

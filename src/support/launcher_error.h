@@ -30,6 +30,7 @@ public:
     static QString checksumFailed(const QString &path);
     static QString downloadStatus(int status);
     static QString notEnoughSpace(const QString &folder, qint64 needed, qint64 free);
+    static QString folderBusy();
     static QString manifestUnsigned();
     static QString manifestBadSignature();
     static QString manifestUndated();

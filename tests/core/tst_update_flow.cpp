@@ -147,6 +147,7 @@ private slots:
         QTest::newRow("duplicate path") << QStringList{"same.dat", "same.dat"} << "same.dat";
         QTest::newRow("file and folder") << QStringList{"data", "data/inner.dat"} << "data";
         QTest::newRow("staging name") << QStringList{"x.dat", "x.dat.part"} << "x.dat.part";
+        QTest::newRow("the folder's lock file") << QStringList{"x.dat", ".Vantorel-Update.LOCK"} << ".Vantorel-Update.LOCK";
     }
     void checkRefusesUnsafeAndCollidingManifests()
     {

@@ -119,6 +119,7 @@ private slots:
         row("duplicate path", {"d.dat", "d.dat"}, "d.dat");
         row("file and folder", {"f", "f/g.dat"}, "f");
         row("staging collision", {"s.dat", "s.dat.part"}, "s.dat.part");
+        row("the folder's lock file", {"ok.dat", ".vantorel-update.lock"}, ".vantorel-update.lock");
     }
     void hostileManifests()
     {

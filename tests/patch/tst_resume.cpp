@@ -173,9 +173,11 @@ private slots:
         site.server().clearRequests();
         Log::flush();
         QFile::remove(Log::file());
-        const ApplyRun run = apply({entry});
+        auto stats = std::make_shared<Patcher::ApplyStats>();
+        const ApplyRun run = runApply({entry}, install.path(), stats);
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(install.path() + "/b.pak"), content);
+        QCOMPARE(stats->kept, 0);  // the kept bytes did not make it into the file
         const auto seen = fileRequests("/files/b.pak");
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen.at(0).header("Range"), "bytes=" + QByteArray::number(bytes.size()) + "-");
@@ -186,15 +188,24 @@ private slots:
         QCOMPARE(area(), QStringList());
     }
 
-    // Across runs: the headless tool killed with -9 after a checkpoint resumes from the checkpoint.
+    // Across runs: the headless tool killed with -9 after a checkpoint resumes from the checkpoint,
+    // and says what it kept only when the server let it.
+    void resumesAfterKill_data()
+    {
+        QTest::addColumn<bool>("refused");  // the server answers the resumed request with the whole file
+        QTest::newRow("resumed") << false;
+        QTest::newRow("refused by the server") << true;
+    }
     void resumesAfterKill()
     {
+        QFETCH(bool, refused);
         const QByteArray content = bytesOf(100'000'000, 'k');
         const ManifestEntry entry = site.add(QStringLiteral("k.pak"), content);
         writeFile(site.folder() + "/release/manifest.json", Manifest{{entry}}.encoded());
-        Standin::Fault stall;
+        Standin::Fault stall, whole;
         stall.stallAfter = 90'000'000;
-        site.server().http().queueFaults("/files/k.pak", {stall});
+        whole.ignoreRange = true;
+        site.server().http().queueFaults("/files/k.pak", refused ? QList<Standin::Fault>{stall, whole} : QList<Standin::Fault>{stall});
         const QStringList args{"update", site.server().origin() + "/release/manifest.json", install.path()};
         QProcess first;
         first.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
@@ -220,43 +231,74 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 60000);
         QCOMPARE(second.exitCode(), 0);
         const QString output = QString::fromUtf8(second.readAll());
-        QVERIFY2(output.contains("kept " + formatFileSize(checkpoint) + " from an earlier download"), qPrintable(output));
+        const bool kept = output.contains("kept ");
+        QVERIFY2(refused ? !kept : output.contains("kept " + formatFileSize(checkpoint) + " from an earlier download"), qPrintable(output));
+        QVERIFY2(output.contains("fetched " + formatFileSize(refused ? content.size() : content.size() - checkpoint)),
+                 qPrintable(output));
         const auto seen = fileRequests("/files/k.pak");
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen.first().header("Range"), "bytes=" + QByteArray::number(checkpoint) + "-");
-        QCOMPARE(seen.first().status, 206);
+        QCOMPARE(seen.first().status, refused ? 200 : 206);
         QCOMPARE(PatchSite::sha256(readBytes(install.path() + "/k.pak")), entry.sha256);
         QCOMPARE(area(), QStringList());
     }
 
-    // A run keeps only what it can resume; a body another process is writing is left alone.
+    // A run keeps only what it can resume of its own folder, and what belongs to other folders
+    // (until it is a week old); a body another process is writing is left alone.
+    void runStartClearsTheDownloadArea_data()
+    {
+        QTest::addColumn<bool>("download");  // false: a verification that found nothing to do
+        QTest::newRow("update") << true;
+        QTest::newRow("nothing to download") << false;
+    }
     void runStartClearsTheDownloadArea()
     {
+        QFETCH(bool, download);
         const QByteArray content = bytesOf(50'000, 'w');
         const ManifestEntry entry = site.add(QStringLiteral("w.pak"), content);
         const QString dir = Paths::downloadTemp();
         QDir().mkpath(dir);
-        const auto body = [&](const QString &name, const ResumeStore::BodyKey &key) {
+        QTemporaryDir otherInstall;
+        const QString mine = QFileInfo(install.path()).canonicalFilePath();
+        const QString other = QFileInfo(otherInstall.path()).canonicalFilePath();
+        // A kept body as written by this or an older build (folder null: a record without one).
+        const auto body = [&](const QString &name, const ManifestEntry &of, const QString &folder) {
             writeFile(dir + '/' + name, bytesOf(1000, 'x'));
-            if (!key.url.isEmpty())
-                ResumeStore::record(dir + '/' + name, key, ResumeStore::Validator{"\"v\"", {}}, 1000);
+            QJsonObject record{{"url", of.url}, {"path", of.path}, {"size", of.size}, {"sha256", of.sha256},
+                               {"etag", "\"v\""}, {"last_modified", ""}, {"bytes", 1000}};
+            if (!folder.isNull())
+                record.insert("folder", folder);
+            if (!of.url.isEmpty())
+                writeFile(dir + '/' + name + ".resume", QJsonDocument(record).toJson());
             return dir + '/' + name;
         };
-        body("vantorel-FOREIGN", {"http://elsewhere/x", "x.pak", 5000, QString(64, 'a')});
-        const QString stale = body("vantorel-STALE", {entry.url, entry.path, entry.size, entry.sha256});
-        body("vantorel-ORPHAN", {});
-        const QString busy = body("vantorel-BUSY", {});
+        const auto age = [](const QString &file) {
+            const qint64 weekAgo = QDateTime::currentSecsSinceEpoch() - 8 * 86400;
+            const struct utimbuf old{weekAgo, weekAgo};
+            return ::utime(QFile::encodeName(file).constData(), &old) == 0;
+        };
+        body("vantorel-FOREIGN", ManifestEntry{"x.pak", QString(64, 'a'), 5000, "http://elsewhere/x", {}}, mine);
+        QVERIFY(age(body("vantorel-STALE", entry, mine)));
+        body("vantorel-OTHER", entry, other);
+        QVERIFY(age(body("vantorel-OTHERSTALE", entry, other)));
+        body("vantorel-OLDBUILD", entry, QString());
+        QVERIFY(age(body("vantorel-OLDBUILDSTALE", entry, QString())));
+        body("vantorel-ORPHAN", {}, mine);
+        const QString busy = body("vantorel-BUSY", {}, mine);
         const int held = ::open(QFile::encodeName(busy).constData(), O_RDWR);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX | LOCK_NB) == 0);
-        const qint64 weekAgo = QDateTime::currentSecsSinceEpoch() - 8 * 86400;
-        const struct utimbuf old{weekAgo, weekAgo};
-        QCOMPARE(::utime(QFile::encodeName(stale).constData(), &old), 0);
 
-        const ApplyRun run = apply({entry});
-        QCOMPARE(run.error, QString());
-        QCOMPARE(readBytes(install.path() + "/w.pak"), content);
-        QCOMPARE(area(), QStringList{"vantorel-BUSY"});
-        QVERIFY(fileRequests("/files/w.pak").first().header("Range").isEmpty());  // the stale one was not used
+        if (download) {
+            const ApplyRun run = apply({entry});
+            QCOMPARE(run.error, QString());
+            QCOMPARE(readBytes(install.path() + "/w.pak"), content);
+            // Neither the stale body, nor another folder's, nor one that names no folder was used.
+            QVERIFY(fileRequests("/files/w.pak").first().header("Range").isEmpty());
+        } else {
+            awaitTask(Patcher::clearDownloadArea(install.path()));
+        }
+        QCOMPARE(area(), (QStringList{"vantorel-BUSY", "vantorel-OLDBUILD", "vantorel-OLDBUILD.resume", "vantorel-OTHER",
+                                      "vantorel-OTHER.resume"}));
         ::close(held);
     }
 };

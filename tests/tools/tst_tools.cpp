@@ -1,7 +1,13 @@
+#include "core/app_model.h"
 #include "manifest/manifest_builder.h"
 #include "patch/manifest_trust.h"
 #include "standin/standin.h"
+#include "support/await_task.h"
 #include "support/launcher_error.h"
+#include "support/log.h"
+#include "support/open_model.h"
+#include "support/patch_site.h"
+#include "support/paths.h"
 #include "support/test_profile.h"
 
 #include <QNetworkAccessManager>
@@ -14,7 +20,7 @@
 
 static TestProfile profile;
 
-// The stand-in and the manifest builder, which the other tests and the demo rely on.
+// The stand-in, the manifest builder and the headless patcher, which the other tests and the demo rely on.
 class TestTools : public QObject {
     Q_OBJECT
     QNetworkAccessManager nam;
@@ -47,6 +53,7 @@ private slots:
         writeFile(build.path() + "/b/a b.bin", "spaced");
         writeFile(build.path() + "/A.txt", "upper first");
         writeFile(build.path() + "/empty", "");
+        writeFile(build.path() + "/.vantorel-update.lock", "");  // a killed run's lock, not content
         const Manifest first = ManifestBuilder::build(build.path(), QStringLiteral("http://h/files/"));
         const Manifest second = ManifestBuilder::build(build.path(), QStringLiteral("http://h/files/"));
         QCOMPARE(first.encoded(true), second.encoded(true));
@@ -248,6 +255,61 @@ private slots:
         QCOMPARE(Patcher::checkSigned(manifest.body, signature.body, server.origin() + "/release/manifest.json").version, 1);
         Patcher::trust().publicKey.clear();
         QCOMPARE(get("/signing-key.pem").status, 404);
+    }
+
+    // While vantorel-patch updates the folder, a second run of any kind refuses at once, before the
+    // patch list, and writes nothing; the first run ends as if alone and leaves no lock behind.
+    void oneRunPerFolder_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::newRow("a second update") << "update";
+        QTest::newRow("a verification") << "verify";
+        QTest::newRow("the launcher") << "launcher";
+    }
+    void oneRunPerFolder()
+    {
+        QFETCH(QString, second);
+        PatchSite site;
+        QTemporaryDir work;
+        const QString root = work.path() + "/game";
+        const QList<ManifestEntry> entries{site.add("slow.pak", bytesOf(300'000, 's')), site.add("other.pak", bytesOf(1000, 'o'))};
+        writeFile(site.folder() + "/release/manifest.json", Manifest{entries}.encoded());
+        Standin::Fault slow;
+        slow.delayMs = 3000;
+        site.server().http().setFault("/files/slow.pak", slow);
+        writeFile(root + "/other.pak", bytesOf(1000, 'o'));
+        const QString url = site.server().origin() + "/release/manifest.json";
+        QProcess first;
+        first.start(QStringLiteral(VANTOREL_PATCH_BIN), {"update", url, root});
+        // Its download has begun: the server holds the answer back for a while.
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(Paths::downloadTemp()).entryList(QDir::Files).isEmpty(), 30000);
+        const QStringList before = QDir(root).entryList(QDir::Files | QDir::Hidden);
+        const QStringList area = QDir(Paths::downloadTemp()).entryList(QDir::Files);
+        const qsizetype requests = site.server().requests().size();
+        const QString message = LauncherError::folderBusy();
+        if (second == "launcher") {
+            auto m = makeModel<AppModel>(launcherConfigFor(site.server(), root), originsOf(site.server()));
+            awaitTask(m->patch());
+            QCOMPARE(m->install(), InstallState::failed(message));
+            Log::flush();
+            QVERIFY(readText(Log::file()).contains("[WARN] patch failed: " + message + "\n"));
+        } else {
+            QProcess other;
+            other.setProcessChannelMode(QProcess::MergedChannels);
+            other.start(QStringLiteral(VANTOREL_PATCH_BIN), {second, url, root});
+            QTRY_VERIFY_WITH_TIMEOUT(other.state() == QProcess::NotRunning, 30000);
+            QCOMPARE(other.exitCode(), 1);
+            QCOMPARE(QString::fromUtf8(other.readAll()), "vantorel-patch: " + message + "\n");
+        }
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(QDir(root).entryList(QDir::Files | QDir::Hidden), before);
+        QCOMPARE(QDir(Paths::downloadTemp()).entryList(QDir::Files), area);
+        QCOMPARE(site.server().requests().size(), requests);
+        QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(first.exitCode(), 0);
+        for (const ManifestEntry &entry : entries)
+            QCOMPARE(PatchSite::sha256(readBytes(root + '/' + entry.path)), entry.sha256);
+        QCOMPARE(QDir(root).entryList(QDir::Files | QDir::Hidden), (QStringList{"other.pak", "slow.pak"}));
     }
 
     void faultsHappenAndRequestsAreRecorded()

@@ -1,5 +1,6 @@
 #include "manifest_builder.h"
 #include "patch/hashing.h"
+#include "patch/install_lock.h"
 #include "patch/manifest_trust.h"
 #include "support/launcher_error.h"
 
@@ -36,6 +37,9 @@ Manifest build(const QString &folder, const QString &baseUrl,
         it.next();
         const QFileInfo info = it.fileInfo();
         const QString relative = base.relativeFilePath(info.absoluteFilePath());
+        // Left by a run killed in an installed folder; never game content (and refused as such).
+        if (relative.compare(Patcher::installLockName, Qt::CaseInsensitive) == 0)
+            continue;
         if (info.isSymLink() || !info.isFile())
             throw PlatformError(QStringLiteral("Not a regular file: %1").arg(relative));
         Patcher::resolve(QStringLiteral("/"), relative);  // refuses what the launcher would refuse

@@ -1,5 +1,6 @@
 // vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]]
 // The launcher's patching without a window: quick diff, full diff, or full diff then apply.
+#include "patch/install_lock.h"
 #include "patch/manifest_trust.h"
 #include "patch/patcher.h"
 #include "patch/rate_limiter.h"
@@ -35,7 +36,15 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
 {
     QElapsedTimer clock;
     clock.start();
+    // An update or a verification holds the folder's lock from before the manifest to its end.
+    std::shared_ptr<Patcher::InstallLock> lock;
     try {
+        if (command != QLatin1String("check")) {
+            if (!QDir().mkpath(folder))
+                throw PlatformError(QStringLiteral("Couldn't create %1").arg(folder));
+            lock = Patcher::InstallLock::take(folder, command == QLatin1String("update") ? Patcher::InstallLock::Mode::Update
+                                                                                          : Patcher::InstallLock::Mode::Verify);
+        }
         const Manifest manifest = co_await Patcher::fetchManifest(url);
         std::fprintf(stderr, "manifest: %lld files\n", qlonglong(manifest.files.size()));
         timed("manifest", clock);
@@ -46,8 +55,6 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
             status = 0;
             co_return;
         }
-        if (!QDir().mkpath(folder))
-            throw PlatformError(QStringLiteral("Couldn't create %1").arg(folder));
         auto verifyBar = std::make_shared<TerminalProgress>("verify  ");
         // Callbacks are named: GCC 12 destroys a lambda temporary inside co_await twice.
         const Patcher::VerifyProgress onVerify = [verifyBar](qint64 done, qint64 total) { verifyBar->update(done, total); };
@@ -56,7 +63,7 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
         timed("full-diff", clock);
         std::printf("%lld files to download, %lld bytes\n", qlonglong(needed.size()), Patcher::totalSize(needed));
         if (needed.isEmpty())
-            co_await Patcher::clearDownloadArea();
+            co_await Patcher::clearDownloadArea(folder);
         if (command == QLatin1String("update") && !needed.isEmpty()) {
             auto bar = std::make_shared<TerminalProgress>("download");
             const Patcher::PhaseProgress onPhase = [bar](const PatchPhase &phase) {
@@ -79,6 +86,7 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
         std::fprintf(stderr, "vantorel-patch: %s\n", qPrintable(describeCurrentException()));
         status = 1;
     }
+    lock.reset();
 }
 }
 

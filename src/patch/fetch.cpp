@@ -1,0 +1,177 @@
+#include "patch/fetch.h"
+#include "patch/downloader.h"
+#include "patch/hashing.h"
+#include "patch/install.h"
+#include "patch/meter.h"
+#include "support/background.h"
+#include "support/log.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QCoro/QCoroTimer>
+
+namespace Patcher {
+namespace {
+using ResumeStore::PartialBody;
+// Bytes of one entry that the meter counts (those kept, then those received), and how many of them
+// a body kept by an earlier run still brings: none once that body was dropped.
+struct Tally {
+    std::atomic<qint64> counted{0};
+    std::atomic<qint64> fromBefore{0};
+};
+
+// Waits, but ends at once (throwing) when the run is cancelled.
+QCoro::Task<> pause(int ms, std::shared_ptr<FetchRun::State> state)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!state->cancelled && !Background::stopping() && clock.elapsed() < ms)
+        co_await QCoro::sleepFor(std::chrono::milliseconds(qMin<qint64>(50, ms - clock.elapsed())));
+    if (state->cancelled || Background::stopping())
+        throw Cancelled();
+}
+
+// What an attempt that failed leaves to the next one: the body it kept, if any.
+QCoro::Task<std::optional<PartialBody>> keptBody(ResumeStore::BodyKey key)
+{
+    const auto find = [key] { return ResumeStore::find(key); };
+    co_return co_await Background::run(find, &installPool());
+}
+
+// The kept prefix is hashed from disk once; the rest as it arrives. Null, with the body dropped,
+// when the prefix cannot be read.
+QCoro::Task<std::shared_ptr<Sha256Stream>> hashKeptPrefix(PartialBody from)
+{
+    const auto hash = [from]() -> std::shared_ptr<Sha256Stream> {
+        Background::yieldToInterface();
+        try {
+            return std::make_shared<Sha256Stream>(Sha256Stream::ofPrefix(from.file, from.bytes));
+        } catch (const PlatformError &) {
+            ResumeStore::discard(from.file);
+            return nullptr;
+        }
+    };
+    co_return co_await Background::run(hash, &installPool());
+}
+
+// What failed an attempt, or null. (A task cannot return an exception_ptr itself.)
+struct Failure {
+    std::exception_ptr error;
+};
+
+// One download of the entry, checked and installed.
+QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::optional<PartialBody> from,
+                              FetchRun run, std::shared_ptr<Tally> tally)
+{
+    std::exception_ptr error;
+    try {
+        DownloadRequest request;
+        request.url = QUrl(entry.url, QUrl::StrictMode);
+        request.maxBytes = entry.size;
+        request.key = bodyKey(entry, run.folder);
+        request.onBytes = [tally, meter = run.meter, stats = run.stats](qint64 delta) {
+            tally->counted += delta;
+            stats->fetched += delta;
+            meter->add(delta);
+        };
+        request.onDropped = [tally, meter = run.meter](qint64 bytes) {
+            tally->counted -= bytes;
+            tally->fromBefore = 0;
+            meter->addKept(-bytes);
+        };
+        if (from) {
+            request.digest = co_await hashKeptPrefix(*from);
+            if (request.digest)
+                request.from = from;
+            else
+                request.onDropped(from->bytes);
+        }
+        const DownloadResult result = co_await run.downloader->fetch(std::move(request));
+        // A complete body is never kept: it goes into place, or away (a large file takes a while).
+        const auto settle = [result, destination, path = entry.path, expected = entry.sha256] {
+            try {
+                if (!sameDigest(result.sha256, expected))
+                    throw LauncherError::patch(LauncherError::checksumFailed(path));
+                Background::yieldToInterface();
+                Background::throwIfStopping();
+                install(result.file, destination);
+            } catch (...) {
+                QFile::remove(result.file);
+                throw;
+            }
+        };
+        co_await Background::run(settle, &installPool());
+    } catch (const BodyTooLarge &) {
+        error = std::make_exception_ptr(LauncherError::patch(LauncherError::checksumFailed(entry.path)));
+    } catch (...) {
+        error = std::current_exception();
+    }
+    co_return Failure{error};
+}
+
+void warnFailed(const QString &path, int attempt, const std::exception_ptr &error)
+{
+    QString message;
+    try {
+        std::rethrow_exception(error);
+    } catch (...) {
+        message = describeCurrentException();
+    }
+    // Concatenated: a path holding "%1" must reach the log as it is.
+    Log::warn(QString::fromLatin1("patch: ") + path + QString::fromLatin1(" failed (attempt ")
+              + QString::number(attempt + 1) + QString::fromLatin1("/5): ") + message);
+}
+}
+
+ResumeStore::BodyKey bodyKey(const ManifestEntry &entry, const QString &folder)
+{
+    return {entry.url, entry.path, entry.size, entry.sha256, folder};
+}
+
+QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchRun run)
+{
+    const QString destination = resolve(run.root, entry.path);
+    const QUrl url(entry.url, QUrl::StrictMode);
+    if (entry.url.isEmpty() || !url.isValid())
+        throw LauncherError::patch(LauncherError::badUrl(entry.path));
+    auto tally = std::make_shared<Tally>();
+    tally->counted = tally->fromBefore = from ? from->bytes : 0;
+
+    if (!entry.chunks.isEmpty()) {
+        // Only the file itself is a source, never what a link in its place points at.
+        const auto look = [destination] {
+            const QFileInfo at(destination);
+            return at.isFile() && !at.isSymLink() ? destination : QString();
+        };
+        const QString old = co_await Background::run(look, &installPool());
+        if (!old.isEmpty() || from) {
+            if (co_await buildFromChunks(entry, old, from, destination, run))
+                co_return;
+            if (run.state->cancelled)
+                throw Cancelled();
+        }
+    }
+
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const std::exception_ptr error = (co_await attemptOnce(entry, destination, from, run, tally)).error;
+        if (!error) {
+            run.stats->kept += tally->fromBefore;
+            co_return;
+        }
+        if (Background::stopping())
+            std::rethrow_exception(error);
+        // The next attempt goes on from what this one kept; the meter keeps only those bytes.
+        from = co_await keptBody(bodyKey(entry, run.folder));
+        const qint64 kept = from ? from->bytes : 0;
+        run.meter->add(-(tally->counted - kept));
+        tally->counted = kept;
+        if (!from)
+            tally->fromBefore = 0;
+        warnFailed(entry.path, attempt, error);
+        if (attempt == 4 || run.state->cancelled)
+            std::rethrow_exception(error);
+        co_await pause(qRound((attempt + 1) * 500 * timing().retryWaitScale), run.state);
+    }
+}
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+class QThreadPool;
+
+namespace Patcher {
+// Moves a checked download into place through "<name>.part" beside the destination, creating the
+// folders it needs. The staged bytes reach the disk before the one-step rename, so a crash never
+// leaves a partial file under the final name. Throws PlatformError; the staging file may remain.
+void install(const QString &download, const QString &destination);
+
+// The disk work of update runs (checksums, installs, removals), one thread per running fetch.
+QThreadPool &installPool();
+}

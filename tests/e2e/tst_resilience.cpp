@@ -209,7 +209,9 @@ private slots:
             r.headers.append(Standin::Header{"Content-Encoding", "gzip"});
             return r;
         });
-        QCOMPARE(applyError({entry}), LauncherError::checksumFailed("bomb.dat"));
+        // Qt stops the inflation itself; what came through is a cut transfer, never a file.
+        const QString error = applyError({entry});
+        QVERIFY2(error.startsWith("Decompression failed"), qPrintable(error));
         QVERIFY(!QFile::exists(root() + "/bomb.dat"));
         QCOMPARE(QDir(Paths::downloadTemp()).entryList(QDir::Files), QStringList());
     }

@@ -120,7 +120,7 @@ private slots:
         QFETCH(QString, server);
         const QByteArray content = bytesOf(1'000'000, 'm');
         const ManifestEntry entry = site.add(QStringLiteral("m.pak"), content);
-        const ResumeStore::BodyKey key{entry.url, entry.path, entry.size, entry.sha256};
+        const ResumeStore::BodyKey key{entry.url, entry.path, entry.size, entry.sha256, ResumeStore::folderOf(install.path())};
         const QString body = Paths::downloadTemp() + "/vantorel-KEPT";
         writeFile(body, content.left(300'000));
         ResumeStore::record(body, key, ResumeStore::Validator{"\"kept\"", {}}, 300'000);

@@ -1,4 +1,5 @@
 #pragma once
+#include "patch/body_writer.h"
 #include "patch/downloader.h"
 
 #include <QFile>
@@ -36,6 +37,7 @@ private:
         DownloadRequest request;
         QNetworkReply *reply = nullptr;
         QFile file;
+        BodyWriter out;
         qint64 base = 0;           // bytes of the body before this response (a kept prefix)
         qint64 written = 0;        // bytes of this response written
         qint64 recorded = 0;       // bytes made durable and recorded

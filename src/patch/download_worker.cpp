@@ -256,11 +256,14 @@ void DownloadWorker::onData(QNetworkReply *reply)
         return;
     }
     // What the bucket holds is taken at once; the pump shares out the rest as it refills.
-    const QByteArray data = reply->read(limiter.take(reply->bytesAvailable()));
+    const QByteArray data = readUpTo(reply, limiter.take(reply->bytesAvailable()));
     if (!consume(t, data))
         return;
-    if (reply->bytesAvailable() > 0 && !m_pump->isActive())
-        m_pump->start();
+    if (reply->bytesAvailable() > 0) {
+        m_heldBack = true;
+        if (!m_pump->isActive())
+            m_pump->start();
+    }
 }
 
 void DownloadWorker::onFinished(QNetworkReply *reply)

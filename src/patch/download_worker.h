@@ -63,6 +63,7 @@ private:
     void complete(const TransferPtr &t);
     bool consume(const TransferPtr &t, const QByteArray &data);
     void pump();
+    static QByteArray readUpTo(QNetworkReply *reply, qint64 bytes);
     qint64 readBufferSize() const;
     void keep(Transfer &t);
     void end(const TransferPtr &t, Outcome outcome, bool keepBody);
@@ -74,5 +75,6 @@ private:
     QHash<QNetworkReply *, TransferPtr> m_transfers;
     QTimer *m_pump;
     qint64 m_bufferSize = 1 << 20;
+    bool m_heldBack = false;  // the speed limit has made bytes wait
     bool m_cancelled = false;
 };

@@ -18,12 +18,21 @@ int pumpIntervalMs(qint64 limit)
 qint64 DownloadWorker::readBufferSize() const
 {
     const qint64 limit = RateLimiter::global().limit();
-    if (limit <= 0)
+    // A limit above what arrives holds nothing back, and costs nothing: larger buffers mean
+    // larger blocks of fresh memory for every read of the network thread.
+    if (limit <= 0 || !m_heldBack)
         return qint64(1) << 20;
     // Three ticks of the whole limit: one transfer alone can take all of it even when a tick comes
     // late, yet little waits in Qt's buffers, so TCP itself slows the sender.
     const double ticks = qMin(double(limit) * pumpIntervalMs(limit) * 3 / 1000, double(16 << 20));
     return qMax(qint64(16) << 10, qint64(ticks));
+}
+
+// All that waits when the share covers it: handed over as Qt holds it, where a read of a part
+// copies it into fresh memory (page faults and unmaps that cost more than the copy).
+QByteArray DownloadWorker::readUpTo(QNetworkReply *reply, qint64 bytes)
+{
+    return bytes >= reply->bytesAvailable() ? reply->readAll() : reply->read(bytes);
 }
 
 // Spends the speed limit's share among the transfers that have bytes waiting, evenly.
@@ -53,7 +62,7 @@ void DownloadWorker::pump()
     for (qsizetype i = 0; i < waiting.size(); ++i) {
         const TransferPtr &t = waiting.at(i);
         const qint64 share = limited ? budget / (waiting.size() - i) : t->reply->bytesAvailable();
-        const QByteArray data = t->reply->read(qMin(share, t->reply->bytesAvailable()));
+        const QByteArray data = readUpTo(t->reply, share);
         budget -= data.size();
         if (!consume(t, data))
             continue;

@@ -87,10 +87,11 @@ void DownloadWorker::start(DownloadRequest request, Promise promise)
 
     if (const auto &from = t->request.from) {
         t->file.setFileName(from->file);
-        // Unbuffered: every write reaches the file system at once, so a full disk is seen (and named) at once.
+        // Unbuffered: the body writer writes through the descriptor; nothing may wait in QFile.
         if (t->file.open(QIODevice::ReadWrite | QIODevice::Unbuffered) && ResumeStore::lock(int(t->file.handle()))
             && t->file.size() == from->bytes && t->file.seek(from->bytes)) {
             t->base = from->bytes;
+            t->out.reset(int(t->file.handle()), from->bytes);
             t->validator = from->validator;
         } else {
             t->file.close();
@@ -107,6 +108,7 @@ void DownloadWorker::start(DownloadRequest request, Promise promise)
             return;
         }
         ResumeStore::lock(int(t->file.handle()));
+        t->out.reset(int(t->file.handle()), 0);
     }
     send(t);
 }
@@ -211,6 +213,7 @@ void DownloadWorker::dropKept(Transfer &t)
     QFile::remove(t.file.fileName() + QStringLiteral(".resume"));
     t.file.resize(0);
     t.file.seek(0);
+    t.out.reset(int(t.file.handle()), 0);
     t.request.digest->reset();
     if (t.request.onDropped && t.base > 0)
         t.request.onDropped(t.base);
@@ -253,11 +256,14 @@ void DownloadWorker::onData(QNetworkReply *reply)
         return;
     }
     // What the bucket holds is taken at once; the pump shares out the rest as it refills.
-    const QByteArray data = reply->read(limiter.take(reply->bytesAvailable()));
+    const QByteArray data = readUpTo(reply, limiter.take(reply->bytesAvailable()));
     if (!consume(t, data))
         return;
-    if (reply->bytesAvailable() > 0 && !m_pump->isActive())
-        m_pump->start();
+    if (reply->bytesAvailable() > 0) {
+        m_heldBack = true;
+        if (!m_pump->isActive())
+            m_pump->start();
+    }
 }
 
 void DownloadWorker::onFinished(QNetworkReply *reply)
@@ -287,7 +293,7 @@ bool DownloadWorker::consume(const TransferPtr &t, const QByteArray &data)
         reply->abort();
         return false;
     }
-    if (t->file.write(data) != data.size()) {
+    if (!t->out.write(data.constData(), data.size())) {
         end(t, {{}, writeError(errno)}, false);
         reply->abort();
         return false;
@@ -297,7 +303,7 @@ bool DownloadWorker::consume(const TransferPtr &t, const QByteArray &data)
     if (t->request.onBytes)
         t->request.onBytes(data.size());
     // Durable before recorded: after a power loss the record never claims bytes that are not there.
-    if (t->resumable() && t->total() - t->recorded >= checkpointBytes && ::fdatasync(int(t->file.handle())) == 0) {
+    if (t->resumable() && t->total() - t->recorded >= checkpointBytes && t->out.sync()) {
         ResumeStore::record(t->file.fileName(), *t->request.key, t->validator, t->total());
         t->recorded = t->total();
     }
@@ -340,7 +346,7 @@ void DownloadWorker::keep(Transfer &t)
         ResumeStore::discard(t.file.fileName());
         return;
     }
-    if (::fdatasync(int(t.file.handle())) == 0)
+    if (t.out.sync())
         ResumeStore::record(t.file.fileName(), *t.request.key, t.validator, t.total());
     else
         ResumeStore::discard(t.file.fileName());

@@ -1,4 +1,5 @@
 #pragma once
+#include "patch/body_writer.h"
 #include "patch/downloader.h"
 
 #include <QFile>
@@ -36,6 +37,7 @@ private:
         DownloadRequest request;
         QNetworkReply *reply = nullptr;
         QFile file;
+        BodyWriter out;
         qint64 base = 0;           // bytes of the body before this response (a kept prefix)
         qint64 written = 0;        // bytes of this response written
         qint64 recorded = 0;       // bytes made durable and recorded
@@ -61,6 +63,7 @@ private:
     void complete(const TransferPtr &t);
     bool consume(const TransferPtr &t, const QByteArray &data);
     void pump();
+    static QByteArray readUpTo(QNetworkReply *reply, qint64 bytes);
     qint64 readBufferSize() const;
     void keep(Transfer &t);
     void end(const TransferPtr &t, Outcome outcome, bool keepBody);
@@ -72,5 +75,6 @@ private:
     QHash<QNetworkReply *, TransferPtr> m_transfers;
     QTimer *m_pump;
     qint64 m_bufferSize = 1 << 20;
+    bool m_heldBack = false;  // the speed limit has made bytes wait
     bool m_cancelled = false;
 };

@@ -1,0 +1,47 @@
+#include "desktop/notifications.h"
+#include "support/log.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace {
+const QString service = QStringLiteral("org.freedesktop.Notifications");
+const QString path = QStringLiteral("/org/freedesktop/Notifications");
+}
+
+Notifications::Notifications(QObject *parent) : QObject(parent)
+{
+    QDBusConnection::sessionBus().connect(service, path, service, QStringLiteral("ActionInvoked"), this,
+                                          SLOT(actionInvoked(uint,QString)));
+}
+
+void Notifications::show(const QString &summary, const QString &body)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("com.vantorel.Launcher")}};
+    call << QStringLiteral("Vantorel") << uint(0) << QStringLiteral("com.vantorel.Launcher") << summary << body
+         << QStringList{QStringLiteral("default"), QStringLiteral("Open")} << hints << int(-1);
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        const QDBusPendingReply<uint> reply = *watcher;
+        if (reply.isError()) {
+            static bool told = false;
+            if (!told)
+                Log::info(QStringLiteral("notify: no notification service (%1)").arg(reply.error().name()));
+            told = true;
+            return;
+        }
+        m_shown.insert(reply.value());
+    });
+}
+
+void Notifications::actionInvoked(uint id, const QString &action)
+{
+    if (action == QLatin1String("default") && m_shown.contains(id))
+        emit activated();
+}

@@ -1,0 +1,22 @@
+#pragma once
+#include <QObject>
+#include <QSet>
+
+// Desktop notifications of the launcher (the freedesktop notification service of the session).
+class Notifications : public QObject {
+    Q_OBJECT
+public:
+    explicit Notifications(QObject *parent = nullptr);
+    // Returns at once; without a notification service, nothing is shown.
+    void show(const QString &summary, const QString &body);
+
+signals:
+    // The player clicked one of ours.
+    void activated();
+
+private slots:
+    void actionInvoked(uint id, const QString &action);
+
+private:
+    QSet<uint> m_shown;
+};

@@ -10,6 +10,12 @@ DesktopIntegration::DesktopIntegration(AppModel &model, std::function<bool()> wi
     installChanged();
 }
 
+// Leaving mid-run: the taskbar entry must not keep a bar for a run nobody shows any more.
+DesktopIntegration::~DesktopIntegration()
+{
+    m_taskbar.clear();
+}
+
 void DesktopIntegration::installChanged()
 {
     const InstallState &install = m_model.install();

@@ -16,6 +16,7 @@ class DesktopIntegration : public QObject {
 public:
     // windowActive: whether the launcher's window is the active one (then it says the outcome itself).
     DesktopIntegration(AppModel &model, std::function<bool()> windowActive, QObject *parent = nullptr);
+    ~DesktopIntegration() override;
 
     const SleepInhibitor &inhibitor() const { return m_inhibitor; }
 

@@ -186,23 +186,37 @@ private slots:
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<int>("metered");
         QTest::addColumn<bool>("starts");
-        QTest::newRow("off") << false << 2 << false;
-        QTest::newRow("off, metered") << false << 1 << false;
-        QTest::newRow("on, unknown") << true << 0 << true;
-        QTest::newRow("on, not metered") << true << 2 << true;
-        QTest::newRow("on, guessed not metered") << true << 4 << true;
-        QTest::newRow("on, metered") << true << 1 << false;
-        QTest::newRow("on, guessed metered") << true << 3 << false;
+        QTest::addColumn<bool>("recheck");  // found by the launcher's own repeated check, not by one asked for
+        QTest::newRow("off") << false << 2 << false << false;
+        QTest::newRow("off, metered") << false << 1 << false << false;
+        QTest::newRow("on, unknown") << true << 0 << true << false;
+        QTest::newRow("on, not metered") << true << 2 << true << false;
+        QTest::newRow("on, guessed not metered") << true << 4 << true << false;
+        QTest::newRow("on, metered") << true << 1 << false << false;
+        QTest::newRow("on, guessed metered") << true << 3 << false << false;
+        QTest::newRow("on, not metered, repeated check") << true << 2 << true << true;
+        QTest::newRow("off, repeated check") << false << 2 << false << true;
     }
     void automaticUpdatesAndMeteredConnections()
     {
         QFETCH(bool, automatic);
         QFETCH(int, metered);
         QFETCH(bool, starts);
+        QFETCH(bool, recheck);
         setMetered(metered);
         writeFile(install.path() + "/game/bin/game.dat", bytesOf(400'000, 'g'));
         writeFile(Paths::launcherDir() + "/preferences.json", automatic ? R"({"automatic_updates": true})" : "{}");
         auto m = model();
+        if (recheck) {
+            m->setSession(Session{"t", "player@example.com", 1, "d"});
+            m->setScreen(Screen::main());
+            m->setRecheckInterval(std::chrono::milliseconds(200));
+            QTRY_VERIFY(site.server().requestsTo("/release/manifest.json").size() >= 2);  // checked, and again
+            m->setRecheckInterval(std::chrono::hours(6));
+            QTRY_COMPARE(describe(m->install()), starts ? "ready" : "updateAvailable(1,30000)");
+            QCOMPARE(logText().contains("[INFO] check: update available; updating automatically\n"), starts);
+            return;
+        }
         const QString meteredLine = "[INFO] check: update available; not updating automatically on a metered connection\n";
         for (int check = 0; check < 2; ++check) {
             awaitTask(m->checkInstall());

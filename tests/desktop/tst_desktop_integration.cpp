@@ -269,6 +269,7 @@ private slots:
         QSignalSpy raised(desktop.get(), &DesktopIntegration::raiseRequested);
         const qsizetype notifiedBefore = notifyCalls().size();
         QVERIFY(inhibitors().isEmpty());
+        awaitTask(m->checkInstall());  // a check is no run: nothing to say about it, and no inhibitor
 
         auto run = m->patch();
         QTRY_COMPARE(inhibitors(), QStringList{"sleep:idle|Vantorel|Updating the game files|block"});

@@ -14,7 +14,9 @@ const QString path = QStringLiteral("/org/freedesktop/Notifications");
 
 Notifications::Notifications(QObject *parent) : QObject(parent)
 {
-    QDBusConnection::sessionBus().connect(service, path, service, QStringLiteral("ActionInvoked"), this,
+    // From any sender: naming the service would make Qt ask for its owner and wait for the answer.
+    // Only the ids the service gave us count.
+    QDBusConnection::sessionBus().connect(QString(), path, service, QStringLiteral("ActionInvoked"), this,
                                           SLOT(actionInvoked(uint,QString)));
 }
 

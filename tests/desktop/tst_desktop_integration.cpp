@@ -320,6 +320,28 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(raised.size(), 1);
     }
+
+    // Last, as it takes the services away: a run goes on as before, with one line for each.
+    void withoutTheServices()
+    {
+        for (QProcess *mock : mocks) {
+            mock->terminate();
+            QVERIFY(mock->waitForFinished(5000));
+        }
+        QTRY_VERIFY(!bus().interface()->isServiceRegistered(login1));
+        writeFile(install.path() + "/game/bin/game.dat", bytesOf(400'000, 'g'));
+        writeFile(Paths::launcherDir() + "/preferences.json", R"({"automatic_updates": true})");
+        auto m = model();
+        DesktopIntegration desktop(*m, [] { return false; });
+        awaitTask(m->checkInstall());
+        QTRY_COMPARE(m->install(), InstallState::ready());
+        QVERIFY(!desktop.inhibitor().held());
+        QTRY_VERIFY(logText().contains("[INFO] notify: no notification service"));
+        const QString log = logText();
+        QVERIFY2(log.contains("[INFO] check: update available; updating automatically\n"), qPrintable(log));
+        QVERIFY2(log.contains("[INFO] metering: no answer from NetworkManager ("), qPrintable(log));
+        QVERIFY2(log.contains("[INFO] inhibit: no answer from logind ("), qPrintable(log));
+    }
 };
 
 int main(int argc, char *argv[])

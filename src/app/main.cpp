@@ -38,17 +38,15 @@ int main(int argc, char *argv[])
     QQuickWindow *window = loadMainWindow(engine, &model);
     if (!window)
         return 1;
-    const auto bringForward = [window] {
+    const auto bringForward = [window](const QByteArray &token) {
+        // Qt's Wayland window hands this token to the compositor when it asks to be activated.
+        if (!token.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", token);
         window->show();
         window->raise();
         window->requestActivate();
     };
-    instance.onActivate = [bringForward](const QByteArray &token) {
-        // Qt's Wayland window hands this token to the compositor when it asks to be activated.
-        if (!token.isEmpty())
-            qputenv("XDG_ACTIVATION_TOKEN", token);
-        bringForward();
-    };
+    instance.onActivate = bringForward;
     DesktopIntegration desktop(model, [window] { return window->isActive(); });
     QObject::connect(&desktop, &DesktopIntegration::raiseRequested, window, bringForward);
 

@@ -21,8 +21,8 @@ public:
     const SleepInhibitor &inhibitor() const { return m_inhibitor; }
 
 signals:
-    // The player clicked a notification: bring the window forward.
-    void raiseRequested();
+    // The player clicked a notification: bring the window forward (with the activation token, if any).
+    void raiseRequested(const QByteArray &token);
 
 private:
     void installChanged();

@@ -6,6 +6,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QVariantMap>
+#include <utility>
 
 namespace {
 const QString service = QStringLiteral("org.freedesktop.Notifications");
@@ -18,6 +19,9 @@ Notifications::Notifications(QObject *parent) : QObject(parent)
     // Only the ids the service gave us count.
     QDBusConnection::sessionBus().connect(QString(), path, service, QStringLiteral("ActionInvoked"), this,
                                           SLOT(actionInvoked(uint,QString)));
+    // Sent just before the click itself, by services that speak version 1.2 of the protocol.
+    QDBusConnection::sessionBus().connect(QString(), path, service, QStringLiteral("ActivationToken"), this,
+                                          SLOT(activationToken(uint,QString)));
 }
 
 void Notifications::show(const QString &summary, const QString &body)
@@ -44,6 +48,13 @@ void Notifications::show(const QString &summary, const QString &body)
 
 void Notifications::actionInvoked(uint id, const QString &action)
 {
+    const QByteArray token = std::exchange(m_token, {});
     if (action == QLatin1String("default") && m_shown.contains(id))
-        emit activated();
+        emit activated(token);
+}
+
+void Notifications::activationToken(uint id, const QString &token)
+{
+    if (m_shown.contains(id))
+        m_token = token.toUtf8();
 }

@@ -11,12 +11,15 @@ public:
     void show(const QString &summary, const QString &body);
 
 signals:
-    // The player clicked one of ours.
-    void activated();
+    // The player clicked one of ours. token: the Wayland activation token the service handed over
+    // with the click, if any.
+    void activated(const QByteArray &token);
 
 private slots:
     void actionInvoked(uint id, const QString &action);
+    void activationToken(uint id, const QString &token);
 
 private:
     QSet<uint> m_shown;
+    QByteArray m_token;
 };

@@ -314,9 +314,13 @@ private slots:
                           {notifications, "ActionInvoked", "us", QVariantList{id + 1, "default"}}).type(),
                  QDBusMessage::ReplyMessage);
         QCOMPARE(callMock(notifications, notificationsPath, "EmitSignal",
+                          {notifications, "ActivationToken", "us", QVariantList{id, "token-1"}}).type(),
+                 QDBusMessage::ReplyMessage);
+        QCOMPARE(callMock(notifications, notificationsPath, "EmitSignal",
                           {notifications, "ActionInvoked", "us", QVariantList{id, "default"}}).type(),
                  QDBusMessage::ReplyMessage);
         QTRY_COMPARE(raised.size(), 1);
+        QCOMPARE(raised.first().first().toByteArray(), QByteArray("token-1"));
         QTest::qWait(100);
         QCOMPARE(raised.size(), 1);
     }

@@ -131,6 +131,21 @@ Rectangle {
                 Label { text: "MB/s"; color: Theme.dim }
             }
             RowLayout {
+                Layout.fillWidth: true
+                Label { text: "Update automatically" }
+                Item { Layout.fillWidth: true }
+                Switch {
+                    id: automaticSwitch
+                    objectName: "automaticUpdatesSwitch"
+                    implicitHeight: 20
+                    padding: 0
+                    checked: view.app.automaticUpdates
+                    Accessible.name: "Update automatically"
+                    onToggled: view.app.automaticUpdates = checked
+                    FocusRing { shown: automaticSwitch.activeFocus; controlRadius: 10 }
+                }
+            }
+            RowLayout {
                 SmallButton { objectName: "showInFinderButton"; text: "Show in Finder"; onClicked: view.app.revealInstallFolder() }
                 SmallButton {
                     objectName: "verifyFilesButton"

@@ -3,6 +3,7 @@
 #include "config/launcher_config.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
+#include "desktop/desktop_integration.h"
 #include "support/background.h"
 #include "support/log.h"
 #include "support/origins.h"
@@ -37,7 +38,7 @@ int main(int argc, char *argv[])
     QQuickWindow *window = loadMainWindow(engine, &model);
     if (!window)
         return 1;
-    instance.onActivate = [window](const QByteArray &token) {
+    const auto bringForward = [window](const QByteArray &token) {
         // Qt's Wayland window hands this token to the compositor when it asks to be activated.
         if (!token.isEmpty())
             qputenv("XDG_ACTIVATION_TOKEN", token);
@@ -45,6 +46,9 @@ int main(int argc, char *argv[])
         window->raise();
         window->requestActivate();
     };
+    instance.onActivate = bringForward;
+    DesktopIntegration desktop(model, [window] { return window->isActive(); });
+    QObject::connect(&desktop, &DesktopIntegration::raiseRequested, window, bringForward);
 
     quitOnTerminationSignals();
     const int status = app.exec();

@@ -11,6 +11,7 @@
 namespace {
 QString file() { return Paths::launcherDir() + QStringLiteral("/preferences.json"); }
 const QString limitKey = QStringLiteral("download_limit");
+const QString automaticKey = QStringLiteral("automatic_updates");
 }
 
 Preferences Preferences::load()
@@ -29,6 +30,11 @@ Preferences Preferences::load()
     const QJsonDocument document = QJsonDocument::fromJson(in.readAll(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
         return damaged();
+    const QJsonValue automatic = document.object().value(automaticKey);
+    const bool automaticMissing = automatic.isUndefined() || automatic.isNull();
+    if (!automaticMissing && !automatic.isBool())
+        return damaged();
+    preferences.automaticUpdates = automatic.toBool(false);
     const QJsonValue limit = document.object().value(limitKey);
     if (limit.isUndefined() || limit.isNull())
         return preferences;
@@ -44,7 +50,7 @@ bool Preferences::save() const
     QSaveFile out(file());
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    const QJsonObject object{{limitKey, downloadLimit}};
+    const QJsonObject object{{limitKey, downloadLimit}, {automaticKey, automaticUpdates}};
     out.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
     return out.commit();
 }

@@ -5,10 +5,11 @@
 // launcher rewrites this file whenever a preference changes; config.json it never rewrites.
 struct Preferences {
     qint64 downloadLimit = 0;  // bytes per second; 0 means no limit
+    bool automaticUpdates = false;  // a check that finds an update starts it without a click
     // The largest limit the settings field can show (999999.999 MB/s).
     static constexpr qint64 maxDownloadLimit = 999'999'999'000;
 
-    // Lenient: a missing file gives the defaults; a damaged one too, with a "WARN" line.
+    // Lenient: a missing file or key gives the defaults; a damaged one too, with a "WARN" line.
     static Preferences load();
     // Atomically (a temporary file renamed over the old one). False when it could not be written.
     bool save() const;

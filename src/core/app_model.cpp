@@ -12,7 +12,12 @@ AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
 {
     m_slides = {HeroSlide{m_origins.patch + QStringLiteral("/previews/vantorel-099.jpg"), QString(), std::nullopt}};
     m_reports->model = this;
-    applyDownloadLimit(Preferences::load().downloadLimit);
+    const Preferences preferences = Preferences::load();
+    applyDownloadLimit(preferences.downloadLimit);
+    m_automaticUpdates = preferences.automaticUpdates;
+    m_recheck.setInterval(std::chrono::hours(6));
+    connect(&m_recheck, &QTimer::timeout, this, &AppModel::recheck);
+    m_recheck.start();
 }
 
 AppModel::~AppModel()

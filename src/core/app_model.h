@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMutex>
 #include <QObject>
+#include <QTimer>
 #include <QVariant>
 #include <QCoro/QCoroTask>
 #include <optional>
@@ -42,6 +43,7 @@ class AppModel : public QObject {
     Q_PROPERTY(QString webOrigin READ webOrigin CONSTANT)
     Q_PROPERTY(QString launcherVersion READ launcherVersionText CONSTANT)
     Q_PROPERTY(QString downloadLimit READ downloadLimitText NOTIFY downloadLimitChanged)
+    Q_PROPERTY(bool automaticUpdates READ automaticUpdates WRITE setAutomaticUpdates NOTIFY automaticUpdatesChanged)
 
 public:
     enum ScreenKind { Starting = Screen::Starting, Login = Screen::Login, Mfa = Screen::Mfa, Main = Screen::Main,
@@ -102,6 +104,10 @@ public:
     // limit (the old one stays).
     Q_INVOKABLE bool setDownloadLimit(const QString &megabytesPerSecond);
     qint64 downloadLimit() const { return m_downloadLimit; }
+    // Whether a check that finds an update starts it without a click (never a whole install, and
+    // not on a metered connection). Saved.
+    bool automaticUpdates() const { return m_automaticUpdates; }
+    void setAutomaticUpdates(bool on);
     QImage imageForKey(const QString &key) const;
 
     // QML-facing views of the fields.
@@ -142,6 +148,7 @@ signals:
     void imagesChanged();
     void panelChanged();
     void downloadLimitChanged();
+    void automaticUpdatesChanged();
 
 protected:
     void setScreen(Screen screen);
@@ -151,6 +158,8 @@ protected:
     void setBusy(bool busy);
     void setSlides(QList<HeroSlide> slides);
     void setSession(std::optional<Session> session);
+    // How long the launcher waits between two checks of its own while it runs.
+    void setRecheckInterval(std::chrono::milliseconds interval) { m_recheck.setInterval(interval); }
 
 private:
     // Progress reports made on worker threads, applied on the main thread in order.
@@ -168,6 +177,9 @@ private:
     QCoro::Task<> handle(LoginOutcome outcome);
     QCoro::Task<> runCheck();
     void applyDownloadLimit(qint64 bytesPerSecond);
+    void savePreferences() const;
+    QCoro::Task<> updateIfAutomatic();
+    void recheck();
     AuthClient authClient() const;
 
     LauncherConfig m_config;
@@ -186,5 +198,8 @@ private:
     bool m_panelUpdatePending = false;
     quint64 m_checkGeneration = 0;
     qint64 m_downloadLimit = 0;
+    bool m_automaticUpdates = false;
+    bool m_toldMetered = false;
+    QTimer m_recheck;
     std::shared_ptr<ReportQueue> m_reports = std::make_shared<ReportQueue>();
 };

@@ -7,13 +7,13 @@
 #include <QRegularExpression>
 
 namespace {
-QCoro::Task<> save(Preferences preferences)
+QCoro::Task<> write(Preferences preferences)
 {
     const auto write = [preferences] { preferences.save(); };
     try {
         co_await Background::run(write);
     } catch (...) {
-        // Not saved: the limit still holds for this run.
+        // Not saved: the preferences still hold for this run.
     }
 }
 }
@@ -44,8 +44,22 @@ bool AppModel::setDownloadLimit(const QString &megabytesPerSecond)
     if (bytes == m_downloadLimit)
         return true;
     applyDownloadLimit(bytes);
-    save(Preferences{bytes});
+    savePreferences();
     return true;
+}
+
+void AppModel::setAutomaticUpdates(bool on)
+{
+    if (m_automaticUpdates == on)
+        return;
+    m_automaticUpdates = on;
+    emit automaticUpdatesChanged();
+    savePreferences();
+}
+
+void AppModel::savePreferences() const
+{
+    write(Preferences{m_downloadLimit, m_automaticUpdates});
 }
 
 // In the field's own form, so that what it shows is always text it accepts: "12.5", never "1e+06".

@@ -14,6 +14,8 @@ QCoro::Task<> AppModel::checkInstall()
     if (m_install.kind == InstallState::Working)
         co_return;
     co_await runCheck();
+    // On its own: whoever waits for the check does not wait for the update too.
+    updateIfAutomatic();
 }
 
 QCoro::Task<> AppModel::runCheck()

@@ -32,27 +32,37 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");  // "-": no file at all
         QTest::addColumn<qint64>("limit");
+        QTest::addColumn<bool>("automatic");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("missing") << QByteArray("-") << qint64(0) << false;
-        QTest::newRow("a limit") << QByteArray(R"({"download_limit": 20000000})") << qint64(20'000'000) << false;
-        QTest::newRow("no key") << QByteArray("{}") << qint64(0) << false;
-        QTest::newRow("null") << QByteArray(R"({"download_limit": null})") << qint64(0) << false;
-        QTest::newRow("not json") << QByteArray("download_limit=5") << qint64(0) << true;
-        QTest::newRow("cut short") << QByteArray(R"({"download_limit": 200)") << qint64(0) << true;
-        QTest::newRow("an array") << QByteArray("[1]") << qint64(0) << true;
-        QTest::newRow("text") << QByteArray(R"({"download_limit": "20M"})") << qint64(0) << true;
-        QTest::newRow("negative") << QByteArray(R"({"download_limit": -1})") << qint64(0) << true;
-        QTest::newRow("the field's largest") << QByteArray(R"({"download_limit": 999999999000})") << qint64(999'999'999'000) << false;
-        QTest::newRow("more than the field shows") << QByteArray(R"({"download_limit": 1000000000000})") << qint64(0) << true;
+        QTest::newRow("missing") << QByteArray("-") << qint64(0) << false << false;
+        QTest::newRow("a limit") << QByteArray(R"({"download_limit": 20000000})") << qint64(20'000'000) << false << false;
+        QTest::newRow("no key") << QByteArray("{}") << qint64(0) << false << false;
+        QTest::newRow("null") << QByteArray(R"({"download_limit": null})") << qint64(0) << false << false;
+        QTest::newRow("not json") << QByteArray("download_limit=5") << qint64(0) << false << true;
+        QTest::newRow("cut short") << QByteArray(R"({"download_limit": 200)") << qint64(0) << false << true;
+        QTest::newRow("an array") << QByteArray("[1]") << qint64(0) << false << true;
+        QTest::newRow("text") << QByteArray(R"({"download_limit": "20M"})") << qint64(0) << false << true;
+        QTest::newRow("negative") << QByteArray(R"({"download_limit": -1})") << qint64(0) << false << true;
+        QTest::newRow("the field's largest") << QByteArray(R"({"download_limit": 999999999000})") << qint64(999'999'999'000) << false << false;
+        QTest::newRow("more than the field shows") << QByteArray(R"({"download_limit": 1000000000000})") << qint64(0) << false << true;
+        QTest::newRow("automatic") << QByteArray(R"({"automatic_updates": true})") << qint64(0) << true << false;
+        QTest::newRow("automatic off") << QByteArray(R"({"automatic_updates": false})") << qint64(0) << false << false;
+        QTest::newRow("automatic null") << QByteArray(R"({"automatic_updates": null})") << qint64(0) << false << false;
+        QTest::newRow("automatic and a limit") << QByteArray(R"({"download_limit": 5, "automatic_updates": true})") << qint64(5) << true << false;
+        QTest::newRow("automatic as text") << QByteArray(R"({"download_limit": 5, "automatic_updates": "yes"})") << qint64(0) << false << true;
+        QTest::newRow("automatic as a number") << QByteArray(R"({"automatic_updates": 1})") << qint64(0) << false << true;
+        QTest::newRow("automatic, limit damaged") << QByteArray(R"({"download_limit": -5, "automatic_updates": true})") << qint64(0) << false << true;
     }
     void reading()
     {
         QFETCH(QByteArray, content);
         QFETCH(qint64, limit);
+        QFETCH(bool, automatic);
         QFETCH(bool, warned);
         if (content != "-")
             writeFile(file(), content);
         QCOMPARE(Preferences::load().downloadLimit, limit);
+        QCOMPARE(Preferences::load().automaticUpdates, automatic);
         QCOMPARE(logText().contains("[WARN] preferences: preferences.json is damaged; downloads are not limited\n"), warned);
     }
 
@@ -97,7 +107,7 @@ private slots:
         QFETCH(bool, accepted);
         QFETCH(qint64, limit);
         QFETCH(QString, shown);
-        writeFile(file(), R"({"download_limit": )" + QByteArray::number(saved) + "}");
+        writeFile(file(), R"({"automatic_updates": false, "download_limit": )" + QByteArray::number(saved) + "}");
         auto model = makeModel<OpenModel>(LauncherConfig{});
         QCOMPARE(RateLimiter::global().limit(), saved);
         QCOMPARE(model->setDownloadLimit(typed), accepted);
@@ -105,6 +115,10 @@ private slots:
         QCOMPARE(model->downloadLimit(), limit);
         QTRY_COMPARE(Preferences::load().downloadLimit, limit);
         QCOMPARE(model->property("downloadLimit").toString(), shown);
+        // Each preference is saved with the others as they are.
+        QVERIFY(model->setProperty("automaticUpdates", true));
+        QTRY_VERIFY(Preferences::load().automaticUpdates);
+        QCOMPARE(Preferences::load().downloadLimit, limit);
         // Leaving the field with what it shows changes nothing.
         QVERIFY(model->setDownloadLimit(shown));
         QCOMPARE(model->downloadLimit(), limit);

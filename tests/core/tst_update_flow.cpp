@@ -6,6 +6,7 @@
 #include "support/patch_site.h"
 #include "support/quick_helpers.h"
 #include "support/open_model.h"
+#include "support/paths.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
@@ -61,6 +62,7 @@ private slots:
     void init()
     {
         QDir(install.path()).removeRecursively();
+        QFile::remove(Paths::launcherDir() + "/preferences.json");
         QDir().mkpath(install.path());
         site.server().http().clearFaults();
         site.server().clearRequests();
@@ -72,26 +74,45 @@ private slots:
     {
         QTest::addColumn<QStringList>("present");   // files put in place with the right content
         QTest::addColumn<bool>("nestedOwned");      // the manifest also lists Data/sub/login.cfg
+        QTest::addColumn<bool>("automatic");        // "automatic_updates" in preferences.json
         QTest::addColumn<QString>("expected");
-        QTest::newRow("empty folder") << QStringList() << false << "notInstalled(130000)";
-        QTest::newRow("owned file present") << QStringList{"login.cfg"} << false << "notInstalled(130000)";
-        QTest::newRow("one of two missing") << QStringList{"bin/game.dat"} << false << "updateAvailable(1,30000)";
-        QTest::newRow("complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << "ready";
+        QTest::addColumn<QString>("after");         // once whatever the check started is over
+        QTest::newRow("empty folder") << QStringList() << false << false << "notInstalled(130000)" << "notInstalled(130000)";
+        QTest::newRow("owned file present") << QStringList{"login.cfg"} << false << false << "notInstalled(130000)" << "notInstalled(130000)";
+        QTest::newRow("one of two missing") << QStringList{"bin/game.dat"} << false << false << "updateAvailable(1,30000)" << "updateAvailable(1,30000)";
+        QTest::newRow("complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << false << "ready" << "ready";
         // Only a top-level "login.cfg" is left out of the count; a nested one never shows in the diff.
-        QTest::newRow("nested owned file counts") << QStringList() << true << "updateAvailable(2,130000)";
+        QTest::newRow("nested owned file counts") << QStringList() << true << false << "updateAvailable(2,130000)" << "updateAvailable(2,130000)";
+        // Switched on, an update starts by itself; a whole install still waits for the player.
+        QTest::newRow("automatic: update") << QStringList{"bin/game.dat"} << false << true << "updateAvailable(1,30000)" << "ready";
+        QTest::newRow("automatic: not installed") << QStringList() << false << true << "notInstalled(130000)" << "notInstalled(130000)";
+        QTest::newRow("automatic: complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << true << "ready" << "ready";
     }
     void checkInstallStates()
     {
         QFETCH(QStringList, present);
         QFETCH(bool, nestedOwned);
+        QFETCH(bool, automatic);
         QFETCH(QString, expected);
+        QFETCH(QString, after);
         if (nestedOwned)
             publish(entries + QList<ManifestEntry>{site.add("Data/sub/login.cfg", "x")});
         for (const QString &path : present)
             writeFile(game(path), readBytes(site.folder() + "/files/" + path));
+        writeFile(Paths::launcherDir() + "/preferences.json", automatic ? R"({"automatic_updates": true})" : "{}");
+        Log::flush();
+        QFile::remove(Log::file());
         auto m = model();
+        QCOMPARE(m->automaticUpdates(), automatic);
+        const auto seen = record(*m);
         awaitTask(m->checkInstall());
-        QCOMPARE(describe(m->install()), expected);
+        seen->removeAll("checking");
+        QCOMPARE(seen->value(0), expected);
+        const QString line = QStringLiteral("[INFO] check: update available; updating automatically\n");
+        QTRY_COMPARE(logText().contains(line), expected != after);
+        QTRY_COMPARE(describe(m->install()), after);
+        // A run ends with a check of its own, and that one starts nothing more.
+        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), expected != after ? 3 : 1);
     }
 
     void singleDifferingFileIsNotInstalledAndEmptyManifestIsReady()

@@ -8,6 +8,7 @@ public:
     using AppModel::setInstall;
     using AppModel::setNotice;
     using AppModel::setPhase;
+    using AppModel::setRecheckInterval;
     using AppModel::setScreen;
     using AppModel::setSession;
     using AppModel::setSlides;

@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(seen, order + QStringList{order.first()});
     }
 
-    // The settings window: the path (opened whole and selected), the limit, then the buttons.
+    // The settings window: the path (opened whole and selected), the limit, the switch, then the buttons.
     void settingsTabOrder()
     {
         signedIn();
@@ -175,7 +175,7 @@ private slots:
         QTRY_COMPARE(focusedIn(settings), QStringLiteral("locationEdit"));
         QCOMPARE(settings->activeFocusItem()->property("selectedText").toString(), model->installPath());
         QStringList seen;
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 0; i < 5; ++i) {
             QTest::keyClick(settings, Qt::Key_Tab);
             seen.append(focusedIn(settings));
             QQuickItem *control = findItem(settings->contentItem(), seen.last());
@@ -183,7 +183,8 @@ private slots:
             if (seen.last() == "settingsLogOut")
                 break;
         }
-        QCOMPARE(seen, (QStringList{"downloadLimitField", "showInFinderButton", "verifyFilesButton", "settingsLogOut"}));
+        QCOMPARE(seen, (QStringList{"downloadLimitField", "automaticUpdatesSwitch", "showInFinderButton", "verifyFilesButton",
+                                    "settingsLogOut"}));
         QTest::keyClick(settings, Qt::Key_Escape);
         QTRY_VERIFY(!settings->isVisible());
         activate();

@@ -1,4 +1,5 @@
 #include "auth/keychain.h"
+#include "config/preferences.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
 #include "patch/rate_limiter.h"
@@ -338,6 +339,14 @@ private slots:
         QTest::keyClick(settings, Qt::Key_Return);
         QCOMPARE(RateLimiter::global().limit(), qint64(0));
         QCOMPARE(limit->property("text").toString(), QString());
+        // "Update automatically" is off until the player turns it on, and the choice is saved.
+        QQuickItem *automatic = find("automaticUpdatesSwitch");
+        QVERIFY(!automatic->property("checked").toBool());
+        for (bool on : {true, false}) {
+            QTest::mouseClick(settings, Qt::LeftButton, {}, automatic->mapToScene(automatic->boundingRect().center()).toPoint());
+            QCOMPARE(model->automaticUpdates(), on);
+            QTRY_COMPARE(Preferences::load().automaticUpdates, on);
+        }
         if (!qEnvironmentVariable("VANTOREL_SCREENSHOTS").isEmpty()) {
             QTest::qWait(300);
             settings->grabWindow().save(qEnvironmentVariable("VANTOREL_SCREENSHOTS") + "/30-settings.png");

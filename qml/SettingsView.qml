@@ -142,7 +142,7 @@ Rectangle {
                     checked: view.app.automaticUpdates
                     Accessible.name: "Update automatically"
                     onToggled: view.app.automaticUpdates = checked
-                    FocusRing { shown: automaticSwitch.activeFocus; controlRadius: 10 }
+                    FocusRing { controlRadius: 10 }  // keyboard focus only, as on buttons
                 }
             }
             RowLayout {

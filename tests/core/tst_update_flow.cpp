@@ -367,6 +367,9 @@ private slots:
         QTRY_COMPARE(site.server().requestsTo("/launcher/home.json").size(), 1);
         QTest::qWait(100);
         QCOMPARE(pictures(), shown < requested.size() ? QStringList{"/p/2.png"} : QStringList());
+        // The refused picture is being asked for again: that load ends before its model goes.
+        if (shown < requested.size())
+            QTest::qWait(300);
     }
 
     void brokenPictureAddressesAreSkipped()
@@ -379,7 +382,7 @@ private slots:
         auto m = model();
         awaitTask(m->start());
         QTRY_COMPARE(m->images().size(), 1);
-        QVERIFY(m->imageUrl(site.server().origin() + "/p/2.png").startsWith("image://slides/"));
+        QVERIFY2(m->imageUrl(site.server().origin() + "/p/2.png").startsWith("image://slides/"), qPrintable(QStringList(m->images().keys()).join(",") + " | " + site.requestSummary("/launcher/home.json")));
         QCOMPARE(m->imageUrl(site.server().origin() + "/p/text.png"), QString());
     }
 };

@@ -9,6 +9,7 @@
 #include <QJsonParseError>
 #include <QRegularExpression>
 #include <QSet>
+#include <QUrl>
 
 namespace {
 [[noreturn]] void undecodable(const QString &why)
@@ -47,6 +48,35 @@ ChunkIndexRef chunksOf(const QJsonValue &value, qint64 fileSize)
         return {};
     return {url.toString(), size.toInteger(), sha256.toString()};
 }
+
+bool isOriginPrefix(const QJsonValue &value)
+{
+    const QUrl url(value.toString(), QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return value.isString() && url.isValid() && !url.host().isEmpty()
+        && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
+// All or nothing: one bad prefix and the list is read as if it named no mirrors.
+Mirrors mirrorsOf(const QJsonValue &value)
+{
+    if (!value.isObject())
+        return {};
+    const QJsonObject object = value.toObject();
+    Mirrors out;
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!isOriginPrefix(QJsonValue(it.key())) || !it.value().isArray())
+            return {};
+        QStringList alternatives;
+        for (const QJsonValue &alternative : it.value().toArray()) {
+            if (!isOriginPrefix(alternative))
+                return {};
+            alternatives.append(alternative.toString());
+        }
+        out.insert(it.key(), alternatives);
+    }
+    return out;
+}
 }
 
 Manifest Manifest::decode(const QByteArray &json)
@@ -79,6 +109,7 @@ Manifest Manifest::decode(const QByteArray &json)
         entry.chunks = chunksOf(object.value(QLatin1String("chunks")), entry.size);
         manifest.files.append(std::move(entry));
     }
+    manifest.mirrors = mirrorsOf(document.object().value(QLatin1String("mirrors")));
     return manifest;
 }
 
@@ -96,8 +127,14 @@ QByteArray Manifest::encoded(bool indented) const
                                                                 {QStringLiteral("sha256"), entry.chunks.sha256}});
         array.append(object);
     }
-    return QJsonDocument(QJsonObject{{QStringLiteral("files"), array}})
-        .toJson(indented ? QJsonDocument::Indented : QJsonDocument::Compact);
+    QJsonObject document{{QStringLiteral("files"), array}};
+    if (!mirrors.isEmpty()) {
+        QJsonObject prefixes;
+        for (auto it = mirrors.begin(); it != mirrors.end(); ++it)
+            prefixes.insert(it.key(), QJsonArray::fromStringList(it.value()));
+        document.insert(QStringLiteral("mirrors"), prefixes);
+    }
+    return QJsonDocument(document).toJson(indented ? QJsonDocument::Indented : QJsonDocument::Compact);
 }
 
 size_t qHash(const ManifestEntry &entry, size_t seed)
@@ -158,6 +195,21 @@ bool isLauncherOwned(const QString &path)
     name = name.mid(name.lastIndexOf(QLatin1Char('/')) + 1);
     static const QSet<QString> owned{QStringLiteral("login.cfg")};
     return owned.contains(name.toLower());
+}
+
+QStringList originsOf(const Mirrors &mirrors, const QString &url)
+{
+    QStringList out{url};
+    for (auto it = mirrors.begin(); it != mirrors.end(); ++it) {
+        if (!url.startsWith(it.key()))
+            continue;
+        for (const QString &alternative : it.value()) {
+            const QString there = alternative + url.mid(it.key().size());
+            if (!out.contains(there))
+                out.append(there);
+        }
+    }
+    return out;
 }
 
 qint64 totalSize(const QList<ManifestEntry> &entries)

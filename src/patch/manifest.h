@@ -3,7 +3,9 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 // One file of the game install as the patch server lists it.
 struct ManifestEntry {
@@ -15,12 +17,18 @@ struct ManifestEntry {
     bool operator==(const ManifestEntry &) const = default;
 };
 
+// Other origins that serve the same bytes: a URL starting with a key can be fetched from each of
+// its alternatives by replacing that prefix.
+using Mirrors = QMap<QString, QStringList>;
+
 // The patch server's list of every file of the install, in document order.
 struct Manifest {
     QList<ManifestEntry> files;
+    Mirrors mirrors;
 
     // Strict: every key required with its JSON type, sizes within 64 bits. Throws PlatformError.
-    // An entry's optional "chunks" that is not exactly {url, size, sha256} leaves the entry plain.
+    // An entry's optional "chunks" that is not exactly {url, size, sha256} leaves the entry plain;
+    // an optional "mirrors" that is not an object of http(s) prefixes to lists of them is ignored.
     static Manifest decode(const QByteArray &json);
     QByteArray encoded(bool indented = false) const;
     bool operator==(const Manifest &) const = default;
@@ -38,6 +46,8 @@ QString resolve(const QString &root, const QString &path);
 void checkPathsAreDistinct(const QList<ManifestEntry> &entries);
 // True for launcher-owned files ("login.cfg" in any folder and any case), which the patcher never touches.
 bool isLauncherOwned(const QString &path);
+// The URL followed by the same URL on every mirror of a prefix it starts with, without repeats.
+QStringList originsOf(const Mirrors &mirrors, const QString &url);
 // Sum of the entries' sizes.
 qint64 totalSize(const QList<ManifestEntry> &entries);
 }

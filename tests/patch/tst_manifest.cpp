@@ -10,28 +10,47 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<int>("entries");  // -1: undecodable
+        QTest::addColumn<QStringList>("origins");  // where http://x/a/f can be fetched from
+        const QStringList plain{"http://x/a/f"};
         const QByteArray entry = R"({"path":"a","sha256":"00","size":3,"url":"http://x/a"})";
-        QTest::newRow("empty list") << QByteArray(R"({"files":[]})") << 0;
-        QTest::newRow("one entry, extra keys ignored") << QByteArray(R"({"v":2,"files":[{"path":"a","sha256":"00","size":3,"url":"u","x":1}]})") << 1;
-        QTest::newRow("two entries") << QByteArray("{\"files\":[" + entry + "," + entry + "]}") << 2;
-        QTest::newRow("largest size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":9007199254740991,"url":"u"}]})") << 1;
-        QTest::newRow("no files key") << QByteArray(R"({"file":[]})") << -1;
-        QTest::newRow("files not a list") << QByteArray(R"({"files":{}})") << -1;
-        QTest::newRow("missing size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","url":"u"}]})") << -1;
-        QTest::newRow("size as text") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":"3","url":"u"}]})") << -1;
-        QTest::newRow("fractional size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":3.5,"url":"u"}]})") << -1;
-        QTest::newRow("negative size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":-1,"url":"u"}]})") << -1;
-        QTest::newRow("zero size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":0,"url":"u"}]})") << 1;
-        QTest::newRow("size beyond 64 bits") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1e20,"url":"u"}]})") << -1;
-        QTest::newRow("null url") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1,"url":null}]})") << -1;
-        QTest::newRow("entry not an object") << QByteArray(R"({"files":["a"]})") << -1;
-        QTest::newRow("truncated") << QByteArray(R"({"files":[{"path":"a")") << -1;
-        QTest::newRow("array at top") << QByteArray(R"([])") << -1;
+        QTest::newRow("empty list") << QByteArray(R"({"files":[]})") << 0 << plain;
+        QTest::newRow("one entry, extra keys ignored") << QByteArray(R"({"v":2,"files":[{"path":"a","sha256":"00","size":3,"url":"u","x":1}]})") << 1 << plain;
+        QTest::newRow("two entries") << QByteArray("{\"files\":[" + entry + "," + entry + "]}") << 2 << plain;
+        QTest::newRow("largest size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":9007199254740991,"url":"u"}]})") << 1 << plain;
+        QTest::newRow("no files key") << QByteArray(R"({"file":[]})") << -1 << plain;
+        QTest::newRow("files not a list") << QByteArray(R"({"files":{}})") << -1 << plain;
+        QTest::newRow("missing size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","url":"u"}]})") << -1 << plain;
+        QTest::newRow("size as text") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":"3","url":"u"}]})") << -1 << plain;
+        QTest::newRow("fractional size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":3.5,"url":"u"}]})") << -1 << plain;
+        QTest::newRow("negative size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":-1,"url":"u"}]})") << -1 << plain;
+        QTest::newRow("zero size") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":0,"url":"u"}]})") << 1 << plain;
+        QTest::newRow("size beyond 64 bits") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1e20,"url":"u"}]})") << -1 << plain;
+        QTest::newRow("null url") << QByteArray(R"({"files":[{"path":"a","sha256":"00","size":1,"url":null}]})") << -1 << plain;
+        QTest::newRow("entry not an object") << QByteArray(R"({"files":["a"]})") << -1 << plain;
+        QTest::newRow("truncated") << QByteArray(R"({"files":[{"path":"a")") << -1 << plain;
+        QTest::newRow("array at top") << QByteArray(R"([])") << -1 << plain;
+        const auto withMirrors = [&](const char *mirrors) {
+            // Quoted with ' here: moc reads "//" in a raw string as a comment.
+            return QByteArray("{\"files\":[" + entry + "],\"mirrors\":" + QByteArray(mirrors).replace('\'', '"') + "}");
+        };
+        QTest::newRow("mirrors") << withMirrors("{'http://x/a/':['https://b/v/','http://c:81/']}") << 1
+                                 << QStringList{"http://x/a/f", "https://b/v/f", "http://c:81/f"};
+        QTest::newRow("mirrors of another prefix") << withMirrors("{'http://y/':['http://b/']}") << 1 << plain;
+        QTest::newRow("two prefixes, one repeat") << withMirrors("{'http://x/':['http://b/x/','http://c/'],'http://x/a/':['http://b/x/a/']}") << 1
+                                                  << QStringList{"http://x/a/f", "http://b/x/a/f", "http://c/a/f"};
+        QTest::newRow("mirrors not an object") << withMirrors("['http://b/']") << 1 << plain;
+        QTest::newRow("mirror not a list") << withMirrors("{'http://x/a/':'http://b/'}") << 1 << plain;
+        QTest::newRow("one mirror not text") << withMirrors("{'http://x/a/':['http://b/',7]}") << 1 << plain;
+        QTest::newRow("mirror of another scheme") << withMirrors("{'http://x/a/':['http://b/','file:///tmp/']}") << 1 << plain;
+        QTest::newRow("key not a URL") << withMirrors("{'x/a/':['http://b/']}") << 1 << plain;
+        QTest::newRow("mirrors null") << withMirrors("null") << 1 << plain;
     }
+
     void decoding()
     {
         QFETCH(QByteArray, json);
         QFETCH(int, entries);
+        QFETCH(QStringList, origins);
         if (entries < 0) {
             QVERIFY_THROWS_EXCEPTION(PlatformError, Manifest::decode(json));
             return;
@@ -39,6 +58,7 @@ private slots:
         const Manifest manifest = Manifest::decode(json);
         QCOMPARE(manifest.files.size(), entries);
         QCOMPARE(Manifest::decode(manifest.encoded()), manifest);
+        QCOMPARE(Patcher::originsOf(manifest.mirrors, "http://x/a/f"), origins);
     }
 
     void resolve_data()

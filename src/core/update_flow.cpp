@@ -85,7 +85,7 @@ QCoro::Task<> AppModel::patch()
             co_await Patcher::clearDownloadArea(root);
         if (!needed.isEmpty()) {
             const Patcher::PhaseProgress onPhase = [reports](const PatchPhase &phase) { reports->push(phase); };
-            co_await Patcher::apply(needed, root, onPhase);
+            co_await Patcher::apply(needed, root, onPhase, nullptr, manifest.mirrors);
             applyReports();
         }
     } catch (...) {

@@ -3,9 +3,11 @@
 #include "patch/fetch.h"
 #include "patch/install.h"
 #include "patch/meter.h"
+#include "patch/origin_pool.h"
 #include "patch/patcher.h"
 #include "patch/resume_store.h"
 #include "support/background.h"
+#include "support/log.h"
 #include "support/paths.h"
 
 #include <QFuture>
@@ -86,11 +88,13 @@ Prepared prepare(const QList<ManifestEntry> &entries, const QString &root)
 }
 }
 
-QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress, std::shared_ptr<ApplyStats> stats)
+QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress, std::shared_ptr<ApplyStats> stats,
+                    Mirrors mirrors)
 {
     auto group = std::make_shared<Group>();
     group->run.root = std::move(root);
     group->run.stats = stats ? stats : std::make_shared<ApplyStats>();
+    group->run.origins = std::make_shared<OriginPool>(std::move(mirrors));
     const auto look = [entries, root = group->run.root] { return prepare(entries, root); };
     const Prepared prepared = co_await Background::run(look, &installPool());
     group->run.folder = prepared.folder;
@@ -109,6 +113,9 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     startMore(group);
     co_await finished;
     downloader.invalidateAndCancel();
+    group->run.stats->perOrigin = group->run.origins->bytesPerOrigin();
+    if (group->run.origins->hasMirrors())
+        Log::info(QString::fromLatin1("patch: bytes per origin: ") + group->run.origins->summary());
     if (group->firstError)
         std::rethrow_exception(group->firstError);
     progress(PatchPhase::finishing());

@@ -1,5 +1,6 @@
 #include "patch/delta_steps.h"
 #include "patch/hashing.h"
+#include "patch/origin_pool.h"
 #include "patch/patcher.h"
 #include "support/background.h"
 #include "support/launcher_error.h"
@@ -144,27 +145,44 @@ QCoro::Task<bool> pause(int ms, Abandoned abandoned, std::function<bool()> cance
 QCoro::Task<DownloadResult> fetchRange(DownloadRequest request, QString path, Downloader *downloader, DeltaHooks hooks,
                                        Abandoned abandoned)
 {
+    const std::shared_ptr<OriginPool> origins = hooks.origins ? hooks.origins : std::make_shared<OriginPool>();
+    QSet<QString> tried;  // the origins that failed this range since the last wait
     for (int attempt = 0;; ++attempt) {
+        OriginPool::Lease at = origins->take(request.url.toString(QUrl::FullyEncoded), tried);
+        if (!at.isValid()) {
+            tried.clear();
+            at = origins->take(request.url.toString(QUrl::FullyEncoded), tried);
+        }
+        tried.insert(at.origin);
         auto got = std::make_shared<std::atomic<qint64>>(0);
         DownloadRequest once = request;
+        once.url = QUrl(at.url, QUrl::StrictMode);
         const auto onFetched = hooks.onFetched;
-        once.onBytes = [got, onFetched](qint64 n) {
+        once.onBytes = [got, onFetched, origins, at](qint64 n) {
             *got += n;
+            origins->served(at, n);
             if (onFetched)
                 onFetched(n);
         };
         std::exception_ptr error;
         QString message;
+        QElapsedTimer took;
+        took.start();
         try {
-            co_return co_await downloader->fetch(std::move(once));
+            DownloadResult range = co_await downloader->fetch(std::move(once));
+            origins->release(at, false, got->load(), took.elapsed());
+            co_return range;
         } catch (const RangeRefused &) {
+            origins->release(at, true, got->load(), took.elapsed());
             throw;
         } catch (const BodyTooLarge &) {
+            origins->release(at, true, got->load(), took.elapsed());
             throw;
         } catch (...) {
             error = std::current_exception();
             message = describeCurrentException();
         }
+        origins->release(at, true, got->load(), took.elapsed());
         if (hooks.onTakenBack)
             hooks.onTakenBack(got->load());
         if (attempt + 1 == rangeAttempts || *abandoned || Background::stopping() || (hooks.cancelled && hooks.cancelled()))
@@ -172,7 +190,11 @@ QCoro::Task<DownloadResult> fetchRange(DownloadRequest request, QString path, Do
         Log::info(QString::fromLatin1("patch: ") + path + QString::fromLatin1(": bytes ") + QString::number(request.rangeFirst)
                   + QLatin1Char('-') + QString::number(request.rangeLast) + QString::fromLatin1(" failed (attempt ")
                   + QString::number(attempt + 1) + QLatin1Char('/') + QString::number(rangeAttempts) + QString::fromLatin1("): ")
-                  + message);
+                  + message + (origins->countFor(request.url.toString(QUrl::FullyEncoded)) > 1 ? QString::fromLatin1(" (") + at.origin + QLatin1Char(')') : QString()));
+        // Another origin that has not failed this range is asked at once.
+        if (tried.size() < origins->countFor(request.url.toString(QUrl::FullyEncoded)))
+            continue;
+        tried.clear();
         if (!co_await pause(qRound((attempt + 1) * 500 * timing().retryWaitScale), abandoned, hooks.cancelled))
             std::rethrow_exception(error);
     }

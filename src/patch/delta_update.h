@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class OriginPool;
 class QThreadPool;
 
 namespace Patcher {
@@ -17,6 +18,7 @@ struct DeltaHooks {
     std::function<void(qint64)> onFetched;  // bytes of the new file that came over the network
     std::function<void(qint64)> onTakenBack;  // bytes of a failed range attempt: they come again
     std::function<bool()> cancelled;
+    std::shared_ptr<OriginPool> origins;  // where ranges may come from; none: the entry's URL only
 };
 
 // What a delta build ended with: the new body, or why the whole file has to be downloaded instead.

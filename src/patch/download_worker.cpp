@@ -125,7 +125,8 @@ void DownloadWorker::send(const TransferPtr &t)
         request.setRawHeader("Accept-Encoding", "identity");
     } else if (t->base > 0) {
         request.setRawHeader("Range", "bytes=" + QByteArray::number(t->base) + '-');
-        request.setRawHeader("If-Range", t->validator.ifRange());
+        if (t->request.ifRange)
+            request.setRawHeader("If-Range", t->validator.ifRange());
         // Ranges count the bytes as sent: no transparent decompression in between.
         request.setRawHeader("Accept-Encoding", "identity");
     }
@@ -367,6 +368,19 @@ void DownloadWorker::end(const TransferPtr &t, Outcome outcome, bool keepBody)
     }
     t->file.close();
     resolve(t->promise, std::move(outcome));
+}
+
+void DownloadWorker::stop(const std::shared_ptr<const void> &handle, const QString &why)
+{
+    for (const TransferPtr &each : std::as_const(m_transfers)) {
+        if (!handle || each->request.handle != handle)
+            continue;
+        const TransferPtr t = each;  // end() takes it out of the map
+        QNetworkReply *reply = t->reply;
+        end(t, {{}, std::make_exception_ptr(Http::TransportError(why))}, true);
+        reply->abort();
+        return;
+    }
 }
 
 void DownloadWorker::cancelAll()

@@ -31,6 +31,7 @@ public:
 
     void start(DownloadRequest request, Promise promise);
     void cancelAll();
+    void stop(const std::shared_ptr<const void> &handle, const QString &why);
 
 private:
     struct Transfer {

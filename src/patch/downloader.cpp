@@ -31,6 +31,13 @@ void Downloader::invalidateAndCancel()
     QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->cancelAll(); });
 }
 
+void Downloader::stop(std::shared_ptr<const void> handle, QString why)
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker, handle = std::move(handle), why = std::move(why)] {
+        worker->stop(handle, why);
+    });
+}
+
 QCoro::Task<DownloadResult> Downloader::fetch(DownloadRequest request)
 {
     auto promise = std::make_shared<QPromise<DownloadWorker::Outcome>>();

@@ -42,6 +42,11 @@ struct DownloadRequest {
     qint64 rangeFirst = -1;
     qint64 rangeLast = -1;
     qint64 rangeOf = -1;
+    // A kept body resumed from another origin than the one that sent it: that origin's validator
+    // means nothing here, so the rest is asked for by range alone.
+    bool ifRange = true;
+    // Names the transfer for stop().
+    std::shared_ptr<const void> handle;
 };
 
 struct DownloadResult {
@@ -70,6 +75,10 @@ public:
     // validator; only a 206 from exactly there with the entry's total is appended, a 200 replaces
     // it) and that keeps its own body, with a record, when a transport failure cuts it off.
     QCoro::Task<DownloadResult> fetch(DownloadRequest request);
+
+    // Ends the transfer of the request with this handle as if its connection broke (its body is
+    // kept for resuming); nothing when it has ended already.
+    void stop(std::shared_ptr<const void> handle, QString why);
 
     // Cancels every running transfer (each ends with the cancelled-transfer error) and refuses new
     // ones. Returns at once; the transfers end on the downloader's thread.

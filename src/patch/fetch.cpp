@@ -3,6 +3,8 @@
 #include "patch/hashing.h"
 #include "patch/install.h"
 #include "patch/meter.h"
+#include "patch/origin_pool.h"
+#include "patch/slow_watch.h"
 #include "support/background.h"
 #include "support/log.h"
 
@@ -60,17 +62,24 @@ struct Failure {
     std::exception_ptr error;
 };
 
-// One download of the entry, checked and installed.
-QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::optional<PartialBody> from,
-                              FetchRun run, std::shared_ptr<Tally> tally)
+// One download of the entry from one origin, checked and installed.
+QCoro::Task<Failure> attemptOnce(ManifestEntry entry, OriginPool::Lease at, bool sameOrigin, QString destination,
+                                 std::optional<PartialBody> from, FetchRun run, std::shared_ptr<Tally> tally)
 {
     std::exception_ptr error;
+    auto handle = std::make_shared<int>(0);
+    SlowWatch watch(run.origins, at, run.downloader, handle, run.origins->countFor(entry.url) > 1);
     try {
         DownloadRequest request;
-        request.url = QUrl(entry.url, QUrl::StrictMode);
+        request.url = QUrl(at.url, QUrl::StrictMode);
+        request.ifRange = sameOrigin;
+        request.handle = handle;
         request.maxBytes = entry.size;
         request.key = bodyKey(entry, run.folder);
-        request.onBytes = [tally, meter = run.meter, stats = run.stats](qint64 delta) {
+        request.onBytes = [tally, meter = run.meter, stats = run.stats, origins = run.origins, at,
+                           received = watch.counter()](qint64 delta) {
+            *received += delta;
+            origins->served(at, delta);
             tally->counted += delta;
             stats->fetched += delta;
             meter->add(delta);
@@ -88,6 +97,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::
                 request.onDropped(from->bytes);
         }
         const DownloadResult result = co_await run.downloader->fetch(std::move(request));
+        const qint64 took = watch.elapsed();
         // A complete body is never kept: it goes into place, or away (a large file takes a while).
         const auto settle = [result, destination, path = entry.path, expected = entry.sha256] {
             try {
@@ -102,15 +112,21 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::
             }
         };
         co_await Background::run(settle, &installPool());
+        // Only a body that passed its checksum speaks well of its origin.
+        run.origins->release(at, false, watch.bytes(), took);
+        at = {};
     } catch (const BodyTooLarge &) {
         error = std::make_exception_ptr(LauncherError::patch(LauncherError::checksumFailed(entry.path)));
     } catch (...) {
         error = std::current_exception();
     }
+    if (at.isValid())
+        run.origins->release(at, true, watch.bytes(), watch.elapsed());
     co_return Failure{error};
 }
 
-void warnFailed(const QString &path, int attempt, const std::exception_ptr &error)
+// With mirrors, the line names the origin that failed.
+void warnFailed(const QString &path, int attempt, const std::exception_ptr &error, const QString &origin)
 {
     QString message;
     try {
@@ -120,7 +136,8 @@ void warnFailed(const QString &path, int attempt, const std::exception_ptr &erro
     }
     // Concatenated: a path holding "%1" must reach the log as it is.
     Log::warn(QString::fromLatin1("patch: ") + path + QString::fromLatin1(" failed (attempt ")
-              + QString::number(attempt + 1) + QString::fromLatin1("/5): ") + message);
+              + QString::number(attempt + 1) + QString::fromLatin1("/5): ") + message
+              + (origin.isEmpty() ? QString() : QString::fromLatin1(" (") + origin + QLatin1Char(')')));
 }
 }
 
@@ -153,23 +170,39 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
         }
     }
 
+    const bool mirrored = run.origins->countFor(entry.url) > 1;
+    // Which origin the kept body's validator is from; unknown for a body kept by an earlier run.
+    QString keptFrom;
     for (int attempt = 0; attempt < 5; ++attempt) {
-        const std::exception_ptr error = (co_await attemptOnce(entry, destination, from, run, tally)).error;
-        if (!error) {
-            run.stats->kept += tally->fromBefore;
-            co_return;
+        // An attempt fails only when every origin has failed it; the next origin is tried at once.
+        QSet<QString> tried;
+        std::exception_ptr error;
+        for (OriginPool::Lease at = run.origins->take(entry.url, tried); at.isValid();
+             at = run.origins->take(entry.url, tried)) {
+            tried.insert(at.origin);
+            error = (co_await attemptOnce(entry, at, !mirrored || keptFrom == at.origin, destination, from, run, tally)).error;
+            if (!error) {
+                run.stats->kept += tally->fromBefore;
+                co_return;
+            }
+            if (Background::stopping())
+                std::rethrow_exception(error);
+            // The next attempt goes on from what this one kept; the meter keeps only those bytes.
+            const std::optional<PartialBody> before = from;
+            from = co_await keptBody(bodyKey(entry, run.folder));
+            // A validator that came with a whole body is that origin's.
+            if (from && (!before || before->validator.ifRange() != from->validator.ifRange()))
+                keptFrom = at.origin;
+            const qint64 kept = from ? from->bytes : 0;
+            run.meter->add(-(tally->counted - kept));
+            tally->counted = kept;
+            if (!from)
+                tally->fromBefore = 0;
+            warnFailed(entry.path, attempt, error, mirrored ? at.origin : QString());
+            if (run.state->cancelled)
+                std::rethrow_exception(error);
         }
-        if (Background::stopping())
-            std::rethrow_exception(error);
-        // The next attempt goes on from what this one kept; the meter keeps only those bytes.
-        from = co_await keptBody(bodyKey(entry, run.folder));
-        const qint64 kept = from ? from->bytes : 0;
-        run.meter->add(-(tally->counted - kept));
-        tally->counted = kept;
-        if (!from)
-            tally->fromBefore = 0;
-        warnFailed(entry.path, attempt, error);
-        if (attempt == 4 || run.state->cancelled)
+        if (attempt == 4)
             std::rethrow_exception(error);
         co_await pause(qRound((attempt + 1) * 500 * timing().retryWaitScale), run.state);
     }

@@ -11,6 +11,7 @@
 
 class Downloader;
 class Meter;
+class OriginPool;
 
 // One entry of an apply run: its attempts, and the delta build it may try before them.
 namespace Patcher {
@@ -31,6 +32,7 @@ struct FetchRun {
     std::shared_ptr<Meter> meter;
     std::shared_ptr<State> state = std::make_shared<State>();
     std::shared_ptr<ApplyStats> stats;
+    std::shared_ptr<OriginPool> origins;
 };
 
 // Which kept body an entry of the install folder may resume.

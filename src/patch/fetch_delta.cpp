@@ -34,6 +34,7 @@ QCoro::Task<bool> buildFromChunks(ManifestEntry entry, QString old, std::optiona
         meter->add(-n);
     };
     hooks.cancelled = [state = run.state] { return state->cancelled.load(); };
+    hooks.origins = run.origins;
     // A kept body's bytes are already on the bar; the build counts them again as it copies them.
     const qint64 kept = from ? from->bytes : 0;
     meter->addKept(-kept);

@@ -24,7 +24,7 @@ using Mirrors = QMap<QString, QStringList>;
 // The patch server's list of every file of the install, in document order.
 struct Manifest {
     QList<ManifestEntry> files;
-    Mirrors mirrors;
+    Mirrors mirrors = {};
 
     // Strict: every key required with its JSON type, sizes within 64 bits. Throws PlatformError.
     // An entry's optional "chunks" that is not exactly {url, size, sha256} leaves the entry plain;

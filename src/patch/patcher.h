@@ -34,9 +34,11 @@ struct ApplyStats {
     std::atomic<qint64> kept{0};      // bytes of bodies kept from before and resumed
     std::atomic<qint64> fetched{0};   // bytes that came over the network
     std::atomic<qint64> reused{0};    // bytes of changed files copied from their old versions
+    QList<QPair<QString, qint64>> perOrigin;  // bytes each origin sent, filled when the run ends
 };
+// With mirrors, every file and range may come from any origin that serves its URL's prefix.
 QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress,
-                    std::shared_ptr<ApplyStats> stats = nullptr);
+                    std::shared_ptr<ApplyStats> stats = nullptr, Mirrors mirrors = {});
 
 // Removes the bodies that the install folder's runs kept and no running process is writing (a run
 // that needs no download leaves nothing of its folder behind either). Other folders' bodies stay.
@@ -48,6 +50,8 @@ struct Timing {
     int manifestDeadlineMs = 180'000;  // one attempt at the manifest (or its signature) in all
     int downloadIdleMs = 60'000;
     double retryWaitScale = 1.0;  // multiplies every wait between attempts
+    int originAsideMs = 30'000;   // an origin that failed is tried again after this (doubling)
+    int slowJudgeMs = 2'000;      // a transfer's rate is compared with other origins' after this
 };
 Timing &timing();
 

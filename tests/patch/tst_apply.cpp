@@ -218,6 +218,95 @@ private slots:
         QCOMPARE(readBytes(installed("t.dat")), content);
     }
 
+    // Six files from three origins on loopback, the second and third of which misbehave: the
+    // run ends with every file whole, and what came twice is at most one file per failure.
+    void threeOrigins_data()
+    {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("third");
+        QTest::addColumn<double>("refetchedPerFailure");  // in files
+        QTest::addColumn<QString>("error");
+        QTest::newRow("all healthy, work spread") << "" << "" << 0.0 << "";
+        // A transfer the kill cuts may end as a short body (a checksum failure) rather than as a
+        // cut one: that file comes again whole.
+        QTest::newRow("one killed mid-download") << "killed" << "" << 1.0 << "";
+        QTest::newRow("one answers 503 to everything") << "" << "503" << 0.0 << "";
+        QTest::newRow("one far slower") << "" << "slow" << 0.0 << "";
+        QTest::newRow("one serves a wrong body") << "" << "wrong" << 1.0 << "";
+        QTest::newRow("killed, 503 and a wrong body") << "killed" << "wrong" << 1.0 << "";
+        QTest::newRow("all dead") << "503" << "503" << 0.0 << "The download server returned HTTP 503. Try again later.";
+    }
+    void threeOrigins()
+    {
+        QFETCH(QString, second);
+        QFETCH(QString, third);
+        QFETCH(double, refetchedPerFailure);
+        QFETCH(QString, error);
+        Patcher::timing().originAsideMs = 200;
+        Patcher::timing().slowJudgeMs = 300;
+        constexpr qint64 size = 1'500'000;
+        QList<ManifestEntry> entries;
+        QList<QByteArray> contents;
+        for (int i = 0; i < 6; ++i) {
+            contents.append(bytesOf(size, char('k' + i)));
+            entries.append(site.add(QStringLiteral("m%1.dat").arg(i), contents.last()));
+        }
+        std::unique_ptr<Standin::Service> others[2];
+        QStringList prefixes;
+        for (auto &other : others) {
+            other = std::make_unique<Standin::Service>(site.folder());
+            QVERIFY(other->listen());
+            prefixes.append(other->origin() + "/files/");
+        }
+        const auto misbehave = [&](Standin::Service &origin, const QString &how) {
+            Standin::Fault fault;
+            if (how == "killed")
+                fault.stallAfter = 400'000;
+            if (how == "503")
+                fault.status = 503;
+            if (how == "slow")
+                fault.trickleMs = 1;
+            fault.hasBody = how == "wrong";
+            fault.body = bytesOf(size, 'w');
+            for (int i = 0; i < 6; ++i)
+                origin.http().setFault(QStringLiteral("/files/m%1.dat").arg(i).toUtf8(), fault);
+        };
+        misbehave(*others[0], second);
+        misbehave(*others[1], third);
+        if (error.contains("503"))
+            misbehave(site.server(), "503");
+        if (second == "killed")
+            QTimer::singleShot(300, this, [&others] { others[0].reset(); });
+        auto stats = std::make_shared<Patcher::ApplyStats>();
+        const ApplyRun run = runApply(entries, install.path(), stats, {{site.server().origin() + "/files/", prefixes}});
+        Patcher::timing().originAsideMs = 30'000;
+        Patcher::timing().slowJudgeMs = 2'000;
+        QCOMPARE(run.error, error);
+        const QStringList warned = warnings();
+        static const QRegularExpression form(QStringLiteral(R"(^patch: m\d\.dat failed \(attempt [1-5]/5\): .+ \(127\.0\.0\.1:\d+\)$)"));
+        for (const QString &line : warned)
+            QVERIFY2(form.match(line).hasMatch(), qPrintable(line));
+        if (!error.isEmpty()) {
+            QVERIFY(!warned.filter("(attempt 5/5): " + error).isEmpty());
+            return;
+        }
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(readBytes(installed(QStringLiteral("m%1.dat").arg(i))), contents.at(i));
+        QCOMPARE(warned.isEmpty(), second.isEmpty() && third.isEmpty());
+        const qint64 refetched = stats->fetched - 6 * size;
+        QVERIFY2(refetched >= 0 && refetched <= qint64(refetchedPerFailure * size * warned.size()),
+                 qPrintable(QString::number(refetched) + " bytes again after " + warned.join("; ")));
+        // Each origin that behaved served some of the run.
+        QCOMPARE(stats->perOrigin.size(), 3);
+        qint64 served = 0;
+        for (const auto &[origin, bytes] : stats->perOrigin)
+            served += bytes;
+        QCOMPARE(served, stats->fetched.load());
+        QVERIFY(stats->perOrigin.at(0).second > 0);
+        if (second.isEmpty() && third.isEmpty())
+            QVERIFY(stats->perOrigin.at(1).second > 0 && stats->perOrigin.at(2).second > 0);
+    }
+
     void neverMoreThanSixAtOnce()
     {
         QList<ManifestEntry> entries;

@@ -65,6 +65,10 @@ private slots:
         QTest::newRow("a part answered 503 once") << "grow" << qint64(1 << 20) << "503";
         QTest::newRow("a part cut off once") << "grow" << qint64(1 << 20) << "drop";
         QTest::newRow("a part stalls once") << "grow" << qint64(1 << 20) << "stall";
+        // With a mirror the parts are shared out between both origins, and a failing one leaves
+        // its parts to the other.
+        QTest::newRow("parts from two origins") << "three" << qint64(3 * 40'000) << "mirror";
+        QTest::newRow("first origin answers parts 503") << "three" << qint64(3 * 40'000) << "mirror, first 503";
     }
     void edits()
     {
@@ -93,14 +97,30 @@ private slots:
         once.status = fault == "503" ? 503 : 0;
         once.dropAfter = fault == "drop" ? 300'000 : -1;
         once.stallAfter = fault == "stall" ? 300'000 : -1;
-        if (!fault.isEmpty())
+        std::unique_ptr<Standin::Service> mirror;
+        Mirrors mirrors;
+        if (fault.startsWith("mirror")) {
+            mirror = std::make_unique<Standin::Service>(site.folder());
+            QVERIFY(mirror->listen());
+            mirrors = {{site.server().origin() + "/files/", {mirror->origin() + "/files/"}}};
+            Standin::Fault always;
+            always.status = 503;
+            if (fault == "mirror, first 503")
+                site.server().http().setFault(filePath(entry), always);
+        } else if (!fault.isEmpty()) {
             site.server().http().queueFaults(filePath(entry), {once});
+        }
 
         auto stats = std::make_shared<Patcher::ApplyStats>();
-        const ApplyRun run = runApply({entry}, install.path(), stats);
+        const ApplyRun run = runApply({entry}, install.path(), stats, mirrors);
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(install.filePath("big.pak")), now);
-        const auto requests = site.server().requestsTo(filePath(entry));
+        auto requests = site.server().requestsTo(filePath(entry));
+        if (mirror) {
+            const auto there = mirror->requestsTo(filePath(entry));
+            QVERIFY2(!requests.isEmpty() && !there.isEmpty(), qPrintable(requestsOf(entry)));
+            requests += there;
+        }
         for (const auto &r : requests)
             QVERIFY2((r.status == 206 || !fault.isEmpty()) && r.header("Range").startsWith("bytes="), qPrintable(requestsOf(entry) + logText()));
         QVERIFY2(requests.size() > 1 || fault.isEmpty(), qPrintable(requestsOf(entry)));

@@ -69,6 +69,12 @@ private slots:
         QTest::newRow("no validator: no range") << "novalidator" << 2 << false << 200 << qint64(300'000);
         // Past several written-back blocks and within one still in memory: all of it is kept.
         QTest::newRow("resumes from a cut at 19.5 MB") << "resume" << 2 << true << 206 << qint64(19'500'000);
+        // The rest comes from a mirror by range alone: the first origin's validator means nothing there.
+        QTest::newRow("resumes on a mirror") << "mirror" << 2 << true << 206 << qint64(300'000);
+        // Bytes after the cut that differ there: the body fails its checksum and comes whole.
+        QTest::newRow("mirror's rest differs") << "mirror differs" << 3 << true << 206 << qint64(300'000);
+        // Mirrors of another prefix change nothing: the same requests as without any.
+        QTest::newRow("mirrors of another prefix") << "other prefix" << 2 << true << 206 << qint64(300'000);
     }
     void cutThenSecondAttempt()
     {
@@ -90,22 +96,47 @@ private slots:
         if (server == "416")
             second.status = 416;
         site.server().http().queueFaults("/files/c.pak", {first, second});
-        const ApplyRun run = apply({entry});
+        std::unique_ptr<Standin::Service> mirror;
+        Mirrors mirrors;
+        if (server == "other prefix")
+            mirrors = {{"http://elsewhere.example/files/", {site.server().origin() + "/other/"}}};
+        if (server.startsWith("mirror")) {
+            mirror = std::make_unique<Standin::Service>(site.folder());
+            QVERIFY(mirror->listen());
+            mirrors = {{site.server().origin() + "/files/", {mirror->origin() + "/files/"}}};
+            Standin::Fault differs;
+            differs.flipAt = 1000;
+            differs.times = 1;
+            if (server == "mirror differs")
+                mirror->http().setFault("/files/c.pak", differs);
+        }
+        const ApplyRun run = runApply({entry}, install.path(), nullptr, mirrors);
         QCOMPARE(run.error, QString());
         QCOMPARE(readBytes(install.path() + "/c.pak"), content);
-        const auto seen = fileRequests("/files/c.pak");
-        QVERIFY2(seen.size() == requests, qPrintable(site.requestSummary("/files/c.pak")));
+        auto seen = fileRequests("/files/c.pak");
+        if (mirror)  // the cut, then the mirror, then the first origin again
+            seen.insert(1, mirror->requestsTo("/files/c.pak").value(0));
+        QVERIFY2(seen.size() == requests, qPrintable(site.requestSummary("/files/c.pak") + warnings().join("; ")));
         QCOMPARE(seen.at(1).status, secondStatus);
         if (rangeAsked) {
             QCOMPARE(seen.at(1).header("Range"), "bytes=" + QByteArray::number(cut) + "-");
-            QVERIFY(!seen.at(1).header("If-Range").isEmpty());
+            QCOMPARE(seen.at(1).header("If-Range").isEmpty(), bool(mirror));
         } else {
             QVERIFY(seen.at(1).header("Range").isEmpty());
         }
         if (requests == 3)
             QVERIFY(seen.at(2).header("Range").isEmpty());
-        QCOMPARE(warnings().size(), 1);  // one failed attempt: the cut
-        QCOMPARE(warnings().first(), QStringLiteral("patch: c.pak failed (attempt 1/5): Operation canceled"));
+        if (mirror) {
+            const QString first = " (" + site.server().origin().mid(7) + ")";
+            QCOMPARE(warnings().size(), requests - 1);
+            QCOMPARE(warnings().first(), "patch: c.pak failed (attempt 1/5): Operation canceled" + first);
+            if (requests == 3)
+                QCOMPARE(warnings().last(), "patch: c.pak failed (attempt 1/5): c.pak failed its checksum after download. Try again. ("
+                                                + mirror->origin().mid(7) + ")");
+        } else {
+            QCOMPARE(warnings().size(), 1);  // one failed attempt: the cut
+            QCOMPARE(warnings().first(), QStringLiteral("patch: c.pak failed (attempt 1/5): Operation canceled"));
+        }
         QCOMPARE(area(), QStringList());
         QCOMPARE(run.phases.last(), PatchPhase::finishing());
     }
@@ -197,15 +228,23 @@ private slots:
     void resumesAfterKill_data()
     {
         QTest::addColumn<bool>("refused");  // the server answers the resumed request with the whole file
-        QTest::newRow("resumed") << false;
-        QTest::newRow("refused by the server") << true;
+        QTest::addColumn<bool>("mirrored");  // the re-run finds the first origin down and resumes on a mirror
+        QTest::newRow("resumed") << false << false;
+        QTest::newRow("refused by the server") << true << false;
+        QTest::newRow("resumed on a mirror") << false << true;
     }
     void resumesAfterKill()
     {
         QFETCH(bool, refused);
+        QFETCH(bool, mirrored);
         const QByteArray content = bytesOf(100'000'000, 'k');
         const ManifestEntry entry = site.add(QStringLiteral("k.pak"), content);
-        writeFile(site.folder() + "/release/manifest.json", Manifest{{entry}}.encoded());
+        Manifest manifest{{entry}};
+        Standin::Service mirror(site.folder());
+        QVERIFY(mirror.listen());
+        if (mirrored)
+            manifest.mirrors = {{site.server().origin() + "/files/", {mirror.origin() + "/files/"}}};
+        writeFile(site.folder() + "/release/manifest.json", manifest.encoded());
         Standin::Fault stall, whole;
         stall.stallAfter = 90'000'000;
         whole.ignoreRange = true;
@@ -229,6 +268,10 @@ private slots:
         const QString record = area().join(", ");
         QVERIFY2(checkpoint >= 64 << 20 && checkpoint < 90'000'000, qPrintable(record));
 
+        Standin::Fault down;
+        down.status = 503;
+        if (mirrored)
+            site.server().http().setFault("/files/k.pak", down);
         QProcess second;
         second.setProcessChannelMode(QProcess::MergedChannels);
         second.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
@@ -239,8 +282,20 @@ private slots:
         QVERIFY2(refused ? !kept : output.contains("kept " + formatFileSize(checkpoint) + " from an earlier download"), qPrintable(output));
         QVERIFY2(output.contains("fetched " + formatFileSize(refused ? content.size() : content.size() - checkpoint)),
                  qPrintable(output));
-        const auto seen = fileRequests("/files/k.pak");
+        // What each origin sent, as the tool reports it.
+        const QString firstOrigin = site.server().origin().mid(7), other = mirror.origin().mid(7);
+        const QString rest = formatFileSize(refused ? content.size() : content.size() - checkpoint);
+        QVERIFY2(output.contains("from " + firstOrigin + ": " + (mirrored ? formatFileSize(0) : rest)), qPrintable(output));
+        QCOMPARE(output.contains("from " + other + ": " + rest), mirrored);
+        auto seen = fileRequests("/files/k.pak");
         QCOMPARE(seen.size(), 1);
+        if (mirrored) {
+            QCOMPARE(seen.first().status, 503);
+            seen = mirror.requestsTo("/files/k.pak");
+            QCOMPARE(seen.size(), 1);
+            // A body kept by an earlier run: whose validator it holds is not known.
+            QVERIFY(seen.first().header("If-Range").isEmpty());
+        }
         QCOMPARE(seen.first().header("Range"), "bytes=" + QByteArray::number(checkpoint) + "-");
         QCOMPARE(seen.first().status, refused ? 200 : 206);
         QCOMPARE(PatchSite::sha256(readBytes(install.path() + "/k.pak")), entry.sha256);

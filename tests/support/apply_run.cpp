@@ -10,7 +10,8 @@
 #include <QDir>
 #include <QMutex>
 
-ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std::shared_ptr<Patcher::ApplyStats> stats)
+ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std::shared_ptr<Patcher::ApplyStats> stats,
+                  const Mirrors &mirrors)
 {
     auto phases = std::make_shared<QList<PatchPhase>>();
     auto mutex = std::make_shared<QMutex>();
@@ -20,7 +21,7 @@ ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std:
     };
     ApplyRun run;
     try {
-        awaitTask(Patcher::apply(entries, root, progress, std::move(stats)));
+        awaitTask(Patcher::apply(entries, root, progress, std::move(stats), mirrors));
     } catch (...) {
         run.error = describeCurrentException();
     }

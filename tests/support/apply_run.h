@@ -17,7 +17,7 @@ struct ApplyRun {
     QString error;
 };
 ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root,
-                  std::shared_ptr<Patcher::ApplyStats> stats = nullptr);
+                  std::shared_ptr<Patcher::ApplyStats> stats = nullptr, const Mirrors &mirrors = {});
 
 class PatchSite;
 // Before each test of a patch run: an empty install folder and download area, no log yet, and a

@@ -140,18 +140,26 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QStringList>("indexed");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("default 8 MiB") << QStringList() << QStringList{"big.pak"} << 0;
-        QTest::newRow("1M") << QStringList{"--chunk-threshold", "1M"} << QStringList{"big.pak", "mid.pak"} << 0;
-        QTest::newRow("in bytes") << QStringList{"--chunk-threshold", "2000000"} << QStringList{"big.pak"} << 0;
-        QTest::newRow("off") << QStringList{"--chunk-threshold", "off"} << QStringList() << 0;
-        QTest::newRow("not a size") << QStringList{"--chunk-threshold", "lots"} << QStringList() << 2;
-        QTest::newRow("zero") << QStringList{"--chunk-threshold", "0"} << QStringList() << 2;
+        QTest::addColumn<QStringList>("mirrors");  // written for the base http://h/files/
+        QTest::newRow("default 8 MiB") << QStringList() << QStringList{"big.pak"} << 0 << QStringList();
+        QTest::newRow("1M") << QStringList{"--chunk-threshold", "1M"} << QStringList{"big.pak", "mid.pak"} << 0 << QStringList();
+        QTest::newRow("in bytes") << QStringList{"--chunk-threshold", "2000000"} << QStringList{"big.pak"} << 0 << QStringList();
+        QTest::newRow("off") << QStringList{"--chunk-threshold", "off"} << QStringList() << 0 << QStringList();
+        QTest::newRow("not a size") << QStringList{"--chunk-threshold", "lots"} << QStringList() << 2 << QStringList();
+        QTest::newRow("zero") << QStringList{"--chunk-threshold", "0"} << QStringList() << 2 << QStringList();
+        QTest::newRow("two mirrors") << QStringList{"--mirror", "https://b.example/v", "--mirror", "http://c.example:8080/"}
+                                     << QStringList{"big.pak"} << 0 << QStringList{"https://b.example/v/", "http://c.example:8080/"};
+        QTest::newRow("mirror of the base itself") << QStringList{"--mirror", "http://h/files"} << QStringList{"big.pak"} << 0
+                                                   << QStringList();
+        QTest::newRow("mirror not a URL") << QStringList{"--mirror", "b.example/v"} << QStringList() << 2 << QStringList();
+        QTest::newRow("mirror without a prefix") << QStringList{"--mirror"} << QStringList() << 2 << QStringList();
     }
     void builderWritesChunkIndexes()
     {
         QFETCH(QStringList, options);
         QFETCH(QStringList, indexed);
         QFETCH(int, exitCode);
+        QFETCH(QStringList, mirrors);
         QTemporaryDir work;
         QByteArray big(9 << 20, Qt::Uninitialized);
         for (qsizetype i = 0; i < big.size(); ++i)
@@ -188,6 +196,8 @@ private slots:
             QVERIFY(ChunkIndex::decode(index, entry.size).chunks.size() > 1);
         }
         QCOMPARE(withIndex, indexed);
+        const Mirrors expected = mirrors.isEmpty() ? Mirrors() : Mirrors{{"http://h/files/", mirrors}};
+        QCOMPARE(manifest.mirrors, expected);
     }
 
     // The publisher's side of signing: vantorel-manifest signs with a key from openssl's own

@@ -1,4 +1,4 @@
-// vantorel-manifest <build-folder> <base-url> <output-file> [--version N --expires <30d|RFC 3339> --channel NAME --sign-key FILE]
+// vantorel-manifest <build-folder> <base-url> <output-file> [--mirror PREFIX]... [--version N --expires <30d|RFC 3339> --channel NAME --sign-key FILE]
 #include "manifest_builder.h"
 #include "support/launcher_error.h"
 #include "../terminal_progress.h"
@@ -27,6 +27,9 @@ int main(int argc, char *argv[])
     const auto key = option(QStringLiteral("--sign-key"));
     const auto channel = option(QStringLiteral("--channel"));
     const auto threshold = option(QStringLiteral("--chunk-threshold"));
+    QStringList mirrors;
+    while (const auto mirror = option(QStringLiteral("--mirror")))
+        mirrors.append(*mirror);
     qint64 chunkThreshold = ManifestBuilder::defaultChunkThreshold;
     if (threshold) {
         static const QHash<QChar, qint64> units{{'K', 1 << 10}, {'M', 1 << 20}, {'G', 1 << 30}};
@@ -44,7 +47,14 @@ int main(int argc, char *argv[])
     const int given = int(version.has_value()) + int(expires.has_value()) + int(key.has_value()) + int(channel.has_value());
     if (args.size() != 3 || (given != 0 && given != 4)) {
         std::fprintf(stderr, "usage: vantorel-manifest <build-folder> <base-url> <output-file> "
-                             "[--chunk-threshold N[K|M|G]|off] [--version N --expires <30d|12h|RFC 3339 time> --channel NAME --sign-key <ed25519.pem>]\n");
+                             "[--chunk-threshold N[K|M|G]|off] [--mirror PREFIX]... [--version N --expires <30d|12h|RFC 3339 time> --channel NAME --sign-key <ed25519.pem>]\n");
+        return 2;
+    }
+    Mirrors mirrored;
+    try {
+        mirrored = ManifestBuilder::mirrorsOf(args.at(1), mirrors);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "vantorel-manifest: %s\n", qPrintable(describeError(error)));
         return 2;
     }
     try {
@@ -73,6 +83,7 @@ int main(int argc, char *argv[])
             bar.update(done, total);
         });
         bar.finish();
+        manifest.mirrors = mirrored;
         ManifestBuilder::addChunkIndexes(manifest, args.at(0), args.at(2), chunkThreshold);
         ManifestBuilder::writeAtomically(manifest, args.at(2), signing);
         std::fprintf(stderr, "vantorel-manifest: %lld files written to %s%s\n", qlonglong(manifest.files.size()),

@@ -68,6 +68,29 @@ Manifest build(const QString &folder, const QString &baseUrl,
 
 static void writeFile(const QString &path, const QByteArray &bytes);
 
+Mirrors mirrorsOf(const QString &baseUrl, const QStringList &prefixes)
+{
+    if (prefixes.isEmpty())
+        return {};
+    // The same prefix as build() puts before every path.
+    QString base = baseUrl;
+    if (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    base += QLatin1Char('/');
+    QStringList alternatives;
+    for (QString prefix : prefixes) {
+        const QUrl url(prefix, QUrl::StrictMode);
+        const QString scheme = url.scheme().toLower();
+        if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+            throw PlatformError(QStringLiteral("--mirror takes an http or https URL (%1).").arg(prefix));
+        if (!prefix.endsWith(QLatin1Char('/')))
+            prefix += QLatin1Char('/');
+        if (prefix != base && !alternatives.contains(prefix))
+            alternatives.append(prefix);
+    }
+    return alternatives.isEmpty() ? Mirrors{} : Mirrors{{base, alternatives}};
+}
+
 void addChunkIndexes(Manifest &manifest, const QString &buildFolder, const QString &outputFile, qint64 threshold)
 {
     const QDir base(QFileInfo(buildFolder).absoluteFilePath());

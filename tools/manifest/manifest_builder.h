@@ -14,6 +14,9 @@ namespace ManifestBuilder {
 // unreadable file or a name the launcher would refuse.
 Manifest build(const QString &folder, const QString &baseUrl,
                const std::function<void(qint64 doneBytes, qint64 totalBytes)> &progress = {});
+// The "mirrors" of a build served from `baseUrl` and also under each of `prefixes` (http or https;
+// a missing trailing "/" is added). Throws PlatformError for a prefix that is not such a URL.
+Mirrors mirrorsOf(const QString &baseUrl, const QStringList &prefixes);
 // Gives every file of at least `threshold` bytes a chunk index, so launchers can fetch only the
 // chunks they lack: written to <manifest folder>/chunks/<file's SHA-256>.chunks (builds that share
 // a file share its index) and named in the entry relative to the manifest. Cuts on all cores.

@@ -71,7 +71,7 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
                     bar->update(phase.done, phase.total, phase.perSecond);
             };
             const auto stats = std::make_shared<Patcher::ApplyStats>();
-            co_await Patcher::apply(needed, folder, onPhase, stats);
+            co_await Patcher::apply(needed, folder, onPhase, stats, manifest.mirrors);
             bar->finish();
             timed("apply", clock);
             if (stats->kept > 0)
@@ -79,6 +79,8 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
             if (stats->reused > 0)
                 std::printf("reused %s of the files already on disk\n", qPrintable(formatFileSize(stats->reused)));
             std::printf("fetched %s\n", qPrintable(formatFileSize(stats->fetched)));
+            for (const auto &[origin, bytes] : stats->perOrigin)
+                std::printf("from %s: %s\n", qPrintable(origin), qPrintable(formatFileSize(bytes)));
             std::printf("complete\n");
         }
         status = 0;

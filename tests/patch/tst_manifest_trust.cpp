@@ -112,6 +112,9 @@ private slots:
                                                   << LauncherError::manifestRolledBack(5, 9223372036854775807LL) << 9223372036854775807LL;
         QTest::newRow("largest version accepted") << "good" << "release" << 9223372036854775807LL << 86400LL << QByteArray()
                                                   << "" << 9223372036854775807LL;
+        QTest::newRow("valid, with mirrors") << "good, mirrored" << "release" << 5LL << 86400LL << QByteArray() << "" << 5LL;
+        QTest::newRow("a mirror changed after signing") << "mirror changed" << "release" << 5LL << 86400LL << QByteArray()
+                                                        << LauncherError::manifestBadSignature() << 0LL;
         QTest::newRow("damaged record: counts as none") << "good" << "release" << 2LL << 86400LL << QByteArray("{\"ADDR\": ") << "" << 2LL;
     }
     void acceptOrRefuse()
@@ -126,7 +129,9 @@ private slots:
         const QDateTime expires = QDateTime::currentDateTimeUtc().addSecs(expiresIn);
         if (refusal == "expired")
             refusal = LauncherError::manifestExpired(expires);
-        const Manifest manifest{{file}};
+        Manifest manifest{{file}};
+        if (signature.contains("mirror"))
+            manifest.mirrors = {{site.server().origin() + "/files/", {"http://mirror.invalid/files/"}}};
         QByteArray bytes = signature == "undated"
             ? manifest.encoded(true)
             : ManifestBuilder::encode(manifest, ManifestBuilder::Signing{version, expires, privateKey, channel});
@@ -148,6 +153,8 @@ private slots:
         }
         if (signature == "tampered")
             bytes[bytes.indexOf("a.dat")] = 'b';
+        if (signature == "mirror changed")
+            bytes.replace("mirror.invalid", "mirrox.invalid");
         if (signature == "missing")
             sig.reset();
         if (signature == "malformed")
@@ -170,7 +177,8 @@ private slots:
             QCOMPARE(site.server().requestsTo("/files/a.dat").size(), 0);
             // Refused for what it is: asked for once; a missing signature five times, one that
             // does not fit twice.
-            const bool mismatch = signature == "tampered" || signature == "other key" || signature == "malformed";
+            const bool mismatch = signature == "tampered" || signature == "other key" || signature == "malformed"
+                || signature == "mirror changed";
             QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), signature == "missing" ? 5 : mismatch ? 2 : 1);
         }
         if (signature.endsWith(" once"))  // twice for the run, once for the check after it

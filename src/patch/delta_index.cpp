@@ -1,5 +1,6 @@
 #include "patch/delta_steps.h"
 #include "patch/hashing.h"
+#include "patch/origin_pool.h"
 #include "support/background.h"
 #include "support/launcher_error.h"
 
@@ -61,12 +62,31 @@ std::shared_ptr<const ChunkIndex> readIndex(const QString &path, const ManifestE
 }
 }
 
-QCoro::Task<std::shared_ptr<const ChunkIndex>> fetchIndex(ManifestEntry entry, Downloader *downloader, QThreadPool *pool)
+QCoro::Task<std::shared_ptr<const ChunkIndex>> fetchIndex(ManifestEntry entry, Downloader *downloader, QThreadPool *pool,
+                                                          std::shared_ptr<OriginPool> origins)
 {
     // No index is larger than the chunk limits allow for its file: nothing more is ever fetched.
     if (entry.chunks.size <= 0 || entry.chunks.size > ChunkIndex::largestFor(entry.size))
         fail(QStringLiteral("the chunk index is larger than its file allows"));
-    const QString file = co_await downloader->download(QUrl(entry.chunks.url, QUrl::StrictMode), {}, entry.chunks.size);
+    if (!origins)
+        origins = std::make_shared<OriginPool>();
+    QSet<QString> tried;
+    QString file;
+    for (OriginPool::Lease at = origins->take(entry.chunks.url, tried);; at = origins->take(entry.chunks.url, tried)) {
+        tried.insert(at.origin);
+        try {
+            file = co_await downloader->download(QUrl(at.url, QUrl::StrictMode), {}, entry.chunks.size);
+            origins->release(at, false, 0, 0);
+            break;
+        } catch (const BodyTooLarge &) {
+            origins->release(at, true, 0, 0);
+            throw;
+        } catch (...) {
+            origins->release(at, true, 0, 0);
+            if (tried.size() >= origins->countFor(entry.chunks.url) || Background::stopping())
+                throw;
+        }
+    }
     const auto read = [file, entry] { return readIndex(file, entry); };
     co_return co_await Background::run(read, pool);
 }

@@ -13,7 +13,9 @@ namespace Patcher::Delta {
 
 // The entry's chunk index: fetched within the size the manifest names, checked against its
 // SHA-256 and decoded, reading the file a piece at a time.
-QCoro::Task<std::shared_ptr<const ChunkIndex>> fetchIndex(ManifestEntry entry, Downloader *downloader, QThreadPool *pool);
+// Any origin of the index's URL will do: the first that answers.
+QCoro::Task<std::shared_ptr<const ChunkIndex>> fetchIndex(ManifestEntry entry, Downloader *downloader, QThreadPool *pool,
+                                                          std::shared_ptr<OriginPool> origins = nullptr);
 
 // Cuts each source (a prefix of `limits` bytes, all of it when negative) as the publisher cut the
 // file and plans the new file from where its chunks were found. Runs on a worker thread.

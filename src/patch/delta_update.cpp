@@ -10,7 +10,7 @@ QCoro::Task<DeltaOutcome> buildByDelta(ManifestEntry entry, QString oldFile, std
 {
     DeltaOutcome outcome;
     try {
-        const std::shared_ptr<const ChunkIndex> index = co_await Delta::fetchIndex(entry, downloader, pool);
+        const std::shared_ptr<const ChunkIndex> index = co_await Delta::fetchIndex(entry, downloader, pool, hooks.origins);
 
         QStringList sources;
         QList<qint64> limits;

@@ -3,6 +3,8 @@
 #include "support/file_size.h"
 
 #include <QUrl>
+#include <optional>
+#include <tuple>
 
 namespace {
 constexpr double slowFactor = 4.0;

@@ -137,7 +137,7 @@ Item {
                 enabled: panel.app.install !== AppModel.Working
                 focusPolicy: Qt.StrongFocus
                 Accessible.role: Accessible.ButtonMenu
-                Accessible.name: "Game options"
+                Accessible.name: qsTr("Game options")
                 Keys.onReturnPressed: gearMenu.toggle()
                 Keys.onEnterPressed: gearMenu.toggle()
                 onClicked: gearMenu.toggle()
@@ -150,17 +150,17 @@ Item {
                     id: gearMenu
                     objectName: "gearMenu"
                     opener: gearButton
-                    accessibleName: "Game options"
+                    accessibleName: qsTr("Game options")
                     y: -height - 8
                     x: 0
                     arrowEdge: "bottom"
                     arrowX: gearButton.width / 2
-                    PopHeader { visible: panel.app.install === AppModel.Ready; title: "Up to date" }
+                    PopHeader { visible: panel.app.install === AppModel.Ready; title: qsTr("Up to date") }
                     PopSeparator { visible: panel.app.install === AppModel.Ready }
-                    PopRow { title: "Check for Updates"; onTriggered: { gearMenu.close(); panel.app.requestCheckInstall() } }
-                    PopRow { title: "Scan and Repair"; onTriggered: { gearMenu.close(); panel.app.requestPatch() } }
+                    PopRow { title: qsTr("Check for Updates"); onTriggered: { gearMenu.close(); panel.app.requestCheckInstall() } }
+                    PopRow { title: qsTr("Scan and Repair"); onTriggered: { gearMenu.close(); panel.app.requestPatch() } }
                     PopSeparator {}
-                    PopRow { title: "Reveal in Finder"; onTriggered: { gearMenu.close(); panel.app.revealInstallFolder() } }
+                    PopRow { title: qsTr("Reveal in Finder"); onTriggered: { gearMenu.close(); panel.app.revealInstallFolder() } }
                 }
             }
         }
@@ -174,8 +174,8 @@ Item {
                 width: parent.width
                 wrapMode: Text.Wrap
                 maximumLineCount: 3
-                text: panel.playNotice ? "The game doesn't run on macOS yet. This launcher only updates files."
-                                       : "Launcher " + Theme.launcherVersion
+                text: panel.playNotice ? qsTr("The game doesn't run on macOS yet. This launcher only updates files.")
+                                       : qsTr("Launcher %1").arg(Theme.launcherVersion)
                 color: panel.playNotice ? Theme.playNotice : Theme.dim
                 font.family: Theme.fontFamily
                 font.pixelSize: 12

@@ -35,41 +35,41 @@ ApplicationWindow {
         objectName: "menuBar"
         delegate: MenuBarItem { Accessible.name: text.replace("&", "") }
         AppMenu {
-            title: "&File"
+            title: qsTr("&File")
             Action {
                 objectName: "signOutAction"
-                text: "Sign Out"
+                text: qsTr("Sign Out")
                 enabled: window.app.signedIn
                 onTriggered: window.app.requestSignOut()
             }
             Action {
                 id: settingsAction
                 objectName: "settingsAction"
-                text: "Settings\u2026"
+                text: qsTr("Settings\u2026")
                 property string keys: "Ctrl+,"
                 onTriggered: window.showSettings()
             }
             AppMenuSeparator {}
             Action {
                 id: quitAction
-                text: "Quit"
+                text: qsTr("Quit")
                 property string keys: "Ctrl+Q"
                 onTriggered: Qt.quit()
             }
         }
         AppMenu {
-            title: "&Game"
+            title: qsTr("&Game")
             Action {
                 id: checkAction
                 objectName: "checkForUpdatesAction"
-                text: "Check for Updates"
+                text: qsTr("Check for Updates")
                 property string keys: "Ctrl+R"
                 enabled: window.app.signedIn && window.app.install !== AppModel.Working
                 onTriggered: window.app.requestCheckInstall()
             }
             Action {
                 objectName: "verifyGameFilesAction"
-                text: "Verify Game Files"
+                text: qsTr("Verify Game Files")
                 enabled: window.app.signedIn && window.app.install !== AppModel.Working
                 onTriggered: window.app.requestPatch()
             }
@@ -77,7 +77,7 @@ ApplicationWindow {
             Action {
                 id: revealAction
                 objectName: "showGameFolderAction"
-                text: "Show Game Folder in Finder"
+                text: qsTr("Show Game Folder in Finder")
                 property string keys: "Shift+Ctrl+O"
                 onTriggered: window.app.revealInstallFolder()
             }
@@ -107,7 +107,7 @@ ApplicationWindow {
     Window {
         id: settingsWindow
         objectName: "settingsWindow"
-        title: "Settings"
+        title: qsTr("Settings")
         width: 460
         height: 420
         minimumWidth: 460

@@ -3,6 +3,7 @@
 #include "auth/session.h"
 #include "config/launcher_config.h"
 #include "core/states.h"
+#include "support/message_text.h"
 #include "support/origins.h"
 
 #include <QHash>
@@ -110,7 +111,7 @@ public:
     void setAutomaticUpdates(bool on);
     QImage imageForKey(const QString &key) const;
 
-    // QML-facing views of the fields.
+    // QML-facing views of the fields, in the player's language.
     int screenKind() const { return m_screen.kind; }
     QString mfaMethod() const { return m_screen.method; }
     bool signedIn() const { return m_session.has_value(); }
@@ -118,13 +119,13 @@ public:
     int installKind() const { return m_install.kind; }
     qint64 installFiles() const { return m_install.files; }
     qint64 installBytes() const { return m_install.bytes; }
-    QString installMessage() const { return m_install.message; }
+    QString installMessage() const { return translatedMessage(m_install.message); }
     int phaseKind() const { return m_phase ? int(m_phase->kind) : int(NoPhase); }
     qint64 phaseDone() const { return m_phase ? m_phase->done : 0; }
     qint64 phaseTotal() const { return m_phase ? m_phase->total : 0; }
     double phasePerSecond() const { return m_phase ? m_phase->perSecond : 0; }
     bool hasNotice() const { return m_notice.has_value(); }
-    QString noticeText() const { return m_notice.value_or(QString()); }
+    QString noticeText() const { return translatedMessage(m_notice.value_or(QString())); }
     int slideCount() const { return int(m_slides.size()); }
     QVariantMap currentSlideMap() const;
     QVariantMap panel() const;

@@ -56,6 +56,9 @@ Item {
             spacing: 6
             Text {
                 objectName: "statusCaption"
+                // Set, not natural, so that a mirrored layout puts even Latin text at the right.
+                width: parent.width
+                horizontalAlignment: Text.AlignLeft
                 text: panel.text.caption
                 color: Theme.dim
                 font.family: Theme.fontFamily
@@ -65,6 +68,8 @@ Item {
             }
             Text {
                 objectName: "statusTitle"
+                width: parent.width
+                horizontalAlignment: Text.AlignLeft
                 text: panel.text.title
                 color: "white"
                 font.family: Theme.fontFamily
@@ -107,6 +112,7 @@ Item {
                 objectName: "statusDetail"
                 text: panel.text.detail
                 width: parent.width
+                horizontalAlignment: Text.AlignLeft
                 color: panel.text.detailIsFailure ? Theme.notice : Theme.dim
                 wrapMode: Text.Wrap
                 maximumLineCount: 2
@@ -152,9 +158,9 @@ Item {
                     opener: gearButton
                     accessibleName: qsTr("Game options")
                     y: -height - 8
-                    x: 0
+                    x: Theme.rightToLeft ? gearButton.width - width : 0
                     arrowEdge: "bottom"
-                    arrowX: gearButton.width / 2
+                    arrowX: Theme.rightToLeft ? width - gearButton.width / 2 : gearButton.width / 2
                     PopHeader { visible: panel.app.install === AppModel.Ready; title: qsTr("Up to date") }
                     PopSeparator { visible: panel.app.install === AppModel.Ready }
                     PopRow { title: qsTr("Check for Updates"); onTriggered: { gearMenu.close(); panel.app.requestCheckInstall() } }
@@ -174,6 +180,7 @@ Item {
                 width: parent.width
                 wrapMode: Text.Wrap
                 maximumLineCount: 3
+                horizontalAlignment: Text.AlignLeft
                 text: panel.playNotice ? qsTr("The game doesn't run on macOS yet. This launcher only updates files.")
                                        : qsTr("Launcher %1").arg(Theme.launcherVersion)
                 color: panel.playNotice ? Theme.playNotice : Theme.dim

@@ -47,9 +47,10 @@ Item {
                 opener: accountButton
                 accessibleName: qsTr("Account")
                 y: accountButton.height + 8
-                x: accountButton.width - width
+                // Under the button, reaching inwards from the window's edge.
+                x: Theme.rightToLeft ? 0 : accountButton.width - width
                 arrowEdge: "top"
-                arrowX: width - accountButton.width / 2
+                arrowX: Theme.rightToLeft ? accountButton.width / 2 : width - accountButton.width / 2
                 PopHeader { visible: view.app.signedIn; title: view.app.username; objectName: "accountHeader" }
                 PopSeparator { visible: view.app.signedIn }
                 PopRow { title: qsTr("Website"); objectName: "websiteRow"; onTriggered: { accountMenu.close(); view.app.openWebPage("") } }

@@ -33,6 +33,8 @@ ApplicationWindow {
 
     menuBar: MenuBar {
         objectName: "menuBar"
+        LayoutMirroring.enabled: Theme.rightToLeft
+        LayoutMirroring.childrenInherit: true
         delegate: MenuBarItem { Accessible.name: text.replace("&", "") }
         AppMenu {
             title: qsTr("&File")
@@ -100,6 +102,8 @@ ApplicationWindow {
     RootView {
         objectName: "rootView"
         app: window.app
+        LayoutMirroring.enabled: Theme.rightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         onOpenSettings: window.showSettings()
     }
@@ -109,13 +113,18 @@ ApplicationWindow {
         objectName: "settingsWindow"
         title: qsTr("Settings")
         width: 460
-        height: 420
+        height: 460
         minimumWidth: 460
         maximumWidth: 460
-        minimumHeight: 420
-        maximumHeight: 420
+        minimumHeight: 460
+        maximumHeight: 460
         color: Theme.bg
-        SettingsView { app: window.app; anchors.fill: parent }
+        SettingsView {
+            app: window.app
+            anchors.fill: parent
+            LayoutMirroring.enabled: Theme.rightToLeft
+            LayoutMirroring.childrenInherit: true
+        }
         // Closes like a dialog, from the keyboard too.
         Shortcut {
             sequences: [StandardKey.Cancel, StandardKey.Close]

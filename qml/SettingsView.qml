@@ -10,9 +10,7 @@ Rectangle {
     objectName: "settingsView"
     color: Theme.bg
     implicitWidth: 460
-    implicitHeight: 420
-    readonly property string languageTitle: qsTr("Language")
-    readonly property string systemDefaultTitle: qsTr("System default")
+    implicitHeight: 460
 
     component SectionTitle: Text {
         color: Theme.dim
@@ -172,6 +170,12 @@ Rectangle {
 
         SectionTitle { text: qsTr("About") }
         Card {
+            RowLayout {
+                Layout.fillWidth: true
+                Label { text: qsTr("Language") }
+                Item { Layout.fillWidth: true }
+                LanguageBox { app: view.app; systemDefaultTitle: qsTr("System default") }
+            }
             RowLayout { Layout.fillWidth: true; Label { text: qsTr("Launcher") } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: Theme.launcherVersion; color: Theme.dim } }
             RowLayout { Layout.fillWidth: true; Label { text: qsTr("Channel") } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: view.app.channel; color: Theme.dim } }
         }

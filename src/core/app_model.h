@@ -45,6 +45,8 @@ class AppModel : public QObject {
     Q_PROPERTY(QString launcherVersion READ launcherVersionText CONSTANT)
     Q_PROPERTY(QString downloadLimit READ downloadLimitText NOTIFY downloadLimitChanged)
     Q_PROPERTY(bool automaticUpdates READ automaticUpdates WRITE setAutomaticUpdates NOTIFY automaticUpdatesChanged)
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    Q_PROPERTY(QVariantList languages READ languages CONSTANT)
 
 public:
     enum ScreenKind { Starting = Screen::Starting, Login = Screen::Login, Mfa = Screen::Mfa, Main = Screen::Main,
@@ -109,6 +111,16 @@ public:
     // not on a metered connection). Saved.
     bool automaticUpdates() const { return m_automaticUpdates; }
     void setAutomaticUpdates(bool on);
+    // The window's language as the player chose it: "" follows the system, else a code of
+    // `languages` ("en", "de", "pt_BR"). Applies at once and is saved.
+    QString language() const { return m_language; }
+    void setLanguage(const QString &code);
+    // Puts the chosen (or the system's) language in place; the application does it once at start.
+    void applyLanguage() const;
+    // Has the views read every text again, after a new catalogue was put in place.
+    void showLanguage();
+    // Each language the window can speak, as {code, name}, the name in the language itself.
+    QVariantList languages() const;
     QImage imageForKey(const QString &key) const;
 
     // QML-facing views of the fields, in the player's language.
@@ -150,6 +162,7 @@ signals:
     void panelChanged();
     void downloadLimitChanged();
     void automaticUpdatesChanged();
+    void languageChanged();
 
 protected:
     void setScreen(Screen screen);
@@ -200,6 +213,7 @@ private:
     quint64 m_checkGeneration = 0;
     qint64 m_downloadLimit = 0;
     bool m_automaticUpdates = false;
+    QString m_language;
     bool m_toldMetered = false;
     QTimer m_recheck;
     std::shared_ptr<ReportQueue> m_reports = std::make_shared<ReportQueue>();

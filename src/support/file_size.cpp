@@ -1,6 +1,7 @@
 #include "support/file_size.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 QString formatFileSize(qint64 bytes)
 {
@@ -46,4 +47,22 @@ QString displayFileSize(qint64 bytes)
     else
         number = locale.toString(bytes / 1e12, 'f', 2), unit = QT_TRANSLATE_NOOP("FileSize", "%1 TB");
     return QCoreApplication::translate("FileSize", unit).arg(number);
+}
+
+QString displayFileSizeText(const QString &english)
+{
+    static const QRegularExpression size(QStringLiteral("^([0-9]+)(?:\\.([0-9]+))? (bytes?|KB|MB|GB|TB)$"));
+    const QLocale locale = displayNumberLocale();
+    const auto found = size.match(english);
+    if (locale.language() == QLocale::C || !found.hasMatch())
+        return english;
+    const QString unit = found.captured(3);
+    if (unit == QLatin1String("byte"))
+        return QCoreApplication::translate("FileSize", "1 byte");
+    const QString fraction = found.captured(2);
+    const QString number = fraction.isEmpty()
+        ? locale.toString(found.captured(1).toLongLong())
+        : locale.toString((found.captured(1) + QLatin1Char('.') + fraction).toDouble(), 'f', int(fraction.size()));
+    const QByteArray source = "%1 " + unit.toLatin1();
+    return QCoreApplication::translate("FileSize", source.constData()).arg(number);
 }

@@ -1,4 +1,5 @@
 #include "support/message_text.h"
+#include "support/file_size.h"
 #include "support/launcher_error.h"
 
 #include <QCoreApplication>
@@ -102,7 +103,7 @@ QString translatedMessage(const QString &english)
         const QString translated = QCoreApplication::translate(p.context, p.source);
         QHash<int, QString> values;
         for (int i = 0; i < p.places.size(); ++i)
-            values.insert(p.places[i], found.captured(i + 1));
+            values.insert(p.places[i], displayFileSizeText(found.captured(i + 1)));
         return fill(translated, values);
     }
     return english;

@@ -97,7 +97,8 @@ void DisplayLanguage::applyCatalogue(const QString &file, const QString &code)
             Log::warn(QStringLiteral("language: no catalogue for ") + code);
     }
     setDisplayNumberLocale(locale);
-    QGuiApplication::setLayoutDirection(code.isEmpty() ? Qt::LeftToRight : locale.textDirection());
+    if (qGuiApp)  // the headless tools have no layout
+        QGuiApplication::setLayoutDirection(code.isEmpty() ? Qt::LeftToRight : locale.textDirection());
 }
 
 void DisplayLanguage::apply(const QString &code)

@@ -1,6 +1,7 @@
 #include "support/display_language.h"
 #include "support/quick_helpers.h"
 
+#include <QGuiApplication>
 #include <QLocale>
 #include <QProcess>
 #include <QtTest>
@@ -35,6 +36,34 @@ private slots:
         QFETCH(QStringList, system);
         QFETCH(QString, language);
         QCOMPARE(DisplayLanguage::resolve(choice, system, shipped), language);
+    }
+
+    // The launcher's catalogues are built in, and Qt's own come along for its standard texts.
+    void catalogues_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("qtCancel");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("English") << "" << "Cancel" << false;
+        QTest::newRow("German") << "de" << "Abbrechen" << false;
+        QTest::newRow("Japanese") << "ja" << "キャンセル" << false;
+        QTest::newRow("Arabic") << "ar" << "\u0623\u0644\u063A\u0650" << true;  // as Qt's catalogue has it
+    }
+    void catalogues()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, qtCancel);
+        QFETCH(bool, rightToLeft);
+        QCOMPARE(DisplayLanguage::shipped().size(), shipped.size());
+        for (const QString &code : shipped)
+            QVERIFY2(DisplayLanguage::shipped().contains(code), qPrintable(code));
+        DisplayLanguage::apply(language);
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        const bool mirrored = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+        DisplayLanguage::apply(QString());
+        QCOMPARE(cancel, qtCancel);
+        QCOMPARE(mirrored, rightToLeft);
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     }
 
     // What the system asks for comes from LANGUAGE (a list) first, then LANG.
@@ -76,5 +105,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDisplayLanguage)
+QTEST_MAIN(TestDisplayLanguage)
 #include "tst_display_language.moc"

@@ -24,9 +24,25 @@ Catalogues &catalogues()
     return installed;
 }
 
+// Qt's catalogue for the texts of its controls only. Its descriptions of network and file
+// failures stay English: they reach the log, which support reads in English.
+class QtControlTexts : public QTranslator {
+public:
+    QString translate(const char *context, const char *source, const char *disambiguation, int n) const override
+    {
+        static const QList<QByteArrayView> controls{"QPlatformTheme", "QGnomeTheme", "QShortcut", "QLineEdit",
+                                                    "QAccessibleActionInterface", "QGuiApplication", "QDialogButtonBox"};
+        const QByteArrayView name(context);
+        if (!name.startsWith("QQuick") && !controls.contains(name))
+            return {};
+        return QTranslator::translate(context, source, disambiguation, n);
+    }
+};
+
+template<typename Translator = QTranslator>
 std::unique_ptr<QTranslator> load(const QString &file)
 {
-    auto translator = std::make_unique<QTranslator>();
+    std::unique_ptr<QTranslator> translator = std::make_unique<Translator>();
     if (!translator->load(file))
         return nullptr;
     QCoreApplication::installTranslator(translator.get());
@@ -91,7 +107,7 @@ void DisplayLanguage::applyCatalogue(const QString &file, const QString &code)
     now.code = code;
     const QLocale locale = code.isEmpty() ? QLocale::c() : QLocale(code);
     if (!code.isEmpty()) {
-        now.qt = load(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qt_") + code + QStringLiteral(".qm"));
+        now.qt = load<QtControlTexts>(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qt_") + code + QStringLiteral(".qm"));
         now.launcher = load(file);
         if (!now.launcher)
             Log::warn(QStringLiteral("language: no catalogue for ") + code);

@@ -59,9 +59,11 @@ private slots:
             QVERIFY2(DisplayLanguage::shipped().contains(code), qPrintable(code));
         DisplayLanguage::apply(language);
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        const QString refused = QCoreApplication::translate("QAbstractSocket", "Connection refused");
         const bool mirrored = QGuiApplication::layoutDirection() == Qt::RightToLeft;
         DisplayLanguage::apply(QString());
         QCOMPARE(cancel, qtCancel);
+        QCOMPARE(refused, QStringLiteral("Connection refused"));  // a failure's words, for the log
         QCOMPARE(mirrored, rightToLeft);
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
     }

@@ -6,8 +6,22 @@ set(VANTOREL_RELEASE_DATE "2026-12-09" CACHE STRING "Date of this release, for t
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/${VANTOREL_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/${VANTOREL_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VANTOREL_APP_ID}.desktop DESTINATION share/applications)
-install(FILES ${CMAKE_BINARY_DIR}/${VANTOREL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+# Both carry each language's finished translations of their texts, taken from the .ts files.
+file(GLOB package_ts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
+set(packaged_desktop ${CMAKE_BINARY_DIR}/package/${VANTOREL_APP_ID}.desktop)
+set(packaged_metainfo ${CMAKE_BINARY_DIR}/package/${VANTOREL_APP_ID}.metainfo.xml)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_custom_command(OUTPUT ${packaged_desktop} ${packaged_metainfo}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/package
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/translate-package-texts ${PROJECT_SOURCE_DIR}/translations
+          ${CMAKE_CURRENT_LIST_DIR}/${VANTOREL_APP_ID}.desktop ${packaged_desktop}
+          ${CMAKE_BINARY_DIR}/${VANTOREL_APP_ID}.metainfo.xml ${packaged_metainfo}
+  DEPENDS ${package_ts} ${PROJECT_SOURCE_DIR}/scripts/translate-package-texts
+          ${CMAKE_CURRENT_LIST_DIR}/${VANTOREL_APP_ID}.desktop ${CMAKE_BINARY_DIR}/${VANTOREL_APP_ID}.metainfo.xml
+  VERBATIM)
+add_custom_target(vantorel_package_texts ALL DEPENDS ${packaged_desktop} ${packaged_metainfo})
+install(FILES ${packaged_desktop} DESTINATION share/applications)
+install(FILES ${packaged_metainfo} DESTINATION share/metainfo)
 foreach(size 16 24 32 48 64 128 256)
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/icons/${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
           RENAME ${VANTOREL_APP_ID}.png)
@@ -45,7 +59,9 @@ screen reader.")
 # Linked libraries come from dpkg-shlibdeps; the QML modules, the Wayland platform plugin, the
 # secret-service library QtKeychain opens at run time and the font are not linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Glyphs for Japanese, Korean and Chinese, and for Arabic, where the system has none yet.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, \
 qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtqml-workerscript, \
-qml6-module-qt5compat-graphicaleffects, qt6-wayland, libsecret-1-0, fonts-inter")
+qml6-module-qt5compat-graphicaleffects, qt6-wayland, libsecret-1-0, fonts-inter, qt6-translations-l10n")
 include(CPack)

@@ -9,7 +9,7 @@ Menu {
     bottomPadding: 6
     leftPadding: 0
     rightPadding: 0
-    delegate: AppMenuItem {}
+    delegate: AppMenuItem { LayoutMirroring.enabled: Theme.rightToLeft; LayoutMirroring.childrenInherit: true }
     implicitWidth: {
         let widest = 200
         for (let i = 0; i < count; ++i) {

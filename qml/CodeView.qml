@@ -30,8 +30,8 @@ Item {
         Text {
             objectName: "explanation"
             width: parent.width
-            text: view.method === "email" ? "We sent a code to your email."
-                                          : "Open your authenticator app and enter the code for Vantorel."
+            text: view.method === "email" ? qsTr("We sent a code to your email.")
+                                          : qsTr("Open your authenticator app and enter the code for Vantorel.")
             color: Theme.dim
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
@@ -43,7 +43,7 @@ Item {
             id: code
             objectName: "codeField"
             width: parent.width
-            placeholderText: "Code"
+            placeholderText: qsTr("Code")
             Keys.onReturnPressed: view.submit()
             Keys.onEnterPressed: view.submit()
         }
@@ -66,7 +66,7 @@ Item {
             BlueButton {
                 objectName: "verifyButton"
                 width: parent.width
-                text: "Verify"
+                text: qsTr("Verify")
                 busy: view.app.busy
                 enabled: code.text.length > 0 && !view.app.busy
                 onClicked: view.submit()
@@ -74,11 +74,11 @@ Item {
             Row {
                 anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 18
-                LinkButton { objectName: "backLink"; text: "Back"; onClicked: view.app.requestBackToSignIn() }
+                LinkButton { objectName: "backLink"; text: qsTr("Back"); onClicked: view.app.requestBackToSignIn() }
                 LinkButton {
                     objectName: "sendNewCodeLink"
                     visible: view.method === "email"
-                    text: "Send a new code"
+                    text: qsTr("Send a new code")
                     onClicked: view.app.requestSendEmailCode()
                 }
             }

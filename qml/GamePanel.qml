@@ -56,6 +56,9 @@ Item {
             spacing: 6
             Text {
                 objectName: "statusCaption"
+                // Set, not natural, so that a mirrored layout puts even Latin text at the right.
+                width: parent.width
+                horizontalAlignment: Text.AlignLeft
                 text: panel.text.caption
                 color: Theme.dim
                 font.family: Theme.fontFamily
@@ -65,6 +68,8 @@ Item {
             }
             Text {
                 objectName: "statusTitle"
+                width: parent.width
+                horizontalAlignment: Text.AlignLeft
                 text: panel.text.title
                 color: "white"
                 font.family: Theme.fontFamily
@@ -107,6 +112,7 @@ Item {
                 objectName: "statusDetail"
                 text: panel.text.detail
                 width: parent.width
+                horizontalAlignment: Text.AlignLeft
                 color: panel.text.detailIsFailure ? Theme.notice : Theme.dim
                 wrapMode: Text.Wrap
                 maximumLineCount: 2
@@ -137,7 +143,7 @@ Item {
                 enabled: panel.app.install !== AppModel.Working
                 focusPolicy: Qt.StrongFocus
                 Accessible.role: Accessible.ButtonMenu
-                Accessible.name: "Game options"
+                Accessible.name: qsTr("Game options")
                 Keys.onReturnPressed: gearMenu.toggle()
                 Keys.onEnterPressed: gearMenu.toggle()
                 onClicked: gearMenu.toggle()
@@ -150,17 +156,17 @@ Item {
                     id: gearMenu
                     objectName: "gearMenu"
                     opener: gearButton
-                    accessibleName: "Game options"
+                    accessibleName: qsTr("Game options")
                     y: -height - 8
-                    x: 0
+                    x: Theme.rightToLeft ? gearButton.width - width : 0
                     arrowEdge: "bottom"
-                    arrowX: gearButton.width / 2
-                    PopHeader { visible: panel.app.install === AppModel.Ready; title: "Up to date" }
+                    arrowX: Theme.rightToLeft ? width - gearButton.width / 2 : gearButton.width / 2
+                    PopHeader { visible: panel.app.install === AppModel.Ready; title: qsTr("Up to date") }
                     PopSeparator { visible: panel.app.install === AppModel.Ready }
-                    PopRow { title: "Check for Updates"; onTriggered: { gearMenu.close(); panel.app.requestCheckInstall() } }
-                    PopRow { title: "Scan and Repair"; onTriggered: { gearMenu.close(); panel.app.requestPatch() } }
+                    PopRow { title: qsTr("Check for Updates"); onTriggered: { gearMenu.close(); panel.app.requestCheckInstall() } }
+                    PopRow { title: qsTr("Scan and Repair"); onTriggered: { gearMenu.close(); panel.app.requestPatch() } }
                     PopSeparator {}
-                    PopRow { title: "Reveal in Finder"; onTriggered: { gearMenu.close(); panel.app.revealInstallFolder() } }
+                    PopRow { title: qsTr("Reveal in Finder"); onTriggered: { gearMenu.close(); panel.app.revealInstallFolder() } }
                 }
             }
         }
@@ -174,8 +180,9 @@ Item {
                 width: parent.width
                 wrapMode: Text.Wrap
                 maximumLineCount: 3
-                text: panel.playNotice ? "The game doesn't run on macOS yet. This launcher only updates files."
-                                       : "Launcher " + Theme.launcherVersion
+                horizontalAlignment: Text.AlignLeft
+                text: panel.playNotice ? qsTr("The game doesn't run on macOS yet. This launcher only updates files.")
+                                       : qsTr("Launcher %1").arg(Theme.launcherVersion)
                 color: panel.playNotice ? Theme.playNotice : Theme.dim
                 font.family: Theme.fontFamily
                 font.pixelSize: 12

@@ -26,7 +26,7 @@ Item {
             width: accountRow.width + 20
             focusPolicy: Qt.StrongFocus
             Accessible.role: Accessible.ButtonMenu
-            Accessible.name: "Account"
+            Accessible.name: qsTr("Account")
             Keys.onReturnPressed: accountMenu.toggle()
             Keys.onEnterPressed: accountMenu.toggle()
             onClicked: accountMenu.toggle()
@@ -45,20 +45,21 @@ Item {
                 id: accountMenu
                 objectName: "accountMenu"
                 opener: accountButton
-                accessibleName: "Account"
+                accessibleName: qsTr("Account")
                 y: accountButton.height + 8
-                x: accountButton.width - width
+                // Under the button, reaching inwards from the window's edge.
+                x: Theme.rightToLeft ? 0 : accountButton.width - width
                 arrowEdge: "top"
-                arrowX: width - accountButton.width / 2
+                arrowX: Theme.rightToLeft ? accountButton.width / 2 : width - accountButton.width / 2
                 PopHeader { visible: view.app.signedIn; title: view.app.username; objectName: "accountHeader" }
                 PopSeparator { visible: view.app.signedIn }
-                PopRow { title: "Website"; objectName: "websiteRow"; onTriggered: { accountMenu.close(); view.app.openWebPage("") } }
-                PopRow { title: "Support"; onTriggered: { accountMenu.close(); view.app.openWebPage("/support") } }
+                PopRow { title: qsTr("Website"); objectName: "websiteRow"; onTriggered: { accountMenu.close(); view.app.openWebPage("") } }
+                PopRow { title: qsTr("Support"); onTriggered: { accountMenu.close(); view.app.openWebPage("/support") } }
                 PopSeparator {}
-                PopRow { title: "Settings\u2026"; objectName: "settingsRow"; onTriggered: { accountMenu.close(); view.openSettings() } }
+                PopRow { title: qsTr("Settings\u2026"); objectName: "settingsRow"; onTriggered: { accountMenu.close(); view.openSettings() } }
                 PopSeparator {}
-                PopRow { title: "Log Out"; objectName: "logOutRow"; onTriggered: { accountMenu.close(); view.app.requestSignOut() } }
-                PopRow { title: "Quit"; onTriggered: Qt.quit() }
+                PopRow { title: qsTr("Log Out"); objectName: "logOutRow"; onTriggered: { accountMenu.close(); view.app.requestSignOut() } }
+                PopRow { title: qsTr("Quit"); onTriggered: Qt.quit() }
             }
         }
     }

@@ -33,43 +33,45 @@ ApplicationWindow {
 
     menuBar: MenuBar {
         objectName: "menuBar"
+        LayoutMirroring.enabled: Theme.rightToLeft
+        LayoutMirroring.childrenInherit: true
         delegate: MenuBarItem { Accessible.name: text.replace("&", "") }
         AppMenu {
-            title: "&File"
+            title: qsTr("&File")
             Action {
                 objectName: "signOutAction"
-                text: "Sign Out"
+                text: qsTr("Sign Out")
                 enabled: window.app.signedIn
                 onTriggered: window.app.requestSignOut()
             }
             Action {
                 id: settingsAction
                 objectName: "settingsAction"
-                text: "Settings\u2026"
+                text: qsTr("Settings\u2026")
                 property string keys: "Ctrl+,"
                 onTriggered: window.showSettings()
             }
             AppMenuSeparator {}
             Action {
                 id: quitAction
-                text: "Quit"
+                text: qsTr("Quit")
                 property string keys: "Ctrl+Q"
                 onTriggered: Qt.quit()
             }
         }
         AppMenu {
-            title: "&Game"
+            title: qsTr("&Game")
             Action {
                 id: checkAction
                 objectName: "checkForUpdatesAction"
-                text: "Check for Updates"
+                text: qsTr("Check for Updates")
                 property string keys: "Ctrl+R"
                 enabled: window.app.signedIn && window.app.install !== AppModel.Working
                 onTriggered: window.app.requestCheckInstall()
             }
             Action {
                 objectName: "verifyGameFilesAction"
-                text: "Verify Game Files"
+                text: qsTr("Verify Game Files")
                 enabled: window.app.signedIn && window.app.install !== AppModel.Working
                 onTriggered: window.app.requestPatch()
             }
@@ -77,7 +79,7 @@ ApplicationWindow {
             Action {
                 id: revealAction
                 objectName: "showGameFolderAction"
-                text: "Show Game Folder in Finder"
+                text: qsTr("Show Game Folder in Finder")
                 property string keys: "Shift+Ctrl+O"
                 onTriggered: window.app.revealInstallFolder()
             }
@@ -100,6 +102,8 @@ ApplicationWindow {
     RootView {
         objectName: "rootView"
         app: window.app
+        LayoutMirroring.enabled: Theme.rightToLeft
+        LayoutMirroring.childrenInherit: true
         anchors.fill: parent
         onOpenSettings: window.showSettings()
     }
@@ -107,15 +111,20 @@ ApplicationWindow {
     Window {
         id: settingsWindow
         objectName: "settingsWindow"
-        title: "Settings"
+        title: qsTr("Settings")
         width: 460
-        height: 420
+        height: 460
         minimumWidth: 460
         maximumWidth: 460
-        minimumHeight: 420
-        maximumHeight: 420
+        minimumHeight: 460
+        maximumHeight: 460
         color: Theme.bg
-        SettingsView { app: window.app; anchors.fill: parent }
+        SettingsView {
+            app: window.app
+            anchors.fill: parent
+            LayoutMirroring.enabled: Theme.rightToLeft
+            LayoutMirroring.childrenInherit: true
+        }
         // Closes like a dialog, from the keyboard too.
         Shortcut {
             sequences: [StandardKey.Cancel, StandardKey.Close]

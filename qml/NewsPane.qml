@@ -77,7 +77,7 @@ Rectangle {
                     function choose() { if (pane.app.slideIndex !== index) pane.app.slideIndex = index }
                     activeFocusOnTab: true
                     Accessible.role: Accessible.Button
-                    Accessible.name: "Slide " + (index + 1) + " of " + pane.app.slideCount
+                    Accessible.name: qsTr("Slide %1 of %2").arg(index + 1).arg(pane.app.slideCount)
                     Accessible.focusable: true
                     Accessible.checkable: true
                     Accessible.checked: pane.app.slideIndex === index

@@ -82,6 +82,8 @@ Popup {
         id: column
         width: menu.width
         focus: true
+        LayoutMirroring.enabled: Theme.rightToLeft
+        LayoutMirroring.childrenInherit: true
         Accessible.role: Accessible.PopupMenu
         Accessible.name: menu.accessibleName
         Keys.onUpPressed: menu.step(-1)

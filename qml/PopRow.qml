@@ -19,7 +19,8 @@ Rectangle {
     Keys.onSpacePressed: row.triggered()
     Text {
         anchors.verticalCenter: parent.verticalCenter
-        x: 16
+        anchors.left: parent.left
+        anchors.leftMargin: 16
         text: row.title
         color: "white"
         font.family: Theme.fontFamily

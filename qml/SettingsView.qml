@@ -10,7 +10,7 @@ Rectangle {
     objectName: "settingsView"
     color: Theme.bg
     implicitWidth: 460
-    implicitHeight: 420
+    implicitHeight: 460
 
     component SectionTitle: Text {
         color: Theme.dim
@@ -49,11 +49,11 @@ Rectangle {
         anchors.margins: 20
         spacing: 10
 
-        SectionTitle { text: "Game files" }
+        SectionTitle { text: qsTr("Game files") }
         Card {
             RowLayout {
                 Layout.fillWidth: true
-                Label { text: "Location" }
+                Label { text: qsTr("Location") }
                 // Shortened in the middle; a click turns it into the whole path, selected, ready to copy.
                 Item {
                     Layout.fillWidth: true
@@ -84,7 +84,7 @@ Rectangle {
                         activeFocusOnTab: true
                         onActiveFocusChanged: if (activeFocus) selectAll()
                         Accessible.role: Accessible.EditableText
-                        Accessible.name: "Location"
+                        Accessible.name: qsTr("Location")
                         Accessible.readOnly: true
                         readOnly: true
                         selectByMouse: true
@@ -99,7 +99,7 @@ Rectangle {
             }
             RowLayout {
                 Layout.fillWidth: true
-                Label { text: "Download limit" }
+                Label { text: qsTr("Download limit") }
                 Item { Layout.fillWidth: true }
                 TextField {
                     id: limitField
@@ -108,11 +108,11 @@ Rectangle {
                     implicitHeight: 24
                     padding: 4
                     text: view.app.downloadLimit
-                    placeholderText: "No limit"
+                    placeholderText: qsTr("No limit")
                     placeholderTextColor: Theme.dim
                     horizontalAlignment: TextInput.AlignRight
                     inputMethodHints: Qt.ImhFormattedNumbersOnly
-                    Accessible.name: "Download limit in MB/s"
+                    Accessible.name: qsTr("Download limit in MB/s")
                     validator: RegularExpressionValidator { regularExpression: /^[0-9]{0,6}([.,][0-9]{0,3})?$/ }
                     color: "white"
                     selectionColor: Theme.blueHi
@@ -128,11 +128,11 @@ Rectangle {
                     // Applied at once, even to an update that is running.
                     onEditingFinished: if (!view.app.setDownloadLimit(text)) text = view.app.downloadLimit
                 }
-                Label { text: "MB/s"; color: Theme.dim }
+                Label { text: qsTr("MB/s"); color: Theme.dim }
             }
             RowLayout {
                 Layout.fillWidth: true
-                Label { text: "Update automatically" }
+                Label { text: qsTr("Update automatically") }
                 Item { Layout.fillWidth: true }
                 Switch {
                     id: automaticSwitch
@@ -140,38 +140,44 @@ Rectangle {
                     implicitHeight: 20
                     padding: 0
                     checked: view.app.automaticUpdates
-                    Accessible.name: "Update automatically"
+                    Accessible.name: qsTr("Update automatically")
                     onToggled: view.app.automaticUpdates = checked
                     FocusRing { controlRadius: 10 }  // keyboard focus only, as on buttons
                 }
             }
             RowLayout {
-                SmallButton { objectName: "showInFinderButton"; text: "Show in Finder"; onClicked: view.app.revealInstallFolder() }
+                SmallButton { objectName: "showInFinderButton"; text: qsTr("Show in Finder"); onClicked: view.app.revealInstallFolder() }
                 SmallButton {
                     objectName: "verifyFilesButton"
-                    text: "Verify Files"
+                    text: qsTr("Verify Files")
                     enabled: view.app.signedIn && view.app.install !== AppModel.Working
                     onClicked: view.app.requestPatch()
                 }
             }
         }
 
-        SectionTitle { text: "Account" }
+        SectionTitle { text: qsTr("Account") }
         Card {
             RowLayout {
                 visible: view.app.signedIn
                 Layout.fillWidth: true
-                Label { text: "Signed in as" }
+                Label { text: qsTr("Signed in as") }
                 Label { objectName: "signedInAs"; Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: view.app.username; elide: Text.ElideMiddle }
             }
-            SmallButton { objectName: "settingsLogOut"; visible: view.app.signedIn; text: "Log Out"; onClicked: view.app.requestSignOut() }
-            Label { objectName: "notSignedIn"; visible: !view.app.signedIn; text: "Not signed in"; color: Theme.dim }
+            SmallButton { objectName: "settingsLogOut"; visible: view.app.signedIn; text: qsTr("Log Out"); onClicked: view.app.requestSignOut() }
+            Label { objectName: "notSignedIn"; visible: !view.app.signedIn; text: qsTr("Not signed in"); color: Theme.dim }
         }
 
-        SectionTitle { text: "About" }
+        SectionTitle { text: qsTr("About") }
         Card {
-            RowLayout { Layout.fillWidth: true; Label { text: "Launcher" } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: Theme.launcherVersion; color: Theme.dim } }
-            RowLayout { Layout.fillWidth: true; Label { text: "Channel" } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: view.app.channel; color: Theme.dim } }
+            RowLayout {
+                Layout.fillWidth: true
+                Label { text: qsTr("Language") }
+                Item { Layout.fillWidth: true }
+                LanguageBox { app: view.app; systemDefaultTitle: qsTr("System default") }
+            }
+            RowLayout { Layout.fillWidth: true; Label { text: qsTr("Launcher") } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: Theme.launcherVersion; color: Theme.dim } }
+            RowLayout { Layout.fillWidth: true; Label { text: qsTr("Channel") } Label { Layout.fillWidth: true; horizontalAlignment: Text.AlignRight; text: view.app.channel; color: Theme.dim } }
         }
     }
 }

@@ -33,7 +33,7 @@ Item {
                 id: email
                 objectName: "emailField"
                 width: parent.width
-                placeholderText: "Email"
+                placeholderText: qsTr("Email")
                 inputMethodHints: Qt.ImhEmailCharactersOnly | Qt.ImhNoAutoUppercase
                 focus: true
                 Keys.onReturnPressed: password.forceActiveFocus()
@@ -43,10 +43,10 @@ Item {
                 id: password
                 objectName: "passwordField"
                 width: parent.width
-                placeholderText: "Password"
+                placeholderText: qsTr("Password")
                 echoMode: TextInput.Password
                 // Qt Quick never gives a password field a name; screen readers read this instead.
-                Accessible.description: "Password"
+                Accessible.description: qsTr("Password")
                 Keys.onReturnPressed: view.submit()
                 Keys.onEnterPressed: view.submit()
             }
@@ -67,7 +67,7 @@ Item {
         BlueButton {
             objectName: "logInButton"
             width: parent.width
-            text: "Log In"
+            text: qsTr("Log In")
             busy: view.app.busy
             enabled: email.text.length > 0 && password.text.length > 0 && !view.app.busy
             onClicked: view.submit()
@@ -76,8 +76,8 @@ Item {
         Row {
             anchors.horizontalCenter: parent.horizontalCenter
             spacing: 18
-            LinkButton { objectName: "createAccountLink"; text: "Create an account"; onClicked: view.app.openWebPage("/register") }
-            LinkButton { objectName: "forgotPasswordLink"; text: "Forgot password?"; onClicked: view.app.openWebPage("/password/forgot") }
+            LinkButton { objectName: "createAccountLink"; text: qsTr("Create an account"); onClicked: view.app.openWebPage("/register") }
+            LinkButton { objectName: "forgotPasswordLink"; text: qsTr("Forgot password?"); onClicked: view.app.openWebPage("/password/forgot") }
         }
     }
 

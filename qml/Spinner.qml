@@ -9,7 +9,7 @@ Item {
     implicitWidth: 48
     implicitHeight: 48
     Accessible.role: Accessible.Animation
-    Accessible.name: "Loading"
+    Accessible.name: qsTr("Loading")
 
     Item {
         id: ring

@@ -13,6 +13,8 @@ QtObject {
     readonly property color notice: Qt.rgba(1.0, 0.45, 0.4, 1)
     readonly property color playNotice: Qt.rgba(1.0, 0.75, 0.4, 1)
     readonly property string launcherVersion: Qt.application.version
+    // Right-to-left languages mirror the whole layout; drawn symbols stay as they are.
+    readonly property bool rightToLeft: Qt.application.layoutDirection === Qt.RightToLeft
     // Inter has the real semibold the screens ask for (DejaVu Sans would fake it with bold).
     readonly property string fontFamily: "Inter"
 }

@@ -11,7 +11,7 @@ Item {
         Symbol { name: "wifi"; color: Theme.dim; width: 40; height: 36; anchors.horizontalCenter: parent.horizontalCenter }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Can't reach the login server"
+            text: qsTr("Can't reach the login server")
             color: "white"
             font.family: Theme.fontFamily
             font.pixelSize: 20
@@ -19,7 +19,7 @@ Item {
         }
         Text {
             anchors.horizontalCenter: parent.horizontalCenter
-            text: "Check your connection and try again."
+            text: qsTr("Check your connection and try again.")
             color: Theme.dim
             font.family: Theme.fontFamily
             font.pixelSize: 14
@@ -28,7 +28,7 @@ Item {
             objectName: "tryAgainButton"
             anchors.horizontalCenter: parent.horizontalCenter
             width: 200
-            text: "Try Again"
+            text: qsTr("Try Again")
             onClicked: view.app.requestStart()
         }
     }

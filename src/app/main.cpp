@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
         return 0;
 
     AppModel model(LauncherConfig::load());
+    model.applyLanguage();
     QQmlApplicationEngine engine;
     QQuickWindow *window = loadMainWindow(engine, &model);
     if (!window)

@@ -12,6 +12,7 @@ namespace {
 QString file() { return Paths::launcherDir() + QStringLiteral("/preferences.json"); }
 const QString limitKey = QStringLiteral("download_limit");
 const QString automaticKey = QStringLiteral("automatic_updates");
+const QString languageKey = QStringLiteral("language");
 }
 
 Preferences Preferences::load()
@@ -35,6 +36,8 @@ Preferences Preferences::load()
     if (!automaticMissing && !automatic.isBool())
         return damaged();
     preferences.automaticUpdates = automatic.toBool(false);
+    // Any other value than a string follows the system, as a missing one does.
+    preferences.language = document.object().value(languageKey).toString();
     const QJsonValue limit = document.object().value(limitKey);
     if (limit.isUndefined() || limit.isNull())
         return preferences;
@@ -50,7 +53,9 @@ bool Preferences::save() const
     QSaveFile out(file());
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    const QJsonObject object{{limitKey, downloadLimit}, {automaticKey, automaticUpdates}};
+    QJsonObject object{{limitKey, downloadLimit}, {automaticKey, automaticUpdates}};
+    if (!language.isEmpty())
+        object.insert(languageKey, language);
     out.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
     return out.commit();
 }

@@ -1,11 +1,12 @@
 #pragma once
-#include <QtGlobal>
+#include <QString>
 
 // What the player sets in the launcher itself ("preferences.json" in the launcher directory). The
 // launcher rewrites this file whenever a preference changes; config.json it never rewrites.
 struct Preferences {
     qint64 downloadLimit = 0;  // bytes per second; 0 means no limit
     bool automaticUpdates = false;  // a check that finds an update starts it without a click
+    QString language;  // the window's language ("de", "pt_BR", "en"); empty: the system's
     // The largest limit the settings field can show (999999.999 MB/s).
     static constexpr qint64 maxDownloadLimit = 999'999'999'000;
 

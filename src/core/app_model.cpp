@@ -15,6 +15,7 @@ AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
     const Preferences preferences = Preferences::load();
     applyDownloadLimit(preferences.downloadLimit);
     m_automaticUpdates = preferences.automaticUpdates;
+    m_language = preferences.language;
     m_recheck.setInterval(std::chrono::hours(6));
     connect(&m_recheck, &QTimer::timeout, this, &AppModel::recheck);
     m_recheck.start();

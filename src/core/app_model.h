@@ -3,6 +3,7 @@
 #include "auth/session.h"
 #include "config/launcher_config.h"
 #include "core/states.h"
+#include "support/message_text.h"
 #include "support/origins.h"
 
 #include <QHash>
@@ -44,6 +45,8 @@ class AppModel : public QObject {
     Q_PROPERTY(QString launcherVersion READ launcherVersionText CONSTANT)
     Q_PROPERTY(QString downloadLimit READ downloadLimitText NOTIFY downloadLimitChanged)
     Q_PROPERTY(bool automaticUpdates READ automaticUpdates WRITE setAutomaticUpdates NOTIFY automaticUpdatesChanged)
+    Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
+    Q_PROPERTY(QVariantList languages READ languages CONSTANT)
 
 public:
     enum ScreenKind { Starting = Screen::Starting, Login = Screen::Login, Mfa = Screen::Mfa, Main = Screen::Main,
@@ -108,9 +111,19 @@ public:
     // not on a metered connection). Saved.
     bool automaticUpdates() const { return m_automaticUpdates; }
     void setAutomaticUpdates(bool on);
+    // The window's language as the player chose it: "" follows the system, else a code of
+    // `languages` ("en", "de", "pt_BR"). Applies at once and is saved.
+    QString language() const { return m_language; }
+    void setLanguage(const QString &code);
+    // Puts the chosen (or the system's) language in place; the application does it once at start.
+    void applyLanguage() const;
+    // Has the views read every text again, after a new catalogue was put in place.
+    void showLanguage();
+    // Each language the window can speak, as {code, name}, the name in the language itself.
+    QVariantList languages() const;
     QImage imageForKey(const QString &key) const;
 
-    // QML-facing views of the fields.
+    // QML-facing views of the fields, in the player's language.
     int screenKind() const { return m_screen.kind; }
     QString mfaMethod() const { return m_screen.method; }
     bool signedIn() const { return m_session.has_value(); }
@@ -118,13 +131,13 @@ public:
     int installKind() const { return m_install.kind; }
     qint64 installFiles() const { return m_install.files; }
     qint64 installBytes() const { return m_install.bytes; }
-    QString installMessage() const { return m_install.message; }
+    QString installMessage() const { return translatedMessage(m_install.message); }
     int phaseKind() const { return m_phase ? int(m_phase->kind) : int(NoPhase); }
     qint64 phaseDone() const { return m_phase ? m_phase->done : 0; }
     qint64 phaseTotal() const { return m_phase ? m_phase->total : 0; }
     double phasePerSecond() const { return m_phase ? m_phase->perSecond : 0; }
     bool hasNotice() const { return m_notice.has_value(); }
-    QString noticeText() const { return m_notice.value_or(QString()); }
+    QString noticeText() const { return translatedMessage(m_notice.value_or(QString())); }
     int slideCount() const { return int(m_slides.size()); }
     QVariantMap currentSlideMap() const;
     QVariantMap panel() const;
@@ -149,6 +162,7 @@ signals:
     void panelChanged();
     void downloadLimitChanged();
     void automaticUpdatesChanged();
+    void languageChanged();
 
 protected:
     void setScreen(Screen screen);
@@ -199,6 +213,7 @@ private:
     quint64 m_checkGeneration = 0;
     qint64 m_downloadLimit = 0;
     bool m_automaticUpdates = false;
+    QString m_language;
     bool m_toldMetered = false;
     QTimer m_recheck;
     std::shared_ptr<ReportQueue> m_reports = std::make_shared<ReportQueue>();

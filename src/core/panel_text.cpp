@@ -1,58 +1,69 @@
 #include "core/panel_text.h"
+#include "support/message_text.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
+
+namespace {
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(PanelText)
+};
+QString count(qint64 n) { return displayNumberLocale().toString(n); }
+}
 
 PanelText panelText(const InstallState &install, const std::optional<PatchPhase> &phase)
 {
     PanelText text;
-    text.caption = install.kind == InstallState::Working ? QStringLiteral("UPDATING") : QStringLiteral("GAME FILES");
+    text.caption = install.kind == InstallState::Working ? Words::tr("UPDATING") : Words::tr("GAME FILES");
     switch (install.kind) {
     case InstallState::NotInstalled:
-        text.title = QStringLiteral("Not installed");
-        text.detail = formatFileSize(install.bytes) + QStringLiteral(" download");
-        text.mainButton = QStringLiteral("Install");
+        text.title = Words::tr("Not installed");
+        text.detail = Words::tr("%1 download").arg(displayFileSize(install.bytes));
+        text.mainButton = Words::tr("Install");
         text.mainEnabled = text.runsUpdate = true;
         break;
     case InstallState::UpdateAvailable:
-        text.title = QStringLiteral("Update available");
-        text.detail = QStringLiteral("%1 files, ").arg(install.files) + formatFileSize(install.bytes);
-        text.mainButton = QStringLiteral("Update");
+        text.title = Words::tr("Update available");
+        text.detail = Words::tr("%1 files, %2").arg(count(install.files), displayFileSize(install.bytes));
+        text.mainButton = Words::tr("Update");
         text.mainEnabled = text.runsUpdate = true;
         break;
     case InstallState::Failed:
-        text.title = QStringLiteral("Couldn't finish");
-        text.detail = install.message;
+        text.title = Words::tr("Couldn't finish");
+        text.detail = translatedMessage(install.message);
         text.detailIsFailure = true;
-        text.mainButton = QStringLiteral("Try Again");
+        text.mainButton = Words::tr("Try Again");
         text.mainEnabled = text.runsUpdate = true;
         break;
     case InstallState::Checking:
-        text.title = QStringLiteral("Checking for updates");
-        text.mainButton = QStringLiteral("Checking");
+        text.title = Words::tr("Checking for updates");
+        text.mainButton = Words::tr("Checking");
         break;
     case InstallState::Ready:
         text.showStatus = false;
-        text.mainButton = QStringLiteral("Play");
+        text.mainButton = Words::tr("Play");
         text.mainEnabled = true;
         break;
     case InstallState::Working:
-        text.mainButton = QStringLiteral("Updating");
+        text.mainButton = Words::tr("Updating");
         if (phase && phase->kind == PatchPhase::Verifying) {
-            text.title = QStringLiteral("Verifying files");
+            text.title = Words::tr("Verifying files");
             if (phase->total >= 1) {
                 text.progress = qBound(0.0, double(phase->done) / double(phase->total), 1.0);
-                text.detail = QStringLiteral("%1 of %2 files").arg(phase->done).arg(phase->total);
+                text.detail = Words::tr("%1 of %2 files").arg(count(phase->done), count(phase->total));
             } else {
                 text.progress = -1;
             }
         } else if (phase && phase->kind == PatchPhase::Downloading) {
-            text.title = QStringLiteral("Downloading");
+            text.title = Words::tr("Downloading");
             text.progress = qBound(0.0, double(phase->done) / double(qMax<qint64>(phase->total, 1)), 1.0);
             const double rate = std::isfinite(phase->perSecond) ? std::trunc(phase->perSecond) : 0;
-            text.detail = formatFileSize(phase->done) + QStringLiteral(" of ") + formatFileSize(phase->total)
-                + QStringLiteral(" \u00b7 ") + formatFileSize(qint64(rate)) + QStringLiteral("/s");
+            text.detail = Words::tr("%1 of %2 \u00b7 %3/s")
+                              .arg(displayFileSize(phase->done), displayFileSize(phase->total),
+                                   displayFileSize(qint64(rate)));
         } else {
-            text.title = QStringLiteral("Finishing");
+            text.title = Words::tr("Finishing");
             text.progress = -1;
         }
         break;

@@ -20,6 +20,8 @@ QQuickWindow *loadMainWindow(QQmlApplicationEngine &engine, AppModel *model)
 {
     registerQmlTypes();
     engine.addImageProvider(QStringLiteral("slides"), new SlideImages(model));
+    // A new language shows at once: every qsTr() binding is evaluated again.
+    QObject::connect(model, &AppModel::languageChanged, &engine, &QQmlEngine::retranslate);
     engine.setInitialProperties({{QStringLiteral("app"), QVariant::fromValue(model)}});
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Vantorel/Ui/Main.qml")));

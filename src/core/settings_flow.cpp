@@ -3,6 +3,10 @@
 #include "core/app_model.h"
 #include "patch/rate_limiter.h"
 #include "support/background.h"
+#include "support/log.h"
+#include "support/display_language.h"
+
+#include <QLocale>
 
 #include <QRegularExpression>
 
@@ -59,7 +63,42 @@ void AppModel::setAutomaticUpdates(bool on)
 
 void AppModel::savePreferences() const
 {
-    write(Preferences{m_downloadLimit, m_automaticUpdates});
+    write(Preferences{m_downloadLimit, m_automaticUpdates, m_language});
+}
+
+void AppModel::setLanguage(const QString &code)
+{
+    if (m_language == code)
+        return;
+    m_language = code;
+    applyLanguage();
+    showLanguage();
+    savePreferences();
+}
+
+void AppModel::showLanguage()
+{
+    emit languageChanged();
+    // The texts composed here follow, as the views' own do on retranslate().
+    emit noticeChanged();
+    emit installChanged();
+    emit panelChanged();
+}
+
+void AppModel::applyLanguage() const
+{
+    const QString code = DisplayLanguage::resolve(m_language, QLocale::system().uiLanguages(), DisplayLanguage::shipped());
+    if (code != DisplayLanguage::current())
+        Log::info(QStringLiteral("language: ") + (code.isEmpty() ? QStringLiteral("en") : code));
+    DisplayLanguage::apply(code);
+}
+
+QVariantList AppModel::languages() const
+{
+    QVariantList list;
+    for (const QString &code : QStringList{QStringLiteral("en")} + DisplayLanguage::shipped())
+        list.append(QVariantMap{{QStringLiteral("code"), code}, {QStringLiteral("name"), DisplayLanguage::nativeName(code)}});
+    return list;
 }
 
 // In the field's own form, so that what it shows is always text it accepts: "12.5", never "1e+06".

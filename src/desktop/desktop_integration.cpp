@@ -1,5 +1,6 @@
 #include "desktop/desktop_integration.h"
 #include "core/app_model.h"
+#include "support/message_text.h"
 
 DesktopIntegration::DesktopIntegration(AppModel &model, std::function<bool()> windowActive, QObject *parent)
     : QObject(parent), m_model(model), m_windowActive(std::move(windowActive))
@@ -33,9 +34,9 @@ void DesktopIntegration::installChanged()
         return;
     // A run that succeeds goes on to its own check; one that fails ends with its message.
     if (install.kind == InstallState::Failed)
-        m_notifications.show(QStringLiteral("Couldn't finish"), install.message);
+        m_notifications.show(tr("Couldn't finish"), translatedMessage(install.message));
     else
-        m_notifications.show(QStringLiteral("Update finished"), QStringLiteral("The game is up to date."));
+        m_notifications.show(tr("Update finished"), tr("The game is up to date."));
 }
 
 void DesktopIntegration::phaseChanged()

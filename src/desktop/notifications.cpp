@@ -30,7 +30,7 @@ void Notifications::show(const QString &summary, const QString &body)
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, QStringLiteral("Notify"));
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("com.vantorel.Launcher")}};
     call << QStringLiteral("Vantorel") << uint(0) << QStringLiteral("com.vantorel.Launcher") << summary << body
-         << QStringList{QStringLiteral("default"), QStringLiteral("Open")} << hints << int(-1);
+         << QStringList{QStringLiteral("default"), tr("Open")} << hints << int(-1);
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
         watcher->deleteLater();

@@ -31,7 +31,7 @@ void SleepInhibitor::hold()
                                                       QStringLiteral("/org/freedesktop/login1"),
                                                       QStringLiteral("org.freedesktop.login1.Manager"),
                                                       QStringLiteral("Inhibit"));
-    call << QStringLiteral("sleep:idle") << QStringLiteral("Vantorel") << QStringLiteral("Updating the game files")
+    call << QStringLiteral("sleep:idle") << QStringLiteral("Vantorel") << tr("Updating the game files")
          << QStringLiteral("block");
     m_asking = true;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 5000), this);

@@ -1,95 +1,80 @@
 #include "support/launcher_error.h"
 #include "support/file_size.h"
 
+#include <QCoreApplication>
+
+// The messages are English sentences with numbered places for their values. They are composed in
+// English (the log quotes them exactly); the window translates them when it shows them.
+namespace {
+const char *const sources[] = {
+    QT_TRANSLATE_NOOP("LauncherError", "Couldn't send the email code. Try again in a minute."),
+    QT_TRANSLATE_NOOP("LauncherError", "Couldn't read your saved sign-in from the Keychain (error %1). Sign in again."),
+    QT_TRANSLATE_NOOP("LauncherError", "Couldn't save your sign-in to the Keychain (error %1). Allow access when macOS asks, then sign in again."),
+    QT_TRANSLATE_NOOP("LauncherError", "Can't reach the login server. Check your connection and try again."),
+    QT_TRANSLATE_NOOP("LauncherError", "Can't reach the patch server. Check your connection and try again."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list has an unsafe file path (%1). Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list has a bad download URL for %1. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "%1 failed its checksum after download. Try again."),
+    QT_TRANSLATE_NOOP("LauncherError", "The download server returned HTTP %1. Try again later."),
+    QT_TRANSLATE_NOOP("LauncherError", "There isn't enough free space for this update in %1: it needs %2 and %3 is free. Free up some space, then try again."),
+    QT_TRANSLATE_NOOP("LauncherError", "Another update of this game folder is running. Try again when it has finished."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list isn't signed. Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list's signature isn't valid. Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list has no version or expiry date. Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list expired on %1 UTC. Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list is older (version %1) than one this launcher already used (version %2). Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list doesn't name its channel. Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "The patch list is for the \"%1\" channel, not \"%2\". Nothing was written. Report this to the Vantorel team."),
+    QT_TRANSLATE_NOOP("LauncherError", "An unexpected error occurred."),
+};
+enum Source {
+    EmailCodeRefused, KeychainRead, KeychainSave, LoginUnreachable, PatchUnreachable, UnsafePath, BadUrl,
+    ChecksumFailed, DownloadStatus, NotEnoughSpace, FolderBusy, ManifestUnsigned, ManifestBadSignature,
+    ManifestUndated, ManifestExpired, ManifestRolledBack, ManifestNoChannel, ManifestWrongChannel, Unexpected,
+};
+static_assert(std::size(sources) == Unexpected + 1);
+
+QString english(Source source) { return QString::fromUtf8(sources[source]); }
+}
+
 LauncherError::LauncherError(Kind kind, QString message)
     : m_kind(kind), m_message(std::move(message)), m_utf8(m_message.toStdString())
 {
 }
 
-QString LauncherError::emailCodeRefused()
-{
-    return QStringLiteral("Couldn't send the email code. Try again in a minute.");
-}
-QString LauncherError::keychainRead(int status)
-{
-    return QStringLiteral("Couldn't read your saved sign-in from the Keychain (error %1). Sign in again.").arg(status);
-}
-QString LauncherError::keychainSave(int status)
-{
-    return QStringLiteral("Couldn't save your sign-in to the Keychain (error %1). Allow access when macOS asks, "
-                          "then sign in again.")
-        .arg(status);
-}
-QString LauncherError::loginUnreachable()
-{
-    return QStringLiteral("Can't reach the login server. Check your connection and try again.");
-}
-QString LauncherError::patchUnreachable()
-{
-    return QStringLiteral("Can't reach the patch server. Check your connection and try again.");
-}
-QString LauncherError::unsafePath(const QString &path)
-{
-    return QStringLiteral("The patch list has an unsafe file path (") + path
-        + QStringLiteral("). Nothing was written. Report this to the Vantorel team.");
-}
-QString LauncherError::badUrl(const QString &path)
-{
-    return QStringLiteral("The patch list has a bad download URL for ") + path
-        + QStringLiteral(". Report this to the Vantorel team.");
-}
-QString LauncherError::checksumFailed(const QString &path)
-{
-    return path + QStringLiteral(" failed its checksum after download. Try again.");
-}
-QString LauncherError::downloadStatus(int status)
-{
-    return QStringLiteral("The download server returned HTTP %1. Try again later.").arg(status);
-}
+QList<const char *> LauncherError::sourceTexts() { return {std::begin(sources), std::end(sources)}; }
+
+QString LauncherError::emailCodeRefused() { return english(EmailCodeRefused); }
+QString LauncherError::keychainRead(int status) { return english(KeychainRead).arg(status); }
+QString LauncherError::keychainSave(int status) { return english(KeychainSave).arg(status); }
+QString LauncherError::loginUnreachable() { return english(LoginUnreachable); }
+QString LauncherError::patchUnreachable() { return english(PatchUnreachable); }
+QString LauncherError::unsafePath(const QString &path) { return english(UnsafePath).arg(path); }
+QString LauncherError::badUrl(const QString &path) { return english(BadUrl).arg(path); }
+QString LauncherError::checksumFailed(const QString &path) { return english(ChecksumFailed).arg(path); }
+QString LauncherError::downloadStatus(int status) { return english(DownloadStatus).arg(status); }
 
 QString LauncherError::notEnoughSpace(const QString &folder, qint64 needed, qint64 free)
 {
-    return QStringLiteral("There isn't enough free space for this update in ") + folder + QStringLiteral(": it needs ")
-        + formatFileSize(needed) + QStringLiteral(" and ") + formatFileSize(free)
-        + QStringLiteral(" is free. Free up some space, then try again.");
+    return english(NotEnoughSpace).arg(folder, formatFileSize(needed), formatFileSize(free));
 }
 
-QString LauncherError::folderBusy()
-{
-    return QStringLiteral("Another update of this game folder is running. Try again when it has finished.");
-}
-
-QString LauncherError::manifestUnsigned()
-{
-    return QStringLiteral("The patch list isn't signed. Nothing was written. Report this to the Vantorel team.");
-}
-QString LauncherError::manifestBadSignature()
-{
-    return QStringLiteral("The patch list's signature isn't valid. Nothing was written. Report this to the Vantorel team.");
-}
-QString LauncherError::manifestUndated()
-{
-    return QStringLiteral("The patch list has no version or expiry date. Nothing was written. Report this to the Vantorel team.");
-}
+QString LauncherError::folderBusy() { return english(FolderBusy); }
+QString LauncherError::manifestUnsigned() { return english(ManifestUnsigned); }
+QString LauncherError::manifestBadSignature() { return english(ManifestBadSignature); }
+QString LauncherError::manifestUndated() { return english(ManifestUndated); }
 QString LauncherError::manifestExpired(const QDateTime &expires)
 {
-    return QStringLiteral("The patch list expired on ") + expires.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-        + QStringLiteral(" UTC. Nothing was written. Report this to the Vantorel team.");
+    return english(ManifestExpired).arg(expires.toUTC().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 QString LauncherError::manifestRolledBack(qint64 version, qint64 accepted)
 {
-    return QStringLiteral("The patch list is older (version %1) than one this launcher already used (version %2). "
-                          "Nothing was written. Report this to the Vantorel team.")
-        .arg(version)
-        .arg(accepted);
+    return english(ManifestRolledBack).arg(version).arg(accepted);
 }
 
 QString LauncherError::manifestWrongChannel(const QString &channel, const QString &expected)
 {
-    const QString which = channel.isEmpty() ? QStringLiteral("The patch list doesn't name its channel")
-                                            : QStringLiteral("The patch list is for the \"") + channel
-            + QStringLiteral("\" channel, not \"") + expected + QStringLiteral("\"");
-    return which + QStringLiteral(". Nothing was written. Report this to the Vantorel team.");
+    return channel.isEmpty() ? english(ManifestNoChannel) : english(ManifestWrongChannel).arg(channel, expected);
 }
 
 PlatformError::PlatformError(QString description)
@@ -113,6 +98,6 @@ QString describeCurrentException()
     } catch (const std::exception &error) {
         return describeError(error);
     } catch (...) {
-        return QStringLiteral("An unexpected error occurred.");
+        return english(Unexpected);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <exception>
 #include <string>
@@ -37,6 +38,8 @@ public:
     static QString manifestExpired(const QDateTime &expires);
     static QString manifestRolledBack(qint64 version, qint64 accepted);
     static QString manifestWrongChannel(const QString &channel, const QString &expected);
+    // The English sentences above with "%1" where a value goes, for translating them on display.
+    static QList<const char *> sourceTexts();
 
 private:
     Kind m_kind;

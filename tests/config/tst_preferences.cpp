@@ -34,24 +34,29 @@ private slots:
         QTest::addColumn<qint64>("limit");
         QTest::addColumn<bool>("automatic");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("missing") << QByteArray("-") << qint64(0) << false << false;
-        QTest::newRow("a limit") << QByteArray(R"({"download_limit": 20000000})") << qint64(20'000'000) << false << false;
-        QTest::newRow("no key") << QByteArray("{}") << qint64(0) << false << false;
-        QTest::newRow("null") << QByteArray(R"({"download_limit": null})") << qint64(0) << false << false;
-        QTest::newRow("not json") << QByteArray("download_limit=5") << qint64(0) << false << true;
-        QTest::newRow("cut short") << QByteArray(R"({"download_limit": 200)") << qint64(0) << false << true;
-        QTest::newRow("an array") << QByteArray("[1]") << qint64(0) << false << true;
-        QTest::newRow("text") << QByteArray(R"({"download_limit": "20M"})") << qint64(0) << false << true;
-        QTest::newRow("negative") << QByteArray(R"({"download_limit": -1})") << qint64(0) << false << true;
-        QTest::newRow("the field's largest") << QByteArray(R"({"download_limit": 999999999000})") << qint64(999'999'999'000) << false << false;
-        QTest::newRow("more than the field shows") << QByteArray(R"({"download_limit": 1000000000000})") << qint64(0) << false << true;
-        QTest::newRow("automatic") << QByteArray(R"({"automatic_updates": true})") << qint64(0) << true << false;
-        QTest::newRow("automatic off") << QByteArray(R"({"automatic_updates": false})") << qint64(0) << false << false;
-        QTest::newRow("automatic null") << QByteArray(R"({"automatic_updates": null})") << qint64(0) << false << false;
-        QTest::newRow("automatic and a limit") << QByteArray(R"({"download_limit": 5, "automatic_updates": true})") << qint64(5) << true << false;
-        QTest::newRow("automatic as text") << QByteArray(R"({"download_limit": 5, "automatic_updates": "yes"})") << qint64(0) << false << true;
-        QTest::newRow("automatic as a number") << QByteArray(R"({"automatic_updates": 1})") << qint64(0) << false << true;
-        QTest::newRow("automatic, limit damaged") << QByteArray(R"({"download_limit": -5, "automatic_updates": true})") << qint64(0) << false << true;
+        QTest::addColumn<QString>("language");  // "": follow the system
+        QTest::newRow("missing") << QByteArray("-") << qint64(0) << false << false << QString();
+        QTest::newRow("a limit") << QByteArray(R"({"download_limit": 20000000})") << qint64(20'000'000) << false << false << QString();
+        QTest::newRow("no key") << QByteArray("{}") << qint64(0) << false << false << QString();
+        QTest::newRow("null") << QByteArray(R"({"download_limit": null})") << qint64(0) << false << false << QString();
+        QTest::newRow("not json") << QByteArray("download_limit=5") << qint64(0) << false << true << QString();
+        QTest::newRow("cut short") << QByteArray(R"({"download_limit": 200)") << qint64(0) << false << true << QString();
+        QTest::newRow("an array") << QByteArray("[1]") << qint64(0) << false << true << QString();
+        QTest::newRow("text") << QByteArray(R"({"download_limit": "20M"})") << qint64(0) << false << true << QString();
+        QTest::newRow("negative") << QByteArray(R"({"download_limit": -1})") << qint64(0) << false << true << QString();
+        QTest::newRow("the field's largest") << QByteArray(R"({"download_limit": 999999999000})") << qint64(999'999'999'000) << false << false << QString();
+        QTest::newRow("more than the field shows") << QByteArray(R"({"download_limit": 1000000000000})") << qint64(0) << false << true << QString();
+        QTest::newRow("automatic") << QByteArray(R"({"automatic_updates": true})") << qint64(0) << true << false << QString();
+        QTest::newRow("automatic off") << QByteArray(R"({"automatic_updates": false})") << qint64(0) << false << false << QString();
+        QTest::newRow("automatic null") << QByteArray(R"({"automatic_updates": null})") << qint64(0) << false << false << QString();
+        QTest::newRow("automatic and a limit") << QByteArray(R"({"download_limit": 5, "automatic_updates": true})") << qint64(5) << true << false << QString();
+        QTest::newRow("automatic as text") << QByteArray(R"({"download_limit": 5, "automatic_updates": "yes"})") << qint64(0) << false << true << QString();
+        QTest::newRow("automatic as a number") << QByteArray(R"({"automatic_updates": 1})") << qint64(0) << false << true << QString();
+        QTest::newRow("a language") << QByteArray(R"({"language": "pt_BR", "download_limit": 5})") << qint64(5) << false << false << "pt_BR";
+        QTest::newRow("language null") << QByteArray(R"({"language": null})") << qint64(0) << false << false << "";
+        QTest::newRow("language as a number") << QByteArray(R"({"language": 7, "automatic_updates": true})") << qint64(0) << true << false << "";
+        QTest::newRow("language, limit damaged") << QByteArray(R"({"language": "de", "download_limit": -5})") << qint64(0) << false << true << "";
+        QTest::newRow("automatic, limit damaged") << QByteArray(R"({"download_limit": -5, "automatic_updates": true})") << qint64(0) << false << true << QString();
     }
     void reading()
     {
@@ -59,10 +64,12 @@ private slots:
         QFETCH(qint64, limit);
         QFETCH(bool, automatic);
         QFETCH(bool, warned);
+        QFETCH(QString, language);
         if (content != "-")
             writeFile(file(), content);
         QCOMPARE(Preferences::load().downloadLimit, limit);
         QCOMPARE(Preferences::load().automaticUpdates, automatic);
+        QCOMPARE(Preferences::load().language, language);
         QCOMPARE(logText().contains("[WARN] preferences: preferences.json is damaged; downloads are not limited\n"), warned);
     }
 
@@ -71,6 +78,9 @@ private slots:
         writeFile(file(), "old and damaged");
         QVERIFY((Preferences{1'500'000}).save());
         QCOMPARE(Preferences::load(), Preferences{1'500'000});
+        const Preferences chosen{0, true, QStringLiteral("ja")};
+        QVERIFY(chosen.save());
+        QCOMPARE(Preferences::load(), chosen);
         // Nothing but the file itself: the temporary was renamed over it.
         QCOMPARE(QDir(Paths::launcherDir()).entryList({"preferences*"}, QDir::Files), QStringList{"preferences.json"});
     }

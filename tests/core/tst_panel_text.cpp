@@ -11,21 +11,31 @@ private slots:
     {
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << qint64(0) << "0 bytes";
-        QTest::newRow("one") << qint64(1) << "1 byte";
-        QTest::newRow("999") << qint64(999) << "999 bytes";
-        QTest::newRow("kilo is 1000") << qint64(1000) << "1 KB";
-        QTest::newRow("rounds") << qint64(12'600) << "13 KB";
-        QTest::newRow("mega") << qint64(1'500'000) << "1.5 MB";
-        QTest::newRow("almost a mega") << qint64(999'600) << "1.0 MB";
-        QTest::newRow("demo build") << qint64(332'224'382) << "332.2 MB";
-        QTest::newRow("giga") << qint64(2'310'000'000) << "2.31 GB";
+        QTest::addColumn<QString>("numbers");  // the display number locale; "": English, both forms alike
+        QTest::newRow("zero") << qint64(0) << "0 bytes" << QString();
+        QTest::newRow("one") << qint64(1) << "1 byte" << QString();
+        QTest::newRow("999") << qint64(999) << "999 bytes" << QString();
+        QTest::newRow("kilo is 1000") << qint64(1000) << "1 KB" << QString();
+        QTest::newRow("rounds") << qint64(12'600) << "13 KB" << QString();
+        QTest::newRow("mega") << qint64(1'500'000) << "1.5 MB" << QString();
+        QTest::newRow("almost a mega") << qint64(999'600) << "1.0 MB" << QString();
+        QTest::newRow("demo build") << qint64(332'224'382) << "332.2 MB" << QString();
+        QTest::newRow("giga") << qint64(2'310'000'000) << "2.31 GB" << QString();
+        QTest::newRow("German digits") << qint64(1'500'000) << "1,5 MB" << "de";
+        QTest::newRow("Arabic digits") << qint64(2'310'000'000) << "٢٫٣١ GB" << "ar_EG";
+        QTest::newRow("a thousand bytes short") << qint64(999) << "999 bytes" << "fr";
     }
     void sizes()
     {
         QFETCH(qint64, bytes);
         QFETCH(QString, text);
-        QCOMPARE(formatFileSize(bytes), text);
+        QFETCH(QString, numbers);
+        if (numbers.isEmpty())
+            QCOMPARE(formatFileSize(bytes), text);
+        setDisplayNumberLocale(numbers.isEmpty() ? QLocale::c() : QLocale(numbers));
+        const QString shown = displayFileSize(bytes);
+        setDisplayNumberLocale(QLocale::c());
+        QCOMPARE(shown, text);
     }
 
     void panelByState_data()

@@ -76,7 +76,8 @@ QStringList textLayoutFaults(QQuickItem *root, qreal inset)
             && text.item->property("truncated").toBool();
         if (!elided && text.painted.width() > text.item->width() + slack
             && text.item->property("wrapMode").toInt() == 0)
-            faults.append(nameOf(text.item) + QStringLiteral(" is wider than its box"));
+            faults.append(nameOf(text.item) + QStringLiteral(" is wider than its box (%1 > %2)")
+                              .arg(text.painted.width()).arg(text.item->width()));
         if (!bounds.adjusted(inset - slack, -slack, slack - inset, slack).contains(text.painted))
             faults.append(nameOf(text.item) + (inset > 0 ? QStringLiteral(" comes within %1 of the edge").arg(inset)
                                                          : QStringLiteral(" leaves its container")));
@@ -88,6 +89,16 @@ QStringList textLayoutFaults(QQuickItem *root, qreal inset)
                 faults.append(nameOf(texts.at(i).item) + QStringLiteral(" overlaps ") + nameOf(texts.at(j).item));
         }
     return faults;
+}
+
+QStringList shownTexts(QQuickItem *root)
+{
+    QList<DrawnText> texts;
+    collectTexts(root, texts);
+    QStringList out;
+    for (const DrawnText &text : std::as_const(texts))
+        out.append(text.item->property("text").toString());
+    return out;
 }
 
 QByteArray gradientPng(QColor from, QColor to, int width, int height)

@@ -17,6 +17,8 @@ void typeText(QQuickWindow *window, const QString &text);
 // past its own box (an unelided text wider than its item), or closer than `inset` to the left or
 // right edge of `root`. One line per fault, naming the texts; empty when the layout reads cleanly.
 QStringList textLayoutFaults(QQuickItem *root, qreal inset = 0);
+// The texts drawn under `root`, as a reader sees them.
+QStringList shownTexts(QQuickItem *root);
 // A PNG picture with a gradient from one colour to another.
 QByteArray gradientPng(QColor from, QColor to, int width = 1280, int height = 720);
 

@@ -1,10 +1,69 @@
 #include "support/launcher_error.h"
+#include "support/file_size.h"
+#include "support/message_text.h"
+
+#include <QTranslator>
 
 #include <QtTest>
+
+// Stands in for a catalogue: some sentences with their places in another order.
+class ReorderingTranslator : public QTranslator {
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        if (text.startsWith("There isn't enough free space"))
+            return QStringLiteral("Frei: %3, nötig: %2, in %1.");
+        if (text == "%1 failed its checksum after download. Try again.")
+            return QStringLiteral("Prüfsumme falsch: %1.");
+        if (text.startsWith("The patch list is for the"))
+            return QStringLiteral("Kanal \"%2\" erwartet, \"%1\" erhalten.");
+        if (QByteArray(context) == "Message" && text == "Wrong email or password.")
+            return QStringLiteral("Falsche E-Mail oder falsches Passwort.");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
 
 class TestLauncherError : public QObject {
     Q_OBJECT
 private slots:
+    // Composed in English, shown in the catalogue's words with each value in its place.
+    void shownTranslated_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("numbers");  // the display number locale; "": English
+        QTest::newRow("three places reordered")
+            << LauncherError::notEnoughSpace("/games/v", 2'500'000'000, 1'200'000'000)
+            << "Frei: 1.20 GB, nötig: 2.50 GB, in /games/v." << QString();
+        QTest::newRow("sizes in the locale's digits")
+            << LauncherError::notEnoughSpace("/games/v", 2'500'000'000, 999) << "Frei: 999 bytes, nötig: 2,50 GB, in /games/v."
+            << "de";
+        QTest::newRow("a value that looks like a place") << LauncherError::checksumFailed("data/%2.pak")
+                                                       << "Prüfsumme falsch: data/%2.pak." << QString();
+        QTest::newRow("two places swapped") << LauncherError::manifestWrongChannel("beta", "live")
+                                            << "Kanal \"live\" erwartet, \"beta\" erhalten." << QString();
+        QTest::newRow("a notice of the sign-in") << "Wrong email or password." << "Falsche E-Mail oder falsches Passwort." << QString();
+        QTest::newRow("not translated: stays English") << LauncherError::downloadStatus(503)
+                                                       << "The download server returned HTTP 503. Try again later." << QString();
+        QTest::newRow("a server's own text") << "Your account is locked." << "Your account is locked." << QString();
+    }
+    void shownTranslated()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QFETCH(QString, numbers);
+        ReorderingTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        setDisplayNumberLocale(numbers.isEmpty() ? QLocale::c() : QLocale(numbers));
+        const QString result = translatedMessage(message);
+        setDisplayNumberLocale(QLocale::c());
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(result, shown);
+        QCOMPARE(translatedMessage(message), message);
+    }
+
     void messages_data()
     {
         QTest::addColumn<QString>("message");

@@ -141,7 +141,7 @@ private slots:
         keys({"Down", "Down", "Return"});
         QTRY_VERIFY(settings->isVisible());
         QTRY_COMPARE(QGuiApplication::focusWindow(), settings);
-        expectTree("settings", {"Show in Finder", "Verify Files", "Log Out", "Download limit in MB/s", "Update automatically"});
+        expectTree("settings", {"Show in Finder", "Verify Files", "Log Out", "Download limit in MB/s", "Update automatically", "Language"});
         keys({"Escape"});
         QTRY_VERIFY(!settings->isVisible());
 

@@ -1,4 +1,5 @@
 #include "auth/keychain.h"
+#include "config/preferences.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
 #include "patch/patcher.h"
@@ -175,16 +176,26 @@ private slots:
         QTRY_COMPARE(focusedIn(settings), QStringLiteral("locationEdit"));
         QCOMPARE(settings->activeFocusItem()->property("selectedText").toString(), model->installPath());
         QStringList seen;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 6; ++i) {
             QTest::keyClick(settings, Qt::Key_Tab);
             seen.append(focusedIn(settings));
             QQuickItem *control = findItem(settings->contentItem(), seen.last());
             QVERIFY2(control && ringOf(control) && ringOf(control)->isVisible(), qPrintable(seen.last() + ": no focus frame"));
-            if (seen.last() == "settingsLogOut")
+            if (seen.last() == "languageBox")
                 break;
         }
         QCOMPARE(seen, (QStringList{"downloadLimitField", "automaticUpdatesSwitch", "showInFinderButton", "verifyFilesButton",
-                                    "settingsLogOut"}));
+                                    "settingsLogOut", "languageBox"}));
+        // The language list opens with Space; the arrows and Return choose, at once and for good.
+        QTest::keyClick(settings, Qt::Key_Space);
+        QObject *list = findItem(settings->contentItem(), QStringLiteral("languageBox"))->property("popup").value<QObject *>();
+        QTRY_VERIFY(list->property("opened").toBool());
+        QTest::keyClick(settings, Qt::Key_Down);
+        QTest::keyClick(settings, Qt::Key_Return);
+        QTRY_VERIFY(!list->property("visible").toBool());
+        QCOMPARE(model->language(), QStringLiteral("en"));
+        QTRY_COMPARE(Preferences::load().language, QStringLiteral("en"));
+        model->setLanguage(QString());
         QTest::keyClick(settings, Qt::Key_Escape);
         QTRY_VERIFY(!settings->isVisible());
         activate();

@@ -2,6 +2,7 @@
 #include "patch/downloader.h"
 #include "patch/fetch.h"
 #include "patch/install.h"
+#include "patch/install_batch.h"
 #include "patch/meter.h"
 #include "patch/patcher.h"
 #include "patch/resume_store.h"
@@ -48,6 +49,8 @@ QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
         if (group->kept.contains(entry.path))
             from = group->kept.value(entry.path);
         co_await fetch(entry, from, group->run);
+        if (group->run.batch->failed())
+            throw Cancelled();  // finish() names the failure
     } catch (...) {
         if (!group->firstError) {
             group->firstError = std::current_exception();
@@ -91,6 +94,7 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     auto group = std::make_shared<Group>();
     group->run.root = std::move(root);
     group->run.stats = stats ? stats : std::make_shared<ApplyStats>();
+    group->run.batch = std::make_shared<InstallBatch>(group->run.root);
     const auto look = [entries, root = group->run.root] { return prepare(entries, root); };
     const Prepared prepared = co_await Background::run(look, &installPool());
     group->run.folder = prepared.folder;
@@ -109,6 +113,15 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     startMore(group);
     co_await finished;
     downloader.invalidateAndCancel();
+    // Files whose fetch ended well go into place even when another fetch failed.
+    std::exception_ptr installError;
+    try {
+        co_await group->run.batch->finish();
+    } catch (...) {
+        installError = std::current_exception();
+    }
+    if (installError)
+        std::rethrow_exception(installError);
     if (group->firstError)
         std::rethrow_exception(group->firstError);
     progress(PatchPhase::finishing());

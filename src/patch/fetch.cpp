@@ -2,6 +2,7 @@
 #include "patch/downloader.h"
 #include "patch/hashing.h"
 #include "patch/install.h"
+#include "patch/install_batch.h"
 #include "patch/meter.h"
 #include "support/background.h"
 #include "support/log.h"
@@ -69,7 +70,12 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::
         DownloadRequest request;
         request.url = QUrl(entry.url, QUrl::StrictMode);
         request.maxBytes = entry.size;
-        request.key = bodyKey(entry, run.folder);
+        // A small body is cheaper to fetch again than to keep: no record, no lock, no move.
+        const bool small = run.batch && !from && entry.size <= InstallBatch::smallBody;
+        if (small)
+            request.staging = destination + QStringLiteral(".part");
+        else
+            request.key = bodyKey(entry, run.folder);
         request.onBytes = [tally, meter = run.meter, stats = run.stats](qint64 delta) {
             tally->counted += delta;
             stats->fetched += delta;
@@ -88,6 +94,16 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QString destination, std::
                 request.onDropped(from->bytes);
         }
         const DownloadResult result = co_await run.downloader->fetch(std::move(request));
+        if (small) {
+            // Hashed as it arrived: only the comparison is left, then the batch takes it.
+            if (sameDigest(result.sha256, entry.sha256)) {
+                run.batch->add(result.file, destination, entry.size);
+                co_return Failure{};
+            }
+            const auto drop = [file = result.file] { QFile::remove(file); };
+            co_await Background::run(drop, &installPool());
+            throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
+        }
         // A complete body is never kept: it goes into place, or away (a large file takes a while).
         const auto settle = [result, destination, path = entry.path, expected = entry.sha256] {
             try {

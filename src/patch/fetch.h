@@ -12,6 +12,10 @@
 class Downloader;
 class Meter;
 
+namespace Patcher {
+class InstallBatch;
+}
+
 // One entry of an apply run: its attempts, and the delta build it may try before them.
 namespace Patcher {
 
@@ -31,6 +35,7 @@ struct FetchRun {
     std::shared_ptr<Meter> meter;
     std::shared_ptr<State> state = std::make_shared<State>();
     std::shared_ptr<ApplyStats> stats;
+    std::shared_ptr<InstallBatch> batch;  // small files go into place through it
 };
 
 // Which kept body an entry of the install folder may resume.

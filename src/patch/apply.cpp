@@ -2,6 +2,7 @@
 #include "patch/downloader.h"
 #include "patch/fetch.h"
 #include "patch/install.h"
+#include "patch/install_batch.h"
 #include "patch/meter.h"
 #include "patch/origin_pool.h"
 #include "patch/patcher.h"
@@ -50,6 +51,8 @@ QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
         if (group->kept.contains(entry.path))
             from = group->kept.value(entry.path);
         co_await fetch(entry, from, group->run);
+        if (group->run.batch->failed())
+            throw Cancelled();  // finish() names the failure
     } catch (...) {
         if (!group->firstError) {
             group->firstError = std::current_exception();
@@ -95,6 +98,7 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     group->run.root = std::move(root);
     group->run.stats = stats ? stats : std::make_shared<ApplyStats>();
     group->run.origins = std::make_shared<OriginPool>(std::move(mirrors));
+    group->run.batch = std::make_shared<InstallBatch>(group->run.root);
     const auto look = [entries, root = group->run.root] { return prepare(entries, root); };
     const Prepared prepared = co_await Background::run(look, &installPool());
     group->run.folder = prepared.folder;
@@ -116,6 +120,15 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     group->run.stats->perOrigin = group->run.origins->bytesPerOrigin();
     if (group->run.origins->hasMirrors())
         Log::info(QString::fromLatin1("patch: bytes per origin: ") + group->run.origins->summary());
+    // Files whose fetch ended well go into place even when another fetch failed.
+    std::exception_ptr installError;
+    try {
+        co_await group->run.batch->finish();
+    } catch (...) {
+        installError = std::current_exception();
+    }
+    if (installError)
+        std::rethrow_exception(installError);
     if (group->firstError)
         std::rethrow_exception(group->firstError);
     progress(PatchPhase::finishing());

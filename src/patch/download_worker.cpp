@@ -83,7 +83,8 @@ void DownloadWorker::start(DownloadRequest request, Promise promise)
     if (!t->request.digest)
         t->request.digest = std::make_shared<Patcher::Sha256Stream>();
     const QString folder = Paths::downloadTemp();
-    QDir().mkpath(folder);
+    if (t->request.staging.isEmpty())
+        QDir().mkpath(folder);
 
     if (const auto &from = t->request.from) {
         t->file.setFileName(from->file);
@@ -100,7 +101,14 @@ void DownloadWorker::start(DownloadRequest request, Promise promise)
                 t->request.onDropped(from->bytes);
         }
     }
-    if (t->base == 0) {
+    if (t->base == 0 && !t->request.staging.isEmpty()) {
+        if (!openStaging(t->file, t->request.staging)) {
+            resolve(t->promise, {{}, std::make_exception_ptr(PlatformError(
+                QStringLiteral("Couldn't create \"%1\": %2").arg(t->request.staging, t->file.errorString())))});
+            return;
+        }
+        t->out.reset(int(t->file.handle()), 0);
+    } else if (t->base == 0) {
         t->file.setFileName(folder + QStringLiteral("/vantorel-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
         if (!t->file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
             resolve(t->promise, {{}, std::make_exception_ptr(PlatformError(
@@ -337,7 +345,8 @@ void DownloadWorker::complete(const TransferPtr &t)
             QStringLiteral("Couldn't write the download: %1").arg(t->file.errorString())))}, false);
         return;
     }
-    QFile::remove(t->file.fileName() + QStringLiteral(".resume"));
+    if (t->request.key)
+        QFile::remove(t->file.fileName() + QStringLiteral(".resume"));
     end(t, {DownloadResult{t->file.fileName(), t->request.digest->hex()}, nullptr}, true);
 }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFuture>
 #include <QHash>
+#include <QSet>
 #include <QObject>
 #include <QPromise>
 #include <QTimer>
@@ -69,6 +70,7 @@ private:
     void keep(Transfer &t);
     void end(const TransferPtr &t, Outcome outcome, bool keepBody);
     static void resolve(const Promise &promise, Outcome outcome);
+    bool openStaging(QFile &file, const QString &path);  // download_staging.cpp
 
     QByteArray m_userAgent;
     int m_idleMs;
@@ -78,4 +80,5 @@ private:
     qint64 m_bufferSize = 1 << 20;
     bool m_heldBack = false;  // the speed limit has made bytes wait
     bool m_cancelled = false;
+    QSet<QString> m_madeFolders;  // staging folders known to exist
 };

@@ -37,6 +37,9 @@ struct DownloadRequest {
     std::optional<ResumeStore::BodyKey> key;            // set: a cut body is kept to be resumed
     std::optional<ResumeStore::PartialBody> from;       // continue this kept body
     std::shared_ptr<Patcher::Sha256Stream> digest;      // holds from's prefix already, when resuming
+    // Set: the body is written straight to this new file (its folder made first, anything in its
+    // place removed) and never kept for resuming; the result names it.
+    QString staging;
     // rangeFirst >= 0: only bytes rangeFirst..rangeLast of a body of rangeOf bytes. Anything but a
     // 206 of exactly that range ends the transfer at once with RangeRefused.
     qint64 rangeFirst = -1;

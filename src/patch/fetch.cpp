@@ -2,6 +2,7 @@
 #include "patch/downloader.h"
 #include "patch/hashing.h"
 #include "patch/install.h"
+#include "patch/install_batch.h"
 #include "patch/meter.h"
 #include "patch/origin_pool.h"
 #include "patch/slow_watch.h"
@@ -75,7 +76,12 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, OriginPool::Lease at, bool
         request.ifRange = sameOrigin;
         request.handle = handle;
         request.maxBytes = entry.size;
-        request.key = bodyKey(entry, run.folder);
+        // A small body is cheaper to fetch again than to keep: no record, no lock, no move.
+        const bool small = run.batch && !from && entry.size <= InstallBatch::smallBody;
+        if (small)
+            request.staging = destination + QStringLiteral(".part");
+        else
+            request.key = bodyKey(entry, run.folder);
         request.onBytes = [tally, meter = run.meter, stats = run.stats, origins = run.origins, at,
                            received = watch.counter()](qint64 delta) {
             *received += delta;
@@ -98,6 +104,17 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, OriginPool::Lease at, bool
         }
         const DownloadResult result = co_await run.downloader->fetch(std::move(request));
         const qint64 took = watch.elapsed();
+        if (small) {
+            // Hashed as it arrived: only the comparison is left, then the batch takes it.
+            if (!sameDigest(result.sha256, entry.sha256)) {
+                const auto drop = [file = result.file] { QFile::remove(file); };
+                co_await Background::run(drop, &installPool());
+                throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
+            }
+            run.batch->add(result.file, destination, entry.size);
+            run.origins->release(at, false, watch.bytes(), took);
+            co_return Failure{};
+        }
         // A complete body is never kept: it goes into place, or away (a large file takes a while).
         const auto settle = [result, destination, path = entry.path, expected = entry.sha256] {
             try {

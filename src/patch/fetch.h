@@ -13,6 +13,10 @@ class Downloader;
 class Meter;
 class OriginPool;
 
+namespace Patcher {
+class InstallBatch;
+}
+
 // One entry of an apply run: its attempts, and the delta build it may try before them.
 namespace Patcher {
 
@@ -33,6 +37,7 @@ struct FetchRun {
     std::shared_ptr<State> state = std::make_shared<State>();
     std::shared_ptr<ApplyStats> stats;
     std::shared_ptr<OriginPool> origins;
+    std::shared_ptr<InstallBatch> batch;  // small files go into place through it
 };
 
 // Which kept body an entry of the install folder may resume.

@@ -354,12 +354,20 @@ private slots:
     void killedUpdateLeavesWholeFiles_data()
     {
         QTest::addColumn<int>("killAfterMs");
+        QTest::addColumn<QByteArray>("killInBatch");  // where the first batch of small files dies instead
+        QTest::addColumn<int>("renamedAtKill");
         for (int ms : {30, 80, 150, 250, 400, 600, 900})
-            QTest::newRow(qPrintable(QStringLiteral("%1 ms").arg(ms))) << ms;
+            QTest::newRow(qPrintable(QStringLiteral("%1 ms").arg(ms))) << ms << QByteArray() << -1;
+        QTest::newRow("batch synced, nothing renamed") << -1 << QByteArray("synced") << 0;
+        QTest::newRow("batch cut after its first rename") << -1 << QByteArray("renamed:1") << 1;
+        QTest::newRow("batch cut half-way through its renames") << -1 << QByteArray("renamed:128") << 128;
+        QTest::newRow("batch renamed, folders not flushed") << -1 << QByteArray("renamed") << 256;
     }
     void killedUpdateLeavesWholeFiles()
     {
         QFETCH(int, killAfterMs);
+        QFETCH(QByteArray, killInBatch);
+        QFETCH(int, renamedAtKill);
         QList<ManifestEntry> entries;
         for (int i = 0; i < 10; ++i) {
             entries.append(site.add(QStringLiteral("pak/%1.pak").arg(i), bytesOf(400'000 + i * 150'000, char('A' + i))));
@@ -367,8 +375,18 @@ private slots:
             slow.delayMs = 40 * i;
             site.server().http().setFault(QStringLiteral("/files/pak/%1.pak").arg(i).toUtf8(), slow);
         }
-        publish(entries);
+        // Small files go into place in batches of 256; every third has an old version.
         QHash<QString, QByteArray> old;
+        QStringList small;
+        for (int i = 0; i < 300; ++i) {
+            small.append(QStringLiteral("ui/%1/s%2.cfg").arg(i % 7).arg(i));
+            entries.append(site.add(small.last(), QByteArray::number(i).repeated(200 + i)));
+            if (i % 3 == 0) {
+                old.insert(small.last(), "old " + QByteArray::number(i));
+                writeFile(root() + '/' + small.last(), old.value(small.last()));
+            }
+        }
+        publish(entries);
         for (int i = 0; i < 10; i += 2) {
             const QString path = QStringLiteral("pak/%1.pak").arg(i);
             old.insert(path, bytesOf(300'000, char('a' + i)));
@@ -376,11 +394,32 @@ private slots:
         }
         const QStringList args{"update", site.server().origin() + "/release/manifest.json", root()};
         QProcess patcher;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!killInBatch.isEmpty())
+            env.insert("VANTOREL_KILL_IN_BATCH", QString::fromLatin1(killInBatch));
+        patcher.setProcessEnvironment(env);
         patcher.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
         QVERIFY(patcher.waitForStarted());
-        QTest::qWait(killAfterMs);
-        patcher.kill();
-        QTRY_VERIFY(patcher.state() == QProcess::NotRunning);
+        if (killAfterMs >= 0) {
+            QTest::qWait(killAfterMs);
+            patcher.kill();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(patcher.state() == QProcess::NotRunning, 60000);
+        if (renamedAtKill >= 0) {
+            QCOMPARE(patcher.exitStatus(), QProcess::CrashExit);
+            // The batch was cut where asked: so many small files new, the rest of it still staged.
+            int renamed = 0, staged = 0;
+            for (const ManifestEntry &entry : entries) {
+                if (!small.contains(entry.path))
+                    continue;
+                const QString file = root() + '/' + entry.path;
+                renamed += QFileInfo::exists(file) && PatchSite::sha256(readBytes(file)) == entry.sha256;
+                staged += QFileInfo::exists(file + ".part");
+            }
+            QCOMPARE(renamed, renamedAtKill);
+            // Later small files may be staged too, waiting for the next batch.
+            QVERIFY2(staged >= 256 - renamedAtKill && renamed + staged <= small.size(), qPrintable(QString::number(staged)));
+        }
 
         for (const ManifestEntry &entry : entries) {
             const QString file = root() + '/' + entry.path;
@@ -398,6 +437,8 @@ private slots:
         QCOMPARE(again.exitCode(), 0);
         for (const ManifestEntry &entry : entries)
             QCOMPARE(PatchSite::sha256(readBytes(root() + '/' + entry.path)), entry.sha256);
+        for (const QString &file : filesUnder(root()))
+            QVERIFY2(!file.endsWith(".part"), qPrintable(file));
     }
 
     // ---- secrets reach the secret store and nowhere else ----

@@ -1,4 +1,5 @@
 #include "net/http.h"
+#include "support/log.h"
 
 #include <QNetworkReply>
 #include <QTimer>
@@ -19,6 +20,21 @@ Session::Session(QByteArray userAgent, int idleTimeoutMs, QNetworkRequest::Redir
     : m_userAgent(std::move(userAgent)), m_idleMs(idleTimeoutMs), m_redirects(redirects)
 {
     m_manager.setAutoDeleteReplies(false);
+}
+
+void logTlsFailure(QNetworkReply *reply)
+{
+    switch (reply->error()) {
+    case QNetworkReply::SslHandshakeFailedError:
+        // The caller shows only "can't reach": the log keeps why.
+        Log::warn(QStringLiteral("tls: %1:%2: %3")
+                      .arg(reply->url().host())
+                      .arg(reply->url().port(443))
+                      .arg(reply->errorString()));
+        break;
+    default:
+        break;
+    }
 }
 
 bool isAnswer(QNetworkReply *reply)
@@ -83,8 +99,10 @@ QCoro::Task<Reply> Session::send(QByteArray method, QUrl url, QList<Header> head
         throw TransportError(QStringLiteral("The answer is larger than expected."));
     if (late)
         throw TransportError(QStringLiteral("The server took too long to answer."));
-    if (!isAnswer(reply.get()))
+    if (!isAnswer(reply.get())) {
+        logTlsFailure(reply.get());
         throw TransportError(reply->errorString());
+    }
     Reply answer;
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.body = reply->readAll();

@@ -5,6 +5,8 @@
 #include "support/apply_run.h"
 #include "support/await_task.h"
 #include "support/file_size.h"
+#include "support/h2_peer.h"
+#include "support/test_ca.h"
 #include "support/launcher_error.h"
 #include "support/log.h"
 #include "support/patch_site.h"
@@ -69,6 +71,10 @@ private slots:
         QTest::newRow("no validator: no range") << "novalidator" << 2 << false << 200 << qint64(300'000);
         // Past several written-back blocks and within one still in memory: all of it is kept.
         QTest::newRow("resumes from a cut at 19.5 MB") << "resume" << 2 << true << 206 << qint64(19'500'000);
+        // A real HTTP/2 peer over TLS that breaks off the body after the headers.
+        QTest::newRow("h2: stream reset") << "h2 reset" << 2 << true << 206 << qint64(300'000);
+        QTest::newRow("h2: GOAWAY mid-body") << "h2 goaway" << 2 << true << 206 << qint64(300'000);
+        QTest::newRow("h2: connection closed") << "h2 close" << 2 << true << 206 << qint64(300'000);
     }
     void cutThenSecondAttempt()
     {
@@ -78,7 +84,25 @@ private slots:
         QFETCH(int, secondStatus);
         QFETCH(qint64, cut);
         const QByteArray content = bytesOf(cut + 700'000, 'c');
-        const ManifestEntry entry = site.add(QStringLiteral("c.pak"), content);
+        ManifestEntry entry = site.add(QStringLiteral("c.pak"), content);
+        if (server.startsWith("h2 ")) {
+            QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+            H2Peer peer;
+            QVERIFY(peer.start(site.folder(), server.mid(3) + ":" + QString::number(cut)));
+            entry.url.replace(site.server().origin(), peer.origin());
+            const ApplyRun run = apply({entry});
+            QCOMPARE(run.error, QString());
+            QCOMPARE(readBytes(install.path() + "/c.pak"), content);
+            const auto seen = peer.requests("/files/c.pak");
+            QCOMPARE(seen.size(), requests);
+            QCOMPARE(seen.at(0).value("fault").toString(), server.mid(3));
+            QCOMPARE(seen.at(1).value("status").toInt(), secondStatus);
+            QCOMPARE(seen.at(1).value("range").toString(), "bytes=" + QString::number(cut) + "-");
+            QCOMPARE(warnings().size(), 1);
+            QVERIFY2(warnings().first().startsWith("patch: c.pak failed (attempt 1/5): "), qPrintable(warnings().first()));
+            QCOMPARE(area(), QStringList());
+            return;
+        }
         Standin::Fault first = cutAt(cut), second;
         if (server == "novalidator")
             first.noValidator = second.noValidator = true;

@@ -24,13 +24,22 @@ Session::Session(QByteArray userAgent, int idleTimeoutMs, QNetworkRequest::Redir
 
 void logTlsFailure(QNetworkReply *reply)
 {
+    // The caller shows only "can't reach": the log keeps why.
+    const QString where = QStringLiteral("%1:%2: ").arg(reply->url().host()).arg(reply->url().port(443));
     switch (reply->error()) {
     case QNetworkReply::SslHandshakeFailedError:
-        // The caller shows only "can't reach": the log keeps why.
-        Log::warn(QStringLiteral("tls: %1:%2: %3")
-                      .arg(reply->url().host())
-                      .arg(reply->url().port(443))
-                      .arg(reply->errorString()));
+        Log::warn(QStringLiteral("tls: ") + where + reply->errorString());
+        break;
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        Log::warn(QStringLiteral("proxy: ") + where + reply->errorString());
+        break;
+    case QNetworkReply::UnknownNetworkError:  // a proxy's refusal ("Proxy denied connection") among others
+        Log::warn(QStringLiteral("net: ") + where + reply->errorString());
         break;
     default:
         break;

@@ -59,7 +59,7 @@ private:
 // True when a finished reply carries a whole HTTP answer; false for a transport failure, including
 // a body cut off after the headers (a success status that ended with any error).
 bool isAnswer(class QNetworkReply *reply);
-// Writes one "WARN" line naming a failed TLS handshake (Qt's own text); nothing for other failures.
+// Writes one "WARN" line naming a failed TLS handshake or proxy (Qt's own text); nothing for other failures.
 void logTlsFailure(class QNetworkReply *reply);
 
 }

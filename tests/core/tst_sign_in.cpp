@@ -5,6 +5,7 @@
 #include "support/await_task.h"
 #include "support/quick_helpers.h"
 #include "support/open_model.h"
+#include "support/proxy_server.h"
 #include "support/test_ca.h"
 #include "support/test_profile.h"
 
@@ -199,6 +200,12 @@ private slots:
             << "The issuer certificate of a locally looked up certificate could not be found";
         QTest::newRow("https, no TLS at the other end") << true << true << "unreachable" << true << "plain"
             << "SSL handshake failed";
+        // Through the proxy that https_proxy names, by host name (loopback addresses never go through one).
+        QTest::newRow("https through a proxy") << true << false << "login" << false << "proxy" << "";
+        QTest::newRow("https, the proxy refuses (403)") << true << true << "unreachable" << true << "proxy refuse"
+            << "net: cdn.vantorel.test:";
+        QTest::newRow("https, the proxy wants a password (407)") << true << true << "unreachable" << true << "proxy auth"
+            << "proxy: cdn.vantorel.test:";
     }
     void savedSessionByServerAnswer()
     {
@@ -212,6 +219,7 @@ private slots:
         QFETCH(QString, logReason);
         QString origin = serverUp ? server.origin() : QStringLiteral("http://127.0.0.1:1");
         Standin::Service tlsServer;
+        ProxyServer proxy;
         if (!tls.isEmpty()) {
             QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
             const QHash<QString, TestCa::Kind> kinds{{"trusted", TestCa::Kind::Trusted},
@@ -219,7 +227,13 @@ private slots:
                                                      {"expired", TestCa::Kind::Expired},
                                                      {"self-signed", TestCa::Kind::SelfSigned},
                                                      {"unknown-ca", TestCa::Kind::UnknownCa}};
-            if (kinds.contains(tls)) {
+            if (tls.startsWith("proxy")) {
+                tlsServer.enableTls(TestCa::serverConfiguration(TestCa::Kind::Trusted));
+                QVERIFY(tlsServer.listen());
+                QVERIFY(proxy.start(tls.mid(6)));
+                qputenv("https_proxy", proxy.url().toLatin1());
+                origin = QStringLiteral("https://cdn.vantorel.test:%1").arg(tlsServer.http().port());
+            } else if (kinds.contains(tls)) {
                 tlsServer.enableTls(TestCa::serverConfiguration(kinds.value(tls)));
                 QVERIFY(tlsServer.listen());
                 origin = tlsServer.origin();
@@ -239,16 +253,27 @@ private slots:
         const Session saved{tokenKnown ? QStringLiteral("x") : QStringLiteral("forged"), QStringLiteral("a@b.c"), 3,
                             QStringLiteral("device-7")};
         awaitTask(Keychain::store(saved));
-        auto owned = makeModel<AppModel>(config(origin));
+        // Nothing else of this model leaves loopback (the feed would go through the proxy otherwise).
+        auto owned = makeModel<AppModel>(config(origin), Origins{origin, QStringLiteral("http://127.0.0.1:1"),
+                                                                 QStringLiteral("http://127.0.0.1:1")});
         AppModel &model = *owned;
         awaitTask(model.start());
+        qunsetenv("https_proxy");
         QCOMPARE(describe(model.screen()), screen);
         QCOMPARE(awaitTask(Keychain::load()).has_value(), itemKept);
+        if (tls == "proxy" || tls == "proxy auth")
+            QVERIFY2(proxy.logText().contains("CONNECT cdn.vantorel.test:" + QString::number(tlsServer.http().port())),
+                     qPrintable(proxy.logText()));
         QVERIFY(!model.session());
         QCOMPARE(model.install(), InstallState::checking());
         Log::flush();
         const QString log = readText(Log::file()).mid(logStart);
-        if (logReason.isEmpty()) {
+        if (logReason.startsWith("proxy:") || logReason.startsWith("net:")) {
+            QVERIFY2(log.count("[WARN] " + logReason.section(' ', 0, 0)) == 1, qPrintable(log));
+            QVERIFY2(log.contains(tls == "proxy auth" ? "Proxy requires authentication" : "Proxy denied connection")
+                         && log.contains(logReason) && !log.contains("Unknown error"),
+                     qPrintable(log));
+        } else if (logReason.isEmpty()) {
             QVERIFY2(!log.contains("tls:"), qPrintable(log));
             QCOMPARE(tlsServer.requests().size(), tls.isEmpty() ? 0 : 1);
         } else {

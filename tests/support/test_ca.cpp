@@ -84,7 +84,7 @@ Pair issue(Kind kind)
     Key key(EVP_RSA_gen(2048), &EVP_PKEY_free);
     const bool expired = kind == Kind::Expired;
     Cert leaf = makeCert(key.get(), kind == Kind::OtherName ? "cdn.example.net" : "127.0.0.1",
-                         kind == Kind::OtherName ? "DNS:cdn.example.net" : "IP:127.0.0.1",
+                         kind == Kind::OtherName ? "DNS:cdn.example.net" : "IP:127.0.0.1,DNS:cdn.vantorel.test",
                          expired ? -2 * day : -60, expired ? -day : day, false);
     if (kind == Kind::SelfSigned) {
         sign(leaf.get(), nullptr, key.get());

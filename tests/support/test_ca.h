@@ -8,7 +8,7 @@
 namespace TestCa {
 
 enum class Kind {
-    Trusted,     // for 127.0.0.1, issued by the trusted authority
+    Trusted,     // for 127.0.0.1 and cdn.vantorel.test, issued by the trusted authority
     OtherName,   // issued by the trusted authority, for another host name
     Expired,     // for 127.0.0.1, trusted authority, validity ended yesterday
     SelfSigned,  // for 127.0.0.1, signed by its own key

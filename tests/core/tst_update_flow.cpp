@@ -134,6 +134,7 @@ private slots:
         QTest::newRow("larger than any list, with its length") << "huge";
         QTest::newRow("larger than any list, no length") << "endless";
         QTest::newRow("one byte at a time past the deadline") << "trickle";
+        QTest::newRow("a captive portal's page, 200") << "portal";
     }
     void unreachablePatchServer()
     {
@@ -146,6 +147,10 @@ private slots:
         fault.hasBody = how == "huge" || how == "endless";
         if (fault.hasBody)
             fault.body = Manifest{entries}.encoded() + QByteArray(129 << 20, ' ');
+        if (how == "portal") {
+            fault.hasBody = true;
+            fault.body = QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>");
+        }
         site.server().http().setFault("/release/manifest.json", fault);
         const int deadline = std::exchange(Patcher::timing().manifestDeadlineMs, 600);
         auto m = model();
@@ -311,6 +316,7 @@ private slots:
         QTest::newRow("second slide without headline") << 200 << QByteArray(R"({"hero":[{"image":"/p/1.png","headline":"One"},{"image":"/p/2.png"}]})")
                                                        << QStringList{""} << fallback << 1 << 0LL;
         QTest::newRow("no feed") << 404 << QByteArray() << QStringList{""} << fallback << 1 << 0LL;
+        QTest::newRow("a captive portal's page, 200") << 200 << QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>") << QStringList{""} << fallback << 1 << 0LL;
         // Answers too large for what they are, however valid, are not read to the end.
         QTest::newRow("feed larger than any feed") << 200 << three + QByteArray(5 << 20, ' ') << QStringList{""} << fallback << 1 << 0LL;
         QTest::newRow("picture larger than any picture") << 200 << three << QStringList{"One", "Two", "Again"} << both << 1 << (33LL << 20);

@@ -83,6 +83,7 @@ private slots:
         // A success status whose body then breaks off (as a reset HTTP/2 stream does) is a cut
         // transfer, not a whole body that failed its checksum.
         QTest::newRow("body breaks off after a success status") << 2 << "broken" << "Decompression failed";
+        QTest::newRow("a captive portal's page, 200, five times") << 5 << "portal" << "f.dat failed its checksum after download. Try again.";
     }
     void retriesUntilTheFifthAttempt()
     {
@@ -97,6 +98,9 @@ private slots:
             fault.hasBody = true;
             fault.body = kind == QLatin1String("body") ? bytesOf(200'000, 'w')
                 : kind == QLatin1String("long") ? content + bytesOf(10'000'000, 'x') : content.left(1000);
+        } else if (kind == QLatin1String("portal")) {
+            fault.hasBody = true;
+            fault.body = QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>");
         } else if (kind == QLatin1String("broken")) {
             fault.hasBody = true;
             fault.body = QByteArray("\x1f\x8b\x08\x00", 4) + "not deflate at all";

@@ -22,6 +22,16 @@ Session::Session(QByteArray userAgent, int idleTimeoutMs, QNetworkRequest::Redir
     m_manager.setAutoDeleteReplies(false);
 }
 
+QHttp2Configuration bulkHttp2Configuration()
+{
+    QHttp2Configuration configuration;
+    // Six streams share the session window; each may run 16 MiB ahead of the reader.
+    configuration.setStreamReceiveWindowSize(16u << 20);
+    configuration.setSessionReceiveWindowSize(96u << 20);
+    configuration.setMaxFrameSize(64u << 10);
+    return configuration;
+}
+
 void logTlsFailure(QNetworkReply *reply)
 {
     // The caller shows only "can't reach": the log keeps why.

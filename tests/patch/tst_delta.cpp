@@ -3,6 +3,7 @@
 #include "support/apply_run.h"
 #include "support/log.h"
 #include "support/nginx_server.h"
+#include "support/proxy_server.h"
 #include "support/test_ca.h"
 #include "support/patch_site.h"
 #include "support/paths.h"
@@ -71,6 +72,7 @@ private slots:
         QTest::newRow("insertion in the middle, https") << "insert" << qint64(5000) << "" << "https";
         QTest::newRow("insertion in the middle, nginx https+h2") << "insert" << qint64(5000) << "" << "nginx-h2";
         QTest::newRow("three edits, nginx https+h2") << "three" << qint64(3 * 40'000) << "" << "nginx-h2";
+        QTest::newRow("three edits, nginx https+h2 through a proxy") << "three" << qint64(3 * 40'000) << "" << "nginx-h2 proxy";
     }
     void edits()
     {
@@ -104,10 +106,16 @@ private slots:
             tlsSite.enableTls(TestCa::serverConfiguration(TestCa::Kind::Trusted));
             QVERIFY(tlsSite.listen());
             origin = tlsSite.origin();
-        } else if (via == "nginx-h2") {
+        } else if (via.startsWith("nginx-h2")) {
             QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
             QVERIFY(nginx.start(site.folder(), true));
             origin = nginx.origin();
+        }
+        ProxyServer proxy;
+        if (via.endsWith("proxy")) {
+            QVERIFY(proxy.start());
+            qputenv("https_proxy", proxy.url().toLatin1());
+            origin.replace("127.0.0.1", "cdn.vantorel.test");  // loopback addresses never go through one
         }
         if (!origin.isEmpty()) {
             entry.url.replace(site.server().origin(), origin);
@@ -122,9 +130,12 @@ private slots:
 
         auto stats = std::make_shared<Patcher::ApplyStats>();
         const ApplyRun run = runApply({entry}, install.path(), stats);
+        qunsetenv("https_proxy");
         QCOMPARE(run.error, QString());
+        if (via.endsWith("proxy"))
+            QVERIFY2(proxy.logText().contains("CONNECT cdn.vantorel.test:" + QString::number(nginx.port())), qPrintable(proxy.logText()));
         QCOMPARE(readBytes(install.filePath("big.pak")), now);
-        if (via == "nginx-h2") {
+        if (via.startsWith("nginx-h2")) {
             // "<method> <uri> <status> <protocol> <range> <bytes>": every part a range over HTTP/2.
             const QStringList lines = nginx.logLines().filter(" " + filePath(entry) + " ");
             QVERIFY(!lines.isEmpty());

@@ -1,4 +1,5 @@
 #include "net/http.h"
+#include "support/log.h"
 
 #include <QNetworkReply>
 #include <QTimer>
@@ -19,6 +20,40 @@ Session::Session(QByteArray userAgent, int idleTimeoutMs, QNetworkRequest::Redir
     : m_userAgent(std::move(userAgent)), m_idleMs(idleTimeoutMs), m_redirects(redirects)
 {
     m_manager.setAutoDeleteReplies(false);
+}
+
+QHttp2Configuration bulkHttp2Configuration()
+{
+    QHttp2Configuration configuration;
+    // Six streams share the session window; each may run 16 MiB ahead of the reader.
+    configuration.setStreamReceiveWindowSize(16u << 20);
+    configuration.setSessionReceiveWindowSize(96u << 20);
+    configuration.setMaxFrameSize(64u << 10);
+    return configuration;
+}
+
+void logTlsFailure(QNetworkReply *reply)
+{
+    // The caller shows only "can't reach": the log keeps why.
+    const QString where = QStringLiteral("%1:%2: ").arg(reply->url().host()).arg(reply->url().port(443));
+    switch (reply->error()) {
+    case QNetworkReply::SslHandshakeFailedError:
+        Log::warn(QStringLiteral("tls: ") + where + reply->errorString());
+        break;
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        Log::warn(QStringLiteral("proxy: ") + where + reply->errorString());
+        break;
+    case QNetworkReply::UnknownNetworkError:  // a proxy's refusal ("Proxy denied connection") among others
+        Log::warn(QStringLiteral("net: ") + where + reply->errorString());
+        break;
+    default:
+        break;
+    }
 }
 
 bool isAnswer(QNetworkReply *reply)
@@ -83,8 +118,10 @@ QCoro::Task<Reply> Session::send(QByteArray method, QUrl url, QList<Header> head
         throw TransportError(QStringLiteral("The answer is larger than expected."));
     if (late)
         throw TransportError(QStringLiteral("The server took too long to answer."));
-    if (!isAnswer(reply.get()))
+    if (!isAnswer(reply.get())) {
+        logTlsFailure(reply.get());
         throw TransportError(reply->errorString());
+    }
     Reply answer;
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.body = reply->readAll();

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QHttp2Configuration>
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QPair>
@@ -56,8 +57,15 @@ private:
     QNetworkRequest::RedirectPolicy m_redirects;
 };
 
+// HTTP/2 flow control for game files rather than web pages: receive windows large enough that
+// one stream is not held to window/round-trip, and larger frames. Over https only; HTTP/1.1
+// ignores it.
+QHttp2Configuration bulkHttp2Configuration();
+
 // True when a finished reply carries a whole HTTP answer; false for a transport failure, including
 // a body cut off after the headers (a success status that ended with any error).
 bool isAnswer(class QNetworkReply *reply);
+// Writes one "WARN" line naming a failed TLS handshake or proxy (Qt's own text); nothing for other failures.
+void logTlsFailure(class QNetworkReply *reply);
 
 }

@@ -127,6 +127,7 @@ void DownloadWorker::send(const TransferPtr &t)
     request.setRawHeader("User-Agent", m_userAgent);
     request.setTransferTimeout(m_idleMs);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setHttp2Configuration(Http::bulkHttp2Configuration());
     if (t->request.rangeFirst >= 0) {
         request.setRawHeader("Range", "bytes=" + QByteArray::number(t->request.rangeFirst) + '-'
                                           + QByteArray::number(t->request.rangeLast));

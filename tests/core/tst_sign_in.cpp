@@ -5,9 +5,13 @@
 #include "support/await_task.h"
 #include "support/quick_helpers.h"
 #include "support/open_model.h"
+#include "support/proxy_server.h"
+#include "support/test_ca.h"
 #include "support/test_profile.h"
 
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -17,6 +21,7 @@ static TestProfile profile;
 class TestSignIn : public QObject {
     Q_OBJECT
     Standin::Service server;
+    QTcpServer plainPeer;
 
     LauncherConfig config(const QString &authOrigin) const
     {
@@ -180,8 +185,27 @@ private slots:
         QTest::addColumn<bool>("tokenKnown");
         QTest::addColumn<QString>("screen");
         QTest::addColumn<bool>("itemKept");
-        QTest::newRow("rejected") << true << false << "login" << false;
-        QTest::newRow("unreachable") << false << true << "unreachable" << true;
+        QTest::addColumn<QString>("tls");        // the server's certificate ("" plain HTTP)
+        QTest::addColumn<QString>("logReason");  // Qt's text in the log's "tls:" line
+        QTest::newRow("rejected") << true << false << "login" << false << "" << "";
+        QTest::newRow("unreachable") << false << true << "unreachable" << true << "" << "";
+        QTest::newRow("https, trusted authority") << true << false << "login" << false << "trusted" << "";
+        QTest::newRow("https, another host's certificate") << true << true << "unreachable" << true << "other-name"
+            << "The host name did not match any of the valid hosts for this certificate";
+        QTest::newRow("https, expired") << true << true << "unreachable" << true << "expired"
+            << "The certificate has expired";
+        QTest::newRow("https, self-signed") << true << true << "unreachable" << true << "self-signed"
+            << "The certificate is self-signed, and untrusted";
+        QTest::newRow("https, unknown authority") << true << true << "unreachable" << true << "unknown-ca"
+            << "The issuer certificate of a locally looked up certificate could not be found";
+        QTest::newRow("https, no TLS at the other end") << true << true << "unreachable" << true << "plain"
+            << "SSL handshake failed";
+        // Through the proxy that https_proxy names, by host name (loopback addresses never go through one).
+        QTest::newRow("https through a proxy") << true << false << "login" << false << "proxy" << "";
+        QTest::newRow("https, the proxy refuses (403)") << true << true << "unreachable" << true << "proxy refuse"
+            << "net: cdn.vantorel.test:";
+        QTest::newRow("https, the proxy wants a password (407)") << true << true << "unreachable" << true << "proxy auth"
+            << "proxy: cdn.vantorel.test:";
     }
     void savedSessionByServerAnswer()
     {
@@ -191,16 +215,76 @@ private slots:
         QFETCH(bool, tokenKnown);
         QFETCH(QString, screen);
         QFETCH(bool, itemKept);
+        QFETCH(QString, tls);
+        QFETCH(QString, logReason);
+        QString origin = serverUp ? server.origin() : QStringLiteral("http://127.0.0.1:1");
+        Standin::Service tlsServer;
+        ProxyServer proxy;
+        if (!tls.isEmpty()) {
+            QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+            const QHash<QString, TestCa::Kind> kinds{{"trusted", TestCa::Kind::Trusted},
+                                                     {"other-name", TestCa::Kind::OtherName},
+                                                     {"expired", TestCa::Kind::Expired},
+                                                     {"self-signed", TestCa::Kind::SelfSigned},
+                                                     {"unknown-ca", TestCa::Kind::UnknownCa}};
+            if (tls.startsWith("proxy")) {
+                tlsServer.enableTls(TestCa::serverConfiguration(TestCa::Kind::Trusted));
+                QVERIFY(tlsServer.listen());
+                QVERIFY(proxy.start(tls.mid(6)));
+                qputenv("https_proxy", proxy.url().toLatin1());
+                origin = QStringLiteral("https://cdn.vantorel.test:%1").arg(tlsServer.http().port());
+            } else if (kinds.contains(tls)) {
+                tlsServer.enableTls(TestCa::serverConfiguration(kinds.value(tls)));
+                QVERIFY(tlsServer.listen());
+                origin = tlsServer.origin();
+            } else {
+                // Something that answers in plain HTTP before any handshake.
+                QVERIFY(plainPeer.listen(QHostAddress::LocalHost));
+                connect(&plainPeer, &QTcpServer::newConnection, &plainPeer, [this] {
+                    QTcpSocket *socket = plainPeer.nextPendingConnection();
+                    socket->write("HTTP/1.1 400 Bad Request\r\nConnection: close\r\n\r\n");
+                    socket->disconnectFromHost();
+                });
+                origin = QStringLiteral("https://127.0.0.1:%1").arg(plainPeer.serverPort());
+            }
+        }
+        Log::flush();
+        const qint64 logStart = QFileInfo(Log::file()).size();
         const Session saved{tokenKnown ? QStringLiteral("x") : QStringLiteral("forged"), QStringLiteral("a@b.c"), 3,
                             QStringLiteral("device-7")};
         awaitTask(Keychain::store(saved));
-        auto owned = makeModel<AppModel>(config(serverUp ? server.origin() : QStringLiteral("http://127.0.0.1:1")));
+        // Nothing else of this model leaves loopback (the feed would go through the proxy otherwise).
+        auto owned = makeModel<AppModel>(config(origin), Origins{origin, QStringLiteral("http://127.0.0.1:1"),
+                                                                 QStringLiteral("http://127.0.0.1:1")});
         AppModel &model = *owned;
         awaitTask(model.start());
+        qunsetenv("https_proxy");
         QCOMPARE(describe(model.screen()), screen);
-        QVERIFY(!model.session());
         QCOMPARE(awaitTask(Keychain::load()).has_value(), itemKept);
+        if (tls == "proxy" || tls == "proxy auth")
+            QVERIFY2(proxy.logText().contains("CONNECT cdn.vantorel.test:" + QString::number(tlsServer.http().port())),
+                     qPrintable(proxy.logText()));
+        QVERIFY(!model.session());
         QCOMPARE(model.install(), InstallState::checking());
+        Log::flush();
+        const QString log = readText(Log::file()).mid(logStart);
+        if (logReason.startsWith("proxy:") || logReason.startsWith("net:")) {
+            QVERIFY2(log.count("[WARN] " + logReason.section(' ', 0, 0)) == 1, qPrintable(log));
+            QVERIFY2(log.contains(tls == "proxy auth" ? "Proxy requires authentication" : "Proxy denied connection")
+                         && log.contains(logReason) && !log.contains("Unknown error"),
+                     qPrintable(log));
+        } else if (logReason.isEmpty()) {
+            QVERIFY2(!log.contains("tls:"), qPrintable(log));
+            QCOMPARE(tlsServer.requests().size(), tls.isEmpty() ? 0 : 1);
+        } else {
+            // One line, naming the server and why.
+            QCOMPARE(log.count("[WARN] tls: "), 1);
+            QVERIFY2(log.contains("tls: 127.0.0.1:" + QString::number(QUrl(origin).port()) + ": SSL handshake failed")
+                         && log.contains(logReason),
+                     qPrintable(log));
+            QCOMPARE(tlsServer.requests().size(), 0);
+        }
+        plainPeer.close();
     }
 
     void signOutWhileSignedOutMakesNoRequest()

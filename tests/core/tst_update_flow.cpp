@@ -7,6 +7,7 @@
 #include "support/quick_helpers.h"
 #include "support/open_model.h"
 #include "support/paths.h"
+#include "support/test_ca.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
@@ -30,11 +31,11 @@ class TestUpdateFlow : public QObject {
         entries = files;
         writeFile(site.folder() + "/release/manifest.json", Manifest{files}.encoded());
     }
-    TestModel<AppModel> model()
+    TestModel<AppModel> model(const QString &patchOrigin = {})
     {
         LauncherConfig config;
         config.installPath = install.path() + "/game";
-        config.manifestBase = site.server().origin() + "/";
+        config.manifestBase = (patchOrigin.isEmpty() ? site.server().origin() : patchOrigin) + "/";
         config.authUrl = QStringLiteral("http://127.0.0.1:1");
         const Origins origins{config.authUrl, site.server().origin(), QStringLiteral("http://127.0.0.1:1")};
         return makeModel<AppModel>(config, origins);
@@ -134,6 +135,10 @@ private slots:
         QTest::newRow("larger than any list, with its length") << "huge";
         QTest::newRow("larger than any list, no length") << "endless";
         QTest::newRow("one byte at a time past the deadline") << "trickle";
+        QTest::newRow("a captive portal's page, 200") << "portal";
+        QTest::newRow("https, another host's certificate") << "other-name";
+        QTest::newRow("https, expired certificate") << "expired";
+        QTest::newRow("https, unknown authority") << "unknown-ca";
     }
     void unreachablePatchServer()
     {
@@ -146,14 +151,34 @@ private slots:
         fault.hasBody = how == "huge" || how == "endless";
         if (fault.hasBody)
             fault.body = Manifest{entries}.encoded() + QByteArray(129 << 20, ' ');
+        if (how == "portal") {
+            fault.hasBody = true;
+            fault.body = QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>");
+        }
         site.server().http().setFault("/release/manifest.json", fault);
+        const QHash<QString, TestCa::Kind> kinds{{"other-name", TestCa::Kind::OtherName},
+                                                 {"expired", TestCa::Kind::Expired},
+                                                 {"unknown-ca", TestCa::Kind::UnknownCa}};
+        Standin::Service tlsSite(site.folder());
+        if (kinds.contains(how)) {
+            QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+            tlsSite.enableTls(TestCa::serverConfiguration(kinds.value(how)));
+            QVERIFY(tlsSite.listen());
+        }
         const int deadline = std::exchange(Patcher::timing().manifestDeadlineMs, 600);
-        auto m = model();
+        auto m = model(kinds.contains(how) ? tlsSite.origin() : QString());
         awaitTask(m->checkInstall());
         Patcher::timing().manifestDeadlineMs = deadline;
         const QString message = QStringLiteral("Can't reach the patch server. Check your connection and try again.");
         QCOMPARE(m->install(), InstallState::failed(message));
         QVERIFY(logText().contains("[WARN] check: " + message + "\n"));
+        if (kinds.contains(how)) {
+            // Nothing was asked of a server that could not prove who it is; the log says why.
+            QCOMPARE(tlsSite.requests().size(), 0);
+            QVERIFY(logText().contains("[WARN] tls: 127.0.0.1:" + QString::number(tlsSite.http().port()) + ": SSL handshake failed: "));
+            QVERIFY(!QFile::exists(install.path() + "/game/bin/game.dat"));
+            return;
+        }
         QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), 5);
     }
 
@@ -311,6 +336,7 @@ private slots:
         QTest::newRow("second slide without headline") << 200 << QByteArray(R"({"hero":[{"image":"/p/1.png","headline":"One"},{"image":"/p/2.png"}]})")
                                                        << QStringList{""} << fallback << 1 << 0LL;
         QTest::newRow("no feed") << 404 << QByteArray() << QStringList{""} << fallback << 1 << 0LL;
+        QTest::newRow("a captive portal's page, 200") << 200 << QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>") << QStringList{""} << fallback << 1 << 0LL;
         // Answers too large for what they are, however valid, are not read to the end.
         QTest::newRow("feed larger than any feed") << 200 << three + QByteArray(5 << 20, ' ') << QStringList{""} << fallback << 1 << 0LL;
         QTest::newRow("picture larger than any picture") << 200 << three << QStringList{"One", "Two", "Again"} << both << 1 << (33LL << 20);

@@ -5,6 +5,7 @@
 #include "support/log.h"
 #include "support/patch_site.h"
 #include "support/paths.h"
+#include "support/test_ca.h"
 #include "support/test_profile.h"
 
 #include <QElapsedTimer>
@@ -83,6 +84,10 @@ private slots:
         // A success status whose body then breaks off (as a reset HTTP/2 stream does) is a cut
         // transfer, not a whole body that failed its checksum.
         QTest::newRow("body breaks off after a success status") << 2 << "broken" << "Decompression failed";
+        QTest::newRow("a captive portal's page, 200, five times") << 5 << "portal" << "f.dat failed its checksum after download. Try again.";
+        QTest::newRow("an expired certificate, five times") << 5 << "expired" << "SSL handshake failed: The certificate has expired";
+        QTest::newRow("another host's certificate, five times") << 5 << "other-name"
+            << "SSL handshake failed: The host name did not match any of the valid hosts for this certificate";
     }
     void retriesUntilTheFifthAttempt()
     {
@@ -90,20 +95,31 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         const QByteArray content = bytesOf(200'000, 'r');
-        const ManifestEntry entry = site.add(QStringLiteral("f.dat"), content);
+        ManifestEntry entry = site.add(QStringLiteral("f.dat"), content);
+        Standin::Service tlsSite(site.folder());
+        if (kind == QLatin1String("expired") || kind == QLatin1String("other-name")) {
+            QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+            tlsSite.enableTls(TestCa::serverConfiguration(kind == QLatin1String("expired") ? TestCa::Kind::Expired
+                                                                                           : TestCa::Kind::OtherName));
+            QVERIFY(tlsSite.listen());
+            entry.url.replace(site.server().origin(), tlsSite.origin());
+        }
         Standin::Fault fault;
         fault.times = failures;
         if (kind == QLatin1String("body") || kind == QLatin1String("long") || kind == QLatin1String("short")) {
             fault.hasBody = true;
             fault.body = kind == QLatin1String("body") ? bytesOf(200'000, 'w')
                 : kind == QLatin1String("long") ? content + bytesOf(10'000'000, 'x') : content.left(1000);
+        } else if (kind == QLatin1String("portal")) {
+            fault.hasBody = true;
+            fault.body = QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>");
         } else if (kind == QLatin1String("broken")) {
             fault.hasBody = true;
             fault.body = QByteArray("\x1f\x8b\x08\x00", 4) + "not deflate at all";
             fault.gzip = true;
         } else if (kind == QLatin1String("drop")) {
             fault.dropAfter = 50'000;
-        } else {
+        } else if (kind.at(0).isDigit()) {
             fault.status = kind.toInt();
         }
         site.server().http().setFault("/files/f.dat", fault);

@@ -2,6 +2,9 @@
 #include "patch/patcher.h"
 #include "support/apply_run.h"
 #include "support/log.h"
+#include "support/nginx_server.h"
+#include "support/proxy_server.h"
+#include "support/test_ca.h"
 #include "support/patch_site.h"
 #include "support/paths.h"
 #include "support/test_profile.h"
@@ -55,27 +58,33 @@ private slots:
         QTest::addColumn<QString>("edit");
         QTest::addColumn<qint64>("changed");  // new bytes in version 2
         QTest::addColumn<QString>("fault");   // what the first range meets once
-        QTest::newRow("insertion in the middle") << "insert" << qint64(5000) << "";
-        QTest::newRow("deletion at the start") << "delete" << qint64(0) << "";
-        QTest::newRow("overwrite at the end") << "overwrite" << qint64(300'000) << "";
-        QTest::newRow("three edits") << "three" << qint64(3 * 40'000) << "";
-        QTest::newRow("grows") << "grow" << qint64(1 << 20) << "";
-        QTest::newRow("shrinks") << "shrink" << qint64(0) << "";
+        QTest::addColumn<QString>("via");     // "" the stand-in over HTTP/1.1; "https" it over TLS; "nginx-h2"
+        QTest::newRow("insertion in the middle") << "insert" << qint64(5000) << "" << "";
+        QTest::newRow("deletion at the start") << "delete" << qint64(0) << "" << "";
+        QTest::newRow("overwrite at the end") << "overwrite" << qint64(300'000) << "" << "";
+        QTest::newRow("three edits") << "three" << qint64(3 * 40'000) << "" << "";
+        QTest::newRow("grows") << "grow" << qint64(1 << 20) << "" << "";
+        QTest::newRow("shrinks") << "shrink" << qint64(0) << "" << "";
         // A range that fails for a moment is tried again, as a whole file would be.
-        QTest::newRow("a part answered 503 once") << "grow" << qint64(1 << 20) << "503";
-        QTest::newRow("a part cut off once") << "grow" << qint64(1 << 20) << "drop";
-        QTest::newRow("a part stalls once") << "grow" << qint64(1 << 20) << "stall";
+        QTest::newRow("a part answered 503 once") << "grow" << qint64(1 << 20) << "503" << "";
+        QTest::newRow("a part cut off once") << "grow" << qint64(1 << 20) << "drop" << "";
+        QTest::newRow("a part stalls once") << "grow" << qint64(1 << 20) << "stall" << "";
+        QTest::newRow("insertion in the middle, https") << "insert" << qint64(5000) << "" << "https";
+        QTest::newRow("insertion in the middle, nginx https+h2") << "insert" << qint64(5000) << "" << "nginx-h2";
+        QTest::newRow("three edits, nginx https+h2") << "three" << qint64(3 * 40'000) << "" << "nginx-h2";
+        QTest::newRow("three edits, nginx https+h2 through a proxy") << "three" << qint64(3 * 40'000) << "" << "nginx-h2 proxy";
         // With a mirror the parts are shared out between both origins, and a failing one leaves
         // its parts to the other.
-        QTest::newRow("parts from two origins") << "three" << qint64(3 * 40'000) << "mirror";
-        QTest::newRow("first origin answers parts 503") << "three" << qint64(3 * 40'000) << "mirror, first 503";
-        QTest::newRow("first origin answers all 503, the index too") << "three" << qint64(3 * 40'000) << "mirror, first down";
+        QTest::newRow("parts from two origins") << "three" << qint64(3 * 40'000) << "mirror" << "";
+        QTest::newRow("first origin answers parts 503") << "three" << qint64(3 * 40'000) << "mirror, first 503" << "";
+        QTest::newRow("first origin answers all 503, the index too") << "three" << qint64(3 * 40'000) << "mirror, first down" << "";
     }
     void edits()
     {
         QFETCH(QString, edit);
         QFETCH(qint64, changed);
         QFETCH(QString, fault);
+        QFETCH(QString, via);
         const QByteArray old = bytesOf(3 << 20, 'v');
         QByteArray now = old;
         if (edit == "insert")
@@ -92,8 +101,31 @@ private slots:
         if (edit == "shrink")
             now.truncate(old.size() * 2 / 3);
         writeFile(install.filePath("big.pak"), old);
-        const ManifestEntry entry = publish("big.pak", now);
+        ManifestEntry entry = publish("big.pak", now);
         QVERIFY(!entry.chunks.isEmpty());
+        Standin::Service tlsSite(site.folder());
+        NginxServer nginx;
+        QString origin;
+        if (via == "https") {
+            QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+            tlsSite.enableTls(TestCa::serverConfiguration(TestCa::Kind::Trusted));
+            QVERIFY(tlsSite.listen());
+            origin = tlsSite.origin();
+        } else if (via.startsWith("nginx-h2")) {
+            QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+            QVERIFY(nginx.start(site.folder(), true));
+            origin = nginx.origin();
+        }
+        ProxyServer proxy;
+        if (via.endsWith("proxy")) {
+            QVERIFY(proxy.start());
+            qputenv("https_proxy", proxy.url().toLatin1());
+            origin.replace("127.0.0.1", "cdn.vantorel.test");  // loopback addresses never go through one
+        }
+        if (!origin.isEmpty()) {
+            entry.url.replace(site.server().origin(), origin);
+            entry.chunks.url.replace(site.server().origin(), origin);
+        }
         Standin::Fault once;
         once.status = fault == "503" ? 503 : 0;
         once.dropAfter = fault == "drop" ? 300'000 : -1;
@@ -116,18 +148,30 @@ private slots:
 
         auto stats = std::make_shared<Patcher::ApplyStats>();
         const ApplyRun run = runApply({entry}, install.path(), stats, mirrors);
+        qunsetenv("https_proxy");
         QCOMPARE(run.error, QString());
+        if (via.endsWith("proxy"))
+            QVERIFY2(proxy.logText().contains("CONNECT cdn.vantorel.test:" + QString::number(nginx.port())), qPrintable(proxy.logText()));
         QCOMPARE(readBytes(install.filePath("big.pak")), now);
-        auto requests = site.server().requestsTo(filePath(entry));
-        if (mirror) {
-            const auto there = mirror->requestsTo(filePath(entry));
-            // Shared out when both are well; all from the mirror once the first has failed.
-            QVERIFY2(!there.isEmpty() && (fault != "mirror" || !requests.isEmpty()), qPrintable(requestsOf(entry)));
-            requests += there;
+        if (via.startsWith("nginx-h2")) {
+            // "<method> <uri> <status> <protocol> <range> <bytes>": every part a range over HTTP/2.
+            const QStringList lines = nginx.logLines().filter(" " + filePath(entry) + " ");
+            QVERIFY(!lines.isEmpty());
+            for (const QString &line : lines)
+                QVERIFY2(line.contains(" 206 HTTP/2.0 bytes="), qPrintable(lines.join("\n") + "\n" + logText()));
+        } else {
+            auto requests = (via == "https" ? tlsSite : site.server()).requestsTo(filePath(entry));
+            if (mirror) {
+                const auto there = mirror->requestsTo(filePath(entry));
+                // Shared out when both are well; all from the mirror once the first has failed.
+                QVERIFY2(!there.isEmpty() && (fault != "mirror" || !requests.isEmpty()), qPrintable(requestsOf(entry)));
+                requests += there;
+            }
+            QVERIFY(!requests.isEmpty());
+            for (const auto &r : requests)
+                QVERIFY2((r.status == 206 || !fault.isEmpty()) && r.header("Range").startsWith("bytes="), qPrintable(requestsOf(entry) + logText()));
+            QVERIFY2(requests.size() > 1 || fault.isEmpty(), qPrintable(requestsOf(entry)));
         }
-        for (const auto &r : requests)
-            QVERIFY2((r.status == 206 || !fault.isEmpty()) && r.header("Range").startsWith("bytes="), qPrintable(requestsOf(entry) + logText()));
-        QVERIFY2(requests.size() > 1 || fault.isEmpty(), qPrintable(requestsOf(entry)));
         // What a failed attempt brought still counts as traffic.
         if (fault.isEmpty())
             QCOMPARE(stats->fetched + stats->reused, now.size());

@@ -1,49 +1,86 @@
-#include "support/nginx_server.h"
-#include "support/test_profile.h"
+#include "nginx_server.h"
+#include "test_ca.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
 #include <unistd.h>
 
-NginxServer::~NginxServer()
+NginxServer::~NginxServer() { stop(); }
+
+void NginxServer::stop()
 {
-    if (m_running)
-        QProcess::execute(QStringLiteral("nginx"), {"-p", m_dir.path(), "-c", m_dir.filePath("nginx.conf"), "-s", "stop"});
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000))
+        m_process.kill();
+    m_process.waitForFinished(2000);
+}
+
+QString NginxServer::origin() const
+{
+    return QStringLiteral("%1://127.0.0.1:%2").arg(m_https ? QStringLiteral("https") : QStringLiteral("http")).arg(m_port);
+}
+
+QStringList NginxServer::logLines() const
+{
+    QFile file(logPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 bool NginxServer::start(const QString &root, bool https)
 {
-    if (https || QStandardPaths::findExecutable(QStringLiteral("nginx"), {"/usr/sbin", "/usr/bin"}).isEmpty())
-        return false;
+    stop();
+    m_https = https;
     {
-        QTcpServer probe;  // a port free right now
+        QTcpServer probe;  // a free port; nginx takes it a moment later
         if (!probe.listen(QHostAddress::LocalHost))
             return false;
         m_port = probe.serverPort();
     }
+    const QString dir = m_dir.path();
+    QString tls;
+    if (https) {
+        if (!TestCa::writePem(TestCa::Kind::Trusted, dir + "/cert.pem", dir + "/key.pem"))
+            return false;
+        tls = QStringLiteral(" ssl http2;\n    ssl_certificate %1/cert.pem;\n    ssl_certificate_key %1/key.pem").arg(dir);
+    }
     const QString conf = QStringLiteral(
-        "%1worker_processes 1;\npid %2/nginx.pid;\nerror_log %2/error.log;\nevents { worker_connections 64; }\n"
-        "http {\n  log_format ranges '$status \"$http_range\" \"$http_if_range\" $uri';\n"
-        "  access_log %2/access.log ranges;\n  client_body_temp_path %2;\n  proxy_temp_path %2;\n"
-        "  fastcgi_temp_path %2;\n  uwsgi_temp_path %2;\n  scgi_temp_path %2;\n"
-        "  server { listen 127.0.0.1:%3; root %4; }\n}\n")
-        .arg(geteuid() == 0 ? QStringLiteral("user root;\n") : QString(), m_dir.path(), QString::number(m_port), root);
-    writeFile(m_dir.filePath("nginx.conf"), conf.toUtf8());
-    const int code = QProcess::execute(QStringLiteral("nginx"), {"-p", m_dir.path(), "-c", m_dir.filePath("nginx.conf"),
-                                                                  "-g", "daemon on;"});
-    if (code != 0)
+        "%1worker_processes 1;\npid %2/nginx.pid;\nerror_log %2/error.log;\n"
+        "events { worker_connections 256; }\n"
+        "http {\n"
+        "  client_body_temp_path %2/body; proxy_temp_path %2/proxy; fastcgi_temp_path %2/fastcgi;\n"
+        "  uwsgi_temp_path %2/uwsgi; scgi_temp_path %2/scgi;\n"
+        "  types { application/json json; image/jpeg jpg; image/png png; text/html html; }\n"
+        "  default_type application/octet-stream;\n"
+        "  log_format plain '$request_method $uri $status $server_protocol $http_range $bytes_sent "$http_if_range"';\n"
+        "  access_log %2/access.log plain;\n"
+        "  sendfile on;\n"
+        "  server {\n    listen 127.0.0.1:%3%4;\n    root %5;\n  }\n"
+        "}\n")
+        .arg(::getuid() == 0 ? QStringLiteral("user root;\n") : QString(), dir)
+        .arg(m_port)
+        .arg(tls, root);
+    QFile file(dir + "/nginx.conf");
+    if (!file.open(QIODevice::WriteOnly) || file.write(conf.toUtf8()) < 0)
         return false;
-    m_running = true;
-    for (int i = 0; i < 100; ++i) {
+    file.close();
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QStringLiteral("nginx"), {"-c", dir + "/nginx.conf", "-p", dir, "-g", "daemon off;"});
+    if (!m_process.waitForStarted(5000))
+        return false;
+    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20)) {
+        if (m_process.state() == QProcess::NotRunning)
+            return false;
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, m_port);
-        if (socket.waitForConnected(100))
+        if (socket.waitForConnected(200))
             return true;
-        QThread::msleep(20);
     }
     return false;
 }

@@ -289,10 +289,12 @@ void HttpServer::acceptPending()
         new Connection(this, socket);
 }
 
-void HttpServer::enableTls()
+void HttpServer::enableTls() { enableTls(selfSignedConfiguration()); }
+
+void HttpServer::enableTls(const QSslConfiguration &configuration)
 {
     auto server = std::make_unique<QSslServer>();
-    server->setSslConfiguration(selfSignedConfiguration());
+    server->setSslConfiguration(configuration);
     m_server = std::move(server);
     m_tls = true;
     connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &HttpServer::acceptPending);

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QIODevice;
+class QSslConfiguration;
 class QTcpSocket;
 
 namespace Standin {
@@ -63,6 +64,8 @@ public:
     ~HttpServer() override;
     // Serves HTTPS with a self-signed certificate from now on (call before listen).
     void enableTls();
+    // The same with a key and certificate of the caller's.
+    void enableTls(const QSslConfiguration &configuration);
     bool listen(quint16 port = 0);
     quint16 port() const;
     QString origin() const;

@@ -26,6 +26,7 @@ public:
     explicit Service(QString siteFolder = {}, QObject *parent = nullptr);
     bool listen(quint16 port = 0) { return m_http.listen(port); }
     void enableTls() { m_http.enableTls(); }
+    void enableTls(const QSslConfiguration &configuration) { m_http.enableTls(configuration); }
     QString origin() const { return m_http.origin(); }
     HttpServer &http() { return m_http; }
 

@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>There isn&apos;t enough free space for this update in %1: it needs %2 and %3 is free. Free up some space, then try again.</source>
-        <translation>Il n’y a pas assez d’espace libre dans %1 pour cette mise à jour : il faut %2 et %3 sont libres. Libérez de l’espace, puis réessayez.</translation>
+        <translation>Il n’y a pas assez d’espace libre dans %1 pour cette mise à jour&#xa0;: il faut %2 et %3 sont libres. Libérez de l’espace, puis réessayez.</translation>
     </message>
     <message>
         <source>Another update of this game folder is running. Try again when it has finished.</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>The patch list is for the &quot;%1&quot; channel, not &quot;%2&quot;. Nothing was written. Report this to the Vantorel team.</source>
-        <translation>La liste de patchs est destinée au canal « %1 » et non « %2 ». Rien n’a été écrit. Signalez-le à l’équipe Vantorel.</translation>
+        <translation>La liste de patchs est destinée au canal «&#xa0;%1&#xa0;» et non «&#xa0;%2&#xa0;». Rien n’a été écrit. Signalez-le à l’équipe Vantorel.</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>The URL &quot;%1&quot; is not supported.</source>
-        <translation>L’URL « %1 » n’est pas prise en charge.</translation>
+        <translation>L’URL «&#xa0;%1&#xa0;» n’est pas prise en charge.</translation>
     </message>
     <message>
         <source>The answer is larger than expected.</source>
@@ -322,19 +322,19 @@
     </message>
     <message>
         <source>Couldn&apos;t read &quot;%1&quot;: %2</source>
-        <translation>Impossible de lire « %1 » : %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Couldn&apos;t write the download: %1</source>
-        <translation>Impossible d’écrire le téléchargement : %1</translation>
+        <translation>Impossible d’écrire le téléchargement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Couldn&apos;t create a download file in %1: %2</source>
-        <translation>Impossible de créer un fichier de téléchargement dans %1 : %2</translation>
+        <translation>Impossible de créer un fichier de téléchargement dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Couldn&apos;t create the folder &quot;%1&quot;.</source>
-        <translation>Impossible de créer le dossier « %1 ».</translation>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>SHA-256 is not available.</source>
@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Every file is checked by SHA-256 and replaced in one step, so an update never leaves a broken file</source>
-        <translation>Chaque fichier est vérifié par SHA-256 et remplacé en une seule étape : une mise à jour ne laisse jamais de fichier endommagé</translation>
+        <translation>Chaque fichier est vérifié par SHA-256 et remplacé en une seule étape&#xa0;: une mise à jour ne laisse jamais de fichier endommagé</translation>
     </message>
     <message>
         <source>Cut downloads go on where they stopped, even after a restart</source>
@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Signed patch lists: a tampered or outdated list is refused before anything is written</source>
-        <translation>Listes de patchs signées : une liste altérée ou périmée est refusée avant toute écriture</translation>
+        <translation>Listes de patchs signées&#xa0;: une liste altérée ou périmée est refusée avant toute écriture</translation>
     </message>
     <message>
         <source>Signing in</source>
@@ -564,7 +564,7 @@
     </message>
     <message>
         <source>Forgot password?</source>
-        <translation>Mot de passe oublié ?</translation>
+        <translation>Mot de passe oublié&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,7 @@ bool NginxServer::start(const QString &root, bool https)
         "  uwsgi_temp_path %2/uwsgi; scgi_temp_path %2/scgi;\n"
         "  types { application/json json; image/jpeg jpg; image/png png; text/html html; }\n"
         "  default_type application/octet-stream;\n"
-        "  log_format plain '$request_method $uri $status $server_protocol $http_range $bytes_sent "$http_if_range"';\n"
+        "  log_format plain '$request_method $uri $status $server_protocol $http_range $bytes_sent \"$http_if_range\"';\n"
         "  access_log %2/access.log plain;\n"
         "  sendfile on;\n"
         "  server {\n    listen 127.0.0.1:%3%4;\n    root %5;\n  }\n"

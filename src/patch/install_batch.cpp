@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QCoro/QCoroFuture>
 #include <atomic>
@@ -99,6 +100,9 @@ InstallBatch::~InstallBatch()
     // A run that ended without finish() (it threw before): its flushes still use this object.
     for (QFuture<void> &flush : m_flushes)
         flush.waitForFinished();
+    // Checked files that never reached a batch: not left as parts in the game folder.
+    for (const Staged &item : std::as_const(m_pending))
+        QFile::remove(item.staging);
 }
 
 void InstallBatch::add(const QString &staging, const QString &destination, qint64 bytes)
@@ -106,8 +110,18 @@ void InstallBatch::add(const QString &staging, const QString &destination, qint6
     const std::lock_guard guard(m_lock);
     m_pending.append(Staged{staging, destination});
     m_pendingBytes += bytes;
-    if (m_pending.size() >= batchFiles || m_pendingBytes >= batchBytes)
+    if (m_pending.size() >= batchFiles || m_pendingBytes >= batchBytes) {
         flushAsync();
+    } else if (m_pending.size() == 1) {
+        QTimer::singleShot(maxWait, [batch = weak_from_this(), started = m_started] {
+            const std::shared_ptr<InstallBatch> self = batch.lock();
+            if (!self)
+                return;
+            const std::lock_guard guard(self->m_lock);
+            if (self->m_started == started)
+                self->flushAsync();
+        });
+    }
 }
 
 bool InstallBatch::failed() const
@@ -124,6 +138,7 @@ void InstallBatch::flushAsync()
     QList<Staged> items;
     items.swap(m_pending);
     m_pendingBytes = 0;
+    ++m_started;
     // Flushes queue on m_flushing in the order they take it; the order between two batches does
     // not matter (their files are distinct), only that the disk sees one batch at a time.
     m_flushes.append(QtConcurrent::run(&installPool(), [this, items = std::move(items)] {

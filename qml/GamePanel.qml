@@ -86,8 +86,11 @@ Item {
                 contentItem: Item {
                     implicitHeight: 4
                     Rectangle {
+                        objectName: "progressFill"
                         visible: !parent.parent.indeterminate
-                        width: parent.width * parent.parent.visualPosition
+                        // Mirrored anchors fill from the right in right-to-left languages.
+                        anchors.left: parent.left
+                        width: parent.width * parent.parent.position
                         height: parent.height
                         radius: 2
                         color: Theme.blueHi

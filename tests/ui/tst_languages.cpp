@@ -183,6 +183,16 @@ private slots:
         look("verifying", root);
         showMain(InstallState::working(), PatchPhase::downloading(400'000'000, 48'300'000'000, 56'700'000));
         look("downloading", root);
+        {
+            // The bar fills by the share downloaded, from where the reading direction starts.
+            QQuickItem *bar = item(root, "progressBar"), *fill = item(root, "progressFill");
+            const bool rtl = QGuiApplication::layoutDirection() == Qt::RightToLeft;
+            const qreal start = bar->mapToScene(QPointF(rtl ? bar->width() : 0, 0)).x();
+            const qreal from = fill->mapToScene(QPointF(rtl ? fill->width() : 0, 0)).x();
+            if (qAbs(fill->width() - bar->width() * 400.0 / 48'300) > 1 || qAbs(from - start) > 1)
+                faults.append(QStringLiteral("downloading: the bar shows %1 px of %2 from x %3, not from %4")
+                                  .arg(fill->width()).arg(bar->width()).arg(from).arg(start));
+        }
         showMain(InstallState::working(), PatchPhase::finishing());
         look("finishing", root);
         showMain(InstallState::ready());

@@ -39,7 +39,8 @@ class TestQuit : public QObject {
         launcher.setProcessChannelMode(QProcess::ForwardedChannels);
         launcher.start(QStringLiteral(VANTOREL_LAUNCHER_BIN), {});
         QVERIFY(launcher.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(site.server().requestsTo("/release/manifest.json").size() == 1, 30000);
+        QTRY_VERIFY2_WITH_TIMEOUT(site.server().requestsTo("/release/manifest.json").size() == 1,
+                                  qPrintable(QStringLiteral("%1 requests; launcher log:\n").arg(site.server().requests().size()) + logText()), 30000);
         // Return does nothing until the check has ended and the button offers the update.
         for (int tries = 0; tries < 20 && !logText().contains("patch: manifest has "); ++tries) {
             QVERIFY(xdotool({"search", "--sync", "--name", "^Vantorel$", "windowfocus", "--sync", "key", "Return"}));

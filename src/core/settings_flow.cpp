@@ -9,11 +9,23 @@
 #include <QLocale>
 
 #include <QRegularExpression>
+#include <mutex>
 
 namespace {
+// Saves run on the pool and may finish out of order: the newest asked for is the one kept.
+std::mutex savingLock;
+quint64 asked = 0;    // GUI thread
+quint64 written = 0;  // under savingLock
+
 QCoro::Task<> write(Preferences preferences)
 {
-    const auto write = [preferences] { preferences.save(); };
+    const auto write = [preferences, mine = ++asked] {
+        const std::lock_guard guard(savingLock);
+        if (mine < written)
+            return;
+        written = mine;
+        preferences.save();
+    };
     try {
         co_await Background::run(write);
     } catch (...) {

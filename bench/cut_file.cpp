@@ -1,6 +1,6 @@
 // Cuts a file into chunks as a launcher cuts an old file before a delta update, and prints
 // "<seconds> <chunks> <MiB/s>". Used by bench/delta beside `cat`.
-#include "patch/chunker.h"
+#include "delta/chunker.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

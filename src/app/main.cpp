@@ -3,7 +3,7 @@
 #include "config/launcher_config.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
-#include "desktop/desktop_integration.h"
+#include "core/desktop_integration.h"
 #include "support/background.h"
 #include "support/log.h"
 #include "support/origins.h"

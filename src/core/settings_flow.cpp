@@ -1,7 +1,7 @@
 // AppModel: preferences the player sets in the settings window.
 #include "config/preferences.h"
 #include "core/app_model.h"
-#include "patch/rate_limiter.h"
+#include "transfer/rate_limiter.h"
 #include "support/background.h"
 #include "support/log.h"
 #include "support/display_language.h"

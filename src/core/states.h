@@ -1,4 +1,6 @@
 #pragma once
+#include "patch/phase.h"
+
 #include <QMetaType>
 #include <QString>
 #include <optional>
@@ -34,23 +36,6 @@ struct InstallState {
     bool operator==(const InstallState &) const = default;
 };
 
-// The phase of a running update.
-struct PatchPhase {
-    enum Kind { Verifying, Downloading, Finishing };
-    Kind kind = Finishing;
-    qint64 done = 0;   // verifying: files done; downloading: bytes
-    qint64 total = 0;  // verifying: files; downloading: bytes
-    double perSecond = 0;
-
-    static PatchPhase verifying(qint64 done, qint64 total) { return {Verifying, done, total, 0}; }
-    static PatchPhase downloading(qint64 bytes, qint64 total, double perSecond)
-    {
-        return {Downloading, bytes, total, perSecond};
-    }
-    static PatchPhase finishing() { return {Finishing, 0, 0, 0}; }
-    bool operator==(const PatchPhase &) const = default;
-};
-
 // One slide of the home feed.
 struct HeroSlide {
     QString image;
@@ -63,4 +48,3 @@ QString describe(const Screen &screen);
 QString describe(const InstallState &state);
 QString describe(const PatchPhase &phase);
 
-Q_DECLARE_METATYPE(PatchPhase)

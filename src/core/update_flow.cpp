@@ -1,6 +1,6 @@
 // AppModel: the install check and the update run.
 #include "core/app_model.h"
-#include "patch/install_lock.h"
+#include "install/install_lock.h"
 #include "patch/patcher.h"
 #include "support/background.h"
 #include "support/launcher_error.h"

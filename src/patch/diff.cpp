@@ -1,6 +1,6 @@
 #include "support/background.h"
 #include "patch/diff.h"
-#include "patch/hashing.h"
+#include "support/sha256.h"
 #include "patch/patcher.h"
 #include "support/launcher_error.h"
 

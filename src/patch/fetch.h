@@ -1,7 +1,7 @@
 #pragma once
-#include "patch/manifest.h"
+#include "manifest/manifest.h"
 #include "patch/patcher.h"
-#include "patch/resume_store.h"
+#include "transfer/resume_store.h"
 #include "support/launcher_error.h"
 
 #include <QCoro/QCoroTask>

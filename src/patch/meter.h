@@ -1,5 +1,5 @@
 #pragma once
-#include "core/states.h"
+#include "patch/phase.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,6 +1,7 @@
 #pragma once
-#include "core/states.h"
-#include "patch/manifest.h"
+#include "manifest/manifest_fetch.h"
+#include "patch/phase.h"
+#include "support/patch_timing.h"
 
 #include <QUrl>
 #include <QCoro/QCoroTask>
@@ -10,10 +11,6 @@
 
 // The patcher's operations, split over files by role: manifest fetch, install diff, apply.
 namespace Patcher {
-
-// Downloads and decodes the manifest: five attempts, waits of 0.4, 0.8, 1.2 and 1.6 s, then
-// LauncherError::network whatever the causes were.
-QCoro::Task<Manifest> fetchManifest(QUrl url);
 
 // Entries whose file is missing or has another size (no content read, links not followed), in
 // manifest order; launcher-owned entries never appear. Throws for an unsafe path.
@@ -44,15 +41,5 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
 // that needs no download leaves nothing of its folder behind either). Other folders' bodies stay.
 QCoro::Task<> clearDownloadArea(QString root);
 
-// Knobs that tests shorten; production values are the defaults.
-struct Timing {
-    int manifestIdleMs = 30'000;
-    int manifestDeadlineMs = 180'000;  // one attempt at the manifest (or its signature) in all
-    int downloadIdleMs = 60'000;
-    double retryWaitScale = 1.0;  // multiplies every wait between attempts
-    int originAsideMs = 30'000;   // an origin that failed is tried again after this (doubling)
-    int slowJudgeMs = 2'000;      // a transfer's rate is compared with other origins' after this
-};
-Timing &timing();
 
 }

@@ -1,6 +1,6 @@
 #include "auth/auth_client.h"
 #include "auth/keychain.h"
-#include "patch/manifest.h"
+#include "manifest/manifest.h"
 #include "support/await_task.h"
 #include "support/patch_site.h"
 #include "support/test_profile.h"

@@ -1,6 +1,6 @@
 #include "config/preferences.h"
 #include "core/app_model.h"
-#include "patch/rate_limiter.h"
+#include "transfer/rate_limiter.h"
 #include "support/log.h"
 #include "support/open_model.h"
 #include "support/paths.h"

@@ -1,5 +1,5 @@
 #include "core/app_model.h"
-#include "desktop/desktop_integration.h"
+#include "core/desktop_integration.h"
 #include "patch/patcher.h"
 #include "support/await_task.h"
 #include "support/log.h"

@@ -1,4 +1,4 @@
-#include "patch/downloader.h"
+#include "transfer/downloader.h"
 #include "patch/patcher.h"
 #include "support/apply_run.h"
 #include "support/await_task.h"

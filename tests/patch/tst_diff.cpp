@@ -1,4 +1,4 @@
-#include "patch/hashing.h"
+#include "support/sha256.h"
 #include "patch/patcher.h"
 #include "support/await_task.h"
 #include "support/launcher_error.h"
@@ -115,13 +115,13 @@ private slots:
     {
         const QByteArray big = bytesOf(9 * 1024 * 1024 + 17);
         put(QStringLiteral("big.bin"), big);
-        const QString digest = Patcher::sha256Of(root.path() + "/big.bin");
+        const QString digest = sha256Of(root.path() + "/big.bin");
         QCOMPARE(digest.size(), 64);
         QCOMPARE(digest, PatchSite::sha256(big));
         put(QStringLiteral("empty.bin"), {});
-        QCOMPARE(Patcher::sha256Of(root.path() + "/empty.bin"),
+        QCOMPARE(sha256Of(root.path() + "/empty.bin"),
                  QStringLiteral("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"));
-        QVERIFY_THROWS_EXCEPTION(PlatformError, Patcher::sha256Of(root.path() + "/none.bin"));
+        QVERIFY_THROWS_EXCEPTION(PlatformError, sha256Of(root.path() + "/none.bin"));
     }
 };
 

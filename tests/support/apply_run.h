@@ -1,6 +1,6 @@
 #pragma once
 #include "core/states.h"
-#include "patch/manifest.h"
+#include "manifest/manifest.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 #include "config/launcher_config.h"
-#include "patch/manifest.h"
+#include "manifest/manifest.h"
 #include "support/origins.h"
 #include "standin/standin.h"
 

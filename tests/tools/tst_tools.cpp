@@ -1,6 +1,7 @@
 #include "core/app_model.h"
+#include "delta/chunk_index.h"
 #include "manifest/manifest_builder.h"
-#include "patch/manifest_trust.h"
+#include "manifest/manifest_trust.h"
 #include "standin/standin.h"
 #include "support/await_task.h"
 #include "support/launcher_error.h"

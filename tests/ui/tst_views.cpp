@@ -2,7 +2,7 @@
 #include "config/preferences.h"
 #include "core/app_model.h"
 #include "core/qml_types.h"
-#include "patch/rate_limiter.h"
+#include "transfer/rate_limiter.h"
 #include "standin/standin.h"
 #include "support/await_task.h"
 #include "support/log.h"

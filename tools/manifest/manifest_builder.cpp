@@ -1,7 +1,8 @@
 #include "manifest_builder.h"
-#include "patch/hashing.h"
-#include "patch/install_lock.h"
-#include "patch/manifest_trust.h"
+#include "support/sha256.h"
+#include "delta/chunk_index.h"
+#include "install/install_lock.h"
+#include "manifest/manifest_trust.h"
 #include "support/launcher_error.h"
 
 #include <QCryptographicHash>
@@ -57,7 +58,7 @@ Manifest build(const QString &folder, const QString &baseUrl,
         prefix.chop(1);
     std::atomic<qint64> done{0};
     QtConcurrent::blockingMap(entries, [&](ManifestEntry &entry) {
-        entry.sha256 = Patcher::sha256Of(base.filePath(entry.path));
+        entry.sha256 = sha256Of(base.filePath(entry.path));
         entry.url = prefix + QLatin1Char('/') + QString::fromLatin1(QUrl::toPercentEncoding(entry.path, "/"));
         const qint64 now = done += entry.size;
         if (progress)

@@ -1,5 +1,5 @@
 #pragma once
-#include "patch/manifest.h"
+#include "manifest/manifest.h"
 
 #include <QDateTime>
 #include <QString>

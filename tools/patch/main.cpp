@@ -1,9 +1,9 @@
 // vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]]
 // The launcher's patching without a window: quick diff, full diff, or full diff then apply.
-#include "patch/install_lock.h"
-#include "patch/manifest_trust.h"
+#include "install/install_lock.h"
+#include "manifest/manifest_trust.h"
 #include "patch/patcher.h"
-#include "patch/rate_limiter.h"
+#include "transfer/rate_limiter.h"
 #include "support/background.h"
 #include "support/file_size.h"
 #include "support/launcher_error.h"

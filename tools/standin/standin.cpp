@@ -1,5 +1,5 @@
 #include "standin.h"
-#include "patch/manifest_trust.h"
+#include "manifest/manifest_trust.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,0 +1,13 @@
+#pragma once
+#include "manifest/manifest.h"
+
+#include <QUrl>
+#include <QCoro/QCoroTask>
+
+namespace Patcher {
+
+// Downloads and decodes the manifest: five attempts, waits of 0.4, 0.8, 1.2 and 1.6 s, then
+// LauncherError::network whatever the causes were.
+QCoro::Task<Manifest> fetchManifest(QUrl url);
+
+}

@@ -1,0 +1,11 @@
+#include "support/patch_timing.h"
+
+namespace Patcher {
+
+Timing &timing()
+{
+    static Timing values;
+    return values;
+}
+
+}

@@ -1,0 +1,93 @@
+#pragma once
+#include "support/sha256.h"
+#include "transfer/resume_store.h"
+#include "support/launcher_error.h"
+
+#include <QByteArray>
+#include <QUrl>
+#include <QCoro/QCoroTask>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class DownloadWorker;
+class QThread;
+
+// A body that grew past the size the caller allowed; the transfer was stopped at once.
+class BodyTooLarge : public PlatformError {
+public:
+    using PlatformError::PlatformError;
+};
+
+// A range request was answered with anything but exactly that range (a whole body, another
+// range, 416): the server or the file is not what the caller assumed.
+class RangeRefused : public PlatformError {
+public:
+    using PlatformError::PlatformError;
+};
+
+// One body to fetch.
+struct DownloadRequest {
+    QUrl url;
+    // Growth of the body from the network, called on the downloader's thread.
+    std::function<void(qint64)> onBytes;
+    // The kept prefix (from) turned out unusable and was dropped: its size.
+    std::function<void(qint64)> onDropped;
+    qint64 maxBytes = -1;                               // >= 0: stop a body that grows past it
+    std::optional<ResumeStore::BodyKey> key;            // set: a cut body is kept to be resumed
+    std::optional<ResumeStore::PartialBody> from;       // continue this kept body
+    std::shared_ptr<Sha256Stream> digest;      // holds from's prefix already, when resuming
+    // Set: the body is written straight to this new file (its folder made first, anything in its
+    // place removed) and never kept for resuming; the result names it.
+    QString staging;
+    // rangeFirst >= 0: only bytes rangeFirst..rangeLast of a body of rangeOf bytes. Anything but a
+    // 206 of exactly that range ends the transfer at once with RangeRefused.
+    qint64 rangeFirst = -1;
+    qint64 rangeLast = -1;
+    qint64 rangeOf = -1;
+    // A kept body resumed from another origin than the one that sent it: that origin's validator
+    // means nothing here, so the rest is asked for by range alone.
+    bool ifRange = true;
+    // Names the transfer for stop().
+    std::shared_ptr<const void> handle;
+};
+
+struct DownloadResult {
+    QString file;    // "vantorel-<UUID>" in the download folder; the caller owns it
+    QString sha256;  // of the whole body, taken as it arrived
+};
+
+// Fetches URLs into temporary files on a thread of its own with its own network manager, so that
+// bodies go straight to disk without touching the GUI thread. Any number of downloads may run at
+// once; each caller is resumed exactly once, on its own thread. Every transfer reads within the
+// process's download speed limit (RateLimiter::global()).
+class Downloader {
+public:
+    Downloader(QByteArray userAgent, int idleTimeoutMs);
+    ~Downloader();  // cancels what still runs; never waits (the thread ends and goes on its own)
+    Downloader(const Downloader &) = delete;
+    Downloader &operator=(const Downloader &) = delete;
+
+    // Returns the path of a new file "vantorel-<UUID>" in the download folder holding the body of
+    // a 200 answer; the caller owns and removes it. onBytes gets the growth of the body on disk
+    // (from the worker thread). maxBytes >= 0 stops a body that grows past it (BodyTooLarge).
+    // Throws Http::TransportError, LauncherError::patch for another status, or a file error.
+    QCoro::Task<QString> download(QUrl url, std::function<void(qint64)> onBytes, qint64 maxBytes = -1);
+
+    // The same for a request that may resume a kept body (Range from its end, If-Range with its
+    // validator; only a 206 from exactly there with the entry's total is appended, a 200 replaces
+    // it) and that keeps its own body, with a record, when a transport failure cuts it off.
+    QCoro::Task<DownloadResult> fetch(DownloadRequest request);
+
+    // Ends the transfer of the request with this handle as if its connection broke (its body is
+    // kept for resuming); nothing when it has ended already.
+    void stop(std::shared_ptr<const void> handle, QString why);
+
+    // Cancels every running transfer (each ends with the cancelled-transfer error) and refuses new
+    // ones. Returns at once; the transfers end on the downloader's thread.
+    void invalidateAndCancel();
+
+private:
+    QThread *m_thread;
+    DownloadWorker *m_worker;
+};

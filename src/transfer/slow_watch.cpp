@@ -1,0 +1,33 @@
+#include "transfer/slow_watch.h"
+#include "transfer/downloader.h"
+#include "support/patch_timing.h"
+
+SlowWatch::SlowWatch(std::shared_ptr<OriginPool> pool, OriginPool::Lease lease, Downloader *downloader,
+                     std::shared_ptr<const void> handle, bool elsewhere)
+    : m_pool(std::move(pool)), m_lease(std::move(lease)), m_downloader(downloader), m_handle(std::move(handle))
+{
+    m_clock.start();
+    // Without another origin for the file there is nowhere better to go.
+    if (!m_pool || !elsewhere)
+        return;
+    m_timer.setInterval(250);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { check(); });
+    m_timer.start();
+}
+
+QString SlowWatch::why()
+{
+    return QStringLiteral("The server was much slower than the others.");
+}
+
+void SlowWatch::check()
+{
+    const qint64 ms = m_clock.elapsed();
+    if (m_stopped || ms < Patcher::timing().slowJudgeMs)
+        return;
+    if (!m_pool->tooSlow(m_lease, *m_bytes * 1000.0 / ms))
+        return;
+    m_stopped = true;
+    m_timer.stop();
+    m_downloader->stop(m_handle, why());
+}

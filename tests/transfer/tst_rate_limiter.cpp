@@ -1,0 +1,191 @@
+#include "patch/patcher.h"
+#include "transfer/rate_limiter.h"
+#include "support/await_task.h"
+#include "support/launcher_error.h"
+#include "support/patch_site.h"
+#include "support/test_profile.h"
+
+#include <QElapsedTimer>
+#include <QMutex>
+#include <QtTest>
+
+static TestProfile profile;
+
+// The one speed limit: its bucket alone on a clock the test turns, then real transfers over loopback.
+class TestRateLimiter : public QObject {
+    Q_OBJECT
+
+    // Readers that each want `want` bytes every `step` seconds, for `seconds`; the bytes granted
+    // per reader and per second of the clock.
+    struct Reading {
+        QList<qint64> perReader;
+        QList<qint64> perSecond;
+    };
+    static Reading read(RateLimiter &limiter, double &now, int readers, double seconds, qint64 want = 1 << 20,
+                        double step = 0.02, std::function<void(double)> at = {})
+    {
+        Reading out;
+        out.perReader.fill(0, readers);
+        const double start = now;
+        for (int tick = 0; now - start < seconds - 1e-9; ++tick) {
+            now += step;
+            if (at)
+                at(now - start);
+            for (int r = 0; r < readers; ++r) {
+                // Turns rotate, as the downloader's pump does by bytes waiting.
+                const int reader = (r + tick) % readers;
+                const qint64 got = limiter.take(want);
+                out.perReader[reader] += got;
+                const int second = int(now - start - 1e-9);
+                if (out.perSecond.size() <= second)
+                    out.perSecond.resize(second + 1);
+                out.perSecond[second] += got;
+            }
+        }
+        return out;
+    }
+
+private slots:
+    void sharesOfOneLimit_data()
+    {
+        QTest::addColumn<int>("readers");
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("one reader, 1 MB/s") << 1 << qint64(1'000'000);
+        QTest::newRow("six readers, 20 MB/s") << 6 << qint64(20'000'000);
+        QTest::newRow("six readers, 64 KB/s") << 6 << qint64(64'000);
+    }
+    void sharesOfOneLimit()
+    {
+        QFETCH(int, readers);
+        QFETCH(qint64, limit);
+        double now = 100;
+        RateLimiter limiter([&now] { return now; });
+        limiter.setLimit(limit);
+        const Reading reading = read(limiter, now, readers, 10.0);
+        qint64 total = 0;
+        for (qint64 bytes : reading.perReader)
+            total += bytes;
+        // Over 10 s within 1 % (the bucket starts empty), and no second above the limit plus the bucket.
+        QVERIFY2(qAbs(total - 10 * limit) <= limit / 10, qPrintable(QString::number(total)));
+        for (qint64 bytes : reading.perSecond)
+            QVERIFY2(bytes <= limit + limit / 2, qPrintable(QString::number(bytes)));
+        // Every reader gets its turn: none is starved.
+        for (qint64 bytes : reading.perReader)
+            QVERIFY2(bytes >= total / readers / 2, qPrintable(QString::number(bytes)));
+    }
+
+    void limitChangesWhileReading()
+    {
+        double now = 0;
+        RateLimiter limiter([&now] { return now; });
+        limiter.setLimit(1'000'000);
+        const Reading reading = read(limiter, now, 3, 10.0, 1 << 20, 0.02, [&](double t) {
+            if (qFuzzyCompare(t, 5.0))
+                limiter.setLimit(4'000'000);
+        });
+        QVERIFY(qAbs(reading.perSecond.at(3) - 1'000'000) < 50'000);
+        // Within a second of the change the new rate holds.
+        for (int second = 6; second < 10; ++second)
+            QVERIFY2(qAbs(reading.perSecond.at(second) - 4'000'000) < 200'000, qPrintable(QString::number(reading.perSecond.at(second))));
+    }
+
+    void zeroMeansUnlimitedAndUnusedBytesReturn()
+    {
+        double now = 0;
+        RateLimiter limiter([&now] { return now; });
+        QVERIFY(!limiter.limited());
+        QCOMPARE(limiter.take(123'456'789), qint64(123'456'789));
+        limiter.setLimit(1000);
+        now += 1;
+        const qint64 granted = limiter.take(1'000'000);
+        QCOMPARE(granted, qint64(500));  // half a second at most
+        QCOMPARE(limiter.take(1), qint64(0));
+        limiter.giveBack(100);
+        QCOMPARE(limiter.take(1000), qint64(100));
+        limiter.setLimit(0);
+        QCOMPARE(limiter.take(5'000'000), qint64(5'000'000));
+    }
+
+    // One big file alone takes the whole limit, low or high: about three seconds of it, averaged
+    // from the start of the run, reach at least 85 % of the limit and beat it by no more than the
+    // bucket's half second.
+    void oneTransferReachesTheLimit_data()
+    {
+        QTest::addColumn<qint64>("limit");
+        QTest::newRow("64 KB/s") << qint64(64'000);
+        QTest::newRow("1 MB/s") << qint64(1'000'000);
+        QTest::newRow("20 MB/s") << qint64(20'000'000);
+        QTest::newRow("50 MB/s") << qint64(50'000'000);
+    }
+    void oneTransferReachesTheLimit()
+    {
+        QFETCH(qint64, limit);
+        PatchSite site;
+        QTemporaryDir install;
+        const qint64 size = 3 * limit;
+        const ManifestEntry entry = site.add(QStringLiteral("one.pak"), bytesOf(size, 'o'));
+        RateLimiter::global().setLimit(limit);
+        QElapsedTimer clock;
+        clock.start();
+        awaitTask(Patcher::apply({entry}, install.path(), [](const PatchPhase &) {}));
+        const double took = clock.nsecsElapsed() / 1e9;
+        RateLimiter::global().setLimit(0);
+        QCOMPARE(QFileInfo(install.path() + "/one.pak").size(), size);
+        const double rate = double(size) / took;
+        qInfo("limit %lld B/s: one transfer averaged %.0f B/s (%.1f %%)", limit, rate, 100 * rate / double(limit));
+        QVERIFY2(rate >= 0.85 * double(limit), qPrintable(QString::number(rate)));
+        QVERIFY2(took >= 2.5 * 0.95, qPrintable(QString::number(took)));
+    }
+
+    // Six parallel downloads share 20 MB/s over loopback: bytes over time follow the limit, and a
+    // lower limit set during the run holds within a second.
+    void realTransfersFollowTheLimit()
+    {
+        PatchSite site;
+        QTemporaryDir install;
+        QList<ManifestEntry> entries;
+        for (int i = 0; i < 6; ++i)
+            entries.append(site.add(QStringLiteral("l%1.pak").arg(i), bytesOf(10'000'000, char('a' + i))));
+        const qint64 limit = 20'000'000;
+        RateLimiter::global().setLimit(limit);
+        struct Sample {
+            double at;
+            qint64 bytes;
+        };
+        auto samples = std::make_shared<QList<Sample>>();
+        auto mutex = std::make_shared<QMutex>();
+        QElapsedTimer clock;
+        clock.start();
+        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
+            QMutexLocker lock(mutex.get());
+            if (p.kind == PatchPhase::Downloading)
+                samples->append({clock.nsecsElapsed() / 1e9, p.done});
+        };
+        // After 1.5 s the player lowers the limit to 10 MB/s.
+        QTimer::singleShot(1500, [] { RateLimiter::global().setLimit(10'000'000); });
+        awaitTask(Patcher::apply(entries, install.path(), progress));
+        RateLimiter::global().setLimit(0);
+        const double took = clock.nsecsElapsed() / 1e9;
+        for (const ManifestEntry &entry : entries)
+            QCOMPARE(PatchSite::sha256(readBytes(install.path() + '/' + entry.path)), entry.sha256);
+        // 1.5 s at 20 MB/s (30 MB), the other 30 MB at 10 MB/s (3 s): 4.5 s by the limit.
+        const double expected = 1.5 + (60e6 - 1.5 * limit) / 10e6;
+        qInfo("60 MB took %.2f s; the limits say %.2f s", took, expected);
+        QVERIFY2(took > expected * 0.85 && took < expected * 1.3, qPrintable(QString::number(took)));
+        // Bytes in each 1 s window after the change settled, against 10 MB/s.
+        const auto bytesAt = [&](double t) {
+            qint64 last = 0;
+            for (const Sample &s : *samples)
+                if (s.at <= t)
+                    last = s.bytes;
+            return last;
+        };
+        for (double t = 2.5; t + 1.0 < took - 0.3; t += 0.5) {
+            const qint64 window = bytesAt(t + 1.0) - bytesAt(t);
+            QVERIFY2(window > 6'000'000 && window < 14'000'000, qPrintable(QStringLiteral("%1 bytes in [%2, %3] s").arg(window).arg(t).arg(t + 1)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRateLimiter)
+#include "tst_rate_limiter.moc"

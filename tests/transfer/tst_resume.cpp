@@ -1,0 +1,410 @@
+#include "net/http.h"
+#include "transfer/downloader.h"
+#include "patch/patcher.h"
+#include "transfer/resume_store.h"
+#include "support/apply_run.h"
+#include "support/await_task.h"
+#include "support/file_size.h"
+#include "support/h2_peer.h"
+#include "support/test_ca.h"
+#include "support/launcher_error.h"
+#include "support/log.h"
+#include "support/nginx_server.h"
+#include "support/patch_site.h"
+#include "support/paths.h"
+#include "support/test_profile.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QProcess>
+#include <QtTest>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#include <utime.h>
+
+static TestProfile profile;
+
+// Cut downloads go on where they stopped, within a run and across runs, against the stand-in's
+// range support; anything surprising falls back to the whole body.
+class TestResume : public QObject {
+    Q_OBJECT
+    PatchSite site;
+    QTemporaryDir install;
+
+    ApplyRun apply(const QList<ManifestEntry> &entries) { return runApply(entries, install.path()); }
+    static QStringList warnings() { return warningLines(); }
+    static QStringList area() { return QDir(Paths::downloadTemp()).entryList(QDir::Files); }
+    QList<Standin::RecordedRequest> fileRequests(const QByteArray &path) { return site.server().requestsTo(path); }
+    // A transfer that stops after `bytes` body bytes until the idle time-out ends it. (A dropped
+    // connection would do too, but the network layer may then resend the request by itself, which
+    // makes the number of requests a test sees vary.)
+    static Standin::Fault cutAt(qint64 bytes)
+    {
+        Standin::Fault cut;
+        cut.stallAfter = bytes;
+        return cut;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Patcher::timing().retryWaitScale = 0.05;
+        Patcher::timing().downloadIdleMs = 300;
+    }
+    void init() { startClean(site, install.path()); }
+
+    // The second request of an entry cut (at byte 300,000 unless said) meets each kind of server.
+    void cutThenSecondAttempt_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<bool>("rangeAsked");  // the second request carries Range and If-Range
+        QTest::addColumn<int>("secondStatus");
+        QTest::addColumn<qint64>("cut");
+        QTest::newRow("resumes from the cut") << "resume" << 2 << true << 206 << qint64(300'000);
+        QTest::newRow("ignores the range") << "ignore" << 2 << true << 200 << qint64(300'000);
+        QTest::newRow("file changed (other ETag)") << "changed" << 2 << true << 200 << qint64(300'000);
+        QTest::newRow("range from the wrong place") << "shifted" << 3 << true << 206 << qint64(300'000);
+        QTest::newRow("416") << "416" << 3 << true << 416 << qint64(300'000);
+        QTest::newRow("no validator: no range") << "novalidator" << 2 << false << 200 << qint64(300'000);
+        // Past several written-back blocks and within one still in memory: all of it is kept.
+        QTest::newRow("resumes from a cut at 19.5 MB") << "resume" << 2 << true << 206 << qint64(19'500'000);
+        // The rest comes from a mirror by range alone: the first origin's validator means nothing there.
+        QTest::newRow("resumes on a mirror") << "mirror" << 2 << true << 206 << qint64(300'000);
+        // Bytes after the cut that differ there: the body fails its checksum and comes whole.
+        QTest::newRow("mirror's rest differs") << "mirror differs" << 3 << true << 206 << qint64(300'000);
+        // Mirrors of another prefix change nothing: the same requests as without any.
+        QTest::newRow("mirrors of another prefix") << "other prefix" << 2 << true << 206 << qint64(300'000);
+        // A real server with validators of its own: If-Range with the stand-in's would get 200.
+        QTest::newRow("resumes on nginx") << "nginx" << 2 << true << 206 << qint64(300'000);
+        // A real HTTP/2 peer over TLS that breaks off the body after the headers.
+        QTest::newRow("h2: stream reset") << "h2 reset" << 2 << true << 206 << qint64(300'000);
+        QTest::newRow("h2: GOAWAY mid-body") << "h2 goaway" << 2 << true << 206 << qint64(300'000);
+        QTest::newRow("h2: connection closed") << "h2 close" << 2 << true << 206 << qint64(300'000);
+    }
+    void cutThenSecondAttempt()
+    {
+        QFETCH(QString, server);
+        QFETCH(int, requests);
+        QFETCH(bool, rangeAsked);
+        QFETCH(int, secondStatus);
+        QFETCH(qint64, cut);
+        const QByteArray content = bytesOf(cut + 700'000, 'c');
+        ManifestEntry entry = site.add(QStringLiteral("c.pak"), content);
+        if (server.startsWith("h2 ")) {
+            QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+            H2Peer peer;
+            QVERIFY(peer.start(site.folder(), server.mid(3) + ":" + QString::number(cut)));
+            entry.url.replace(site.server().origin(), peer.origin());
+            const ApplyRun run = apply({entry});
+            QCOMPARE(run.error, QString());
+            QCOMPARE(readBytes(install.path() + "/c.pak"), content);
+            const auto seen = peer.requests("/files/c.pak");
+            QCOMPARE(seen.size(), requests);
+            QCOMPARE(seen.at(0).value("fault").toString(), server.mid(3));
+            QCOMPARE(seen.at(1).value("status").toInt(), secondStatus);
+            QCOMPARE(seen.at(1).value("range").toString(), "bytes=" + QString::number(cut) + "-");
+            QCOMPARE(warnings().size(), 1);
+            QVERIFY2(warnings().first().startsWith("patch: c.pak failed (attempt 1/5): "), qPrintable(warnings().first()));
+            QCOMPARE(area(), QStringList());
+            return;
+        }
+        Standin::Fault first = cutAt(cut), second;
+        if (server == "novalidator")
+            first.noValidator = second.noValidator = true;
+        second.ignoreRange = server == "ignore";
+        if (server == "changed")
+            second.etag = "\"changed\"";
+        if (server == "shifted")
+            second.rangeShift = 10;
+        if (server == "416")
+            second.status = 416;
+        site.server().http().queueFaults("/files/c.pak", {first, second});
+        std::unique_ptr<Standin::Service> mirror;
+        NginxServer nginx;
+        QString mirrorOrigin;  // host:port
+        Mirrors mirrors;
+        if (server == "nginx") {
+            QVERIFY2(nginx.start(site.folder()), "nginx did not start");
+            mirrorOrigin = "127.0.0.1:" + QString::number(nginx.port());
+            mirrors = {{site.server().origin() + "/files/", {"http://" + mirrorOrigin + "/files/"}}};
+        }
+        if (server == "other prefix")
+            mirrors = {{"http://elsewhere.example/files/", {site.server().origin() + "/other/"}}};
+        if (server.startsWith("mirror")) {
+            mirror = std::make_unique<Standin::Service>(site.folder());
+            QVERIFY(mirror->listen());
+            mirrorOrigin = mirror->origin().mid(7);
+            mirrors = {{site.server().origin() + "/files/", {mirror->origin() + "/files/"}}};
+            Standin::Fault differs;
+            differs.flipAt = 1000;
+            differs.times = 1;
+            if (server == "mirror differs")
+                mirror->http().setFault("/files/c.pak", differs);
+        }
+        const ApplyRun run = runApply({entry}, install.path(), nullptr, mirrors);
+        QCOMPARE(run.error, QString());
+        QCOMPARE(readBytes(install.path() + "/c.pak"), content);
+        auto seen = fileRequests("/files/c.pak");
+        if (mirror)  // the cut, then the mirror, then the first origin again
+            seen.insert(1, mirror->requestsTo("/files/c.pak").value(0));
+        if (server == "nginx") {
+            // <method> <uri> <status> <protocol> <range> <bytes> "<If-Range>", "-" for a header not sent
+            const QStringList line = readText(nginx.logPath()).trimmed().split(' ');
+            QVERIFY2(line.size() >= 7, qPrintable(line.join(' ')));
+            const auto header = [](QString v) { return v == "-" || v == "\"-\"" ? QByteArray() : v.toUtf8(); };
+            seen.insert(1, {"GET", line.at(1).toUtf8(),
+                            {{"Range", header(line.at(4))}, {"If-Range", header(line.mid(6).join(' '))}}, {},
+                            line.at(2).toInt()});
+        }
+        QVERIFY2(seen.size() == requests, qPrintable(site.requestSummary("/files/c.pak") + warnings().join("; ")));
+        QCOMPARE(seen.at(1).status, secondStatus);
+        if (rangeAsked) {
+            QCOMPARE(seen.at(1).header("Range"), "bytes=" + QByteArray::number(cut) + "-");
+            QCOMPARE(seen.at(1).header("If-Range").isEmpty(), !mirrorOrigin.isEmpty());
+        } else {
+            QVERIFY(seen.at(1).header("Range").isEmpty());
+        }
+        if (requests == 3)
+            QVERIFY(seen.at(2).header("Range").isEmpty());
+        if (!mirrorOrigin.isEmpty()) {
+            const QString first = " (" + site.server().origin().mid(7) + ")";
+            QCOMPARE(warnings().size(), requests - 1);
+            QCOMPARE(warnings().first(), "patch: c.pak failed (attempt 1/5): Operation canceled" + first);
+            if (requests == 3)
+                QCOMPARE(warnings().last(), "patch: c.pak failed (attempt 1/5): c.pak failed its checksum after download. Try again. ("
+                                                + mirrorOrigin + ")");
+        } else {
+            QCOMPARE(warnings().size(), 1);  // one failed attempt: the cut
+            QCOMPARE(warnings().first(), QStringLiteral("patch: c.pak failed (attempt 1/5): Operation canceled"));
+        }
+        QCOMPARE(area(), QStringList());
+        QCOMPARE(run.phases.last(), PatchPhase::finishing());
+    }
+
+    // A kept body meets an answer that replaces it while the download is under way: a whole
+    // body (the record goes the moment the kept bytes do, not at the next checkpoint), or a range
+    // from the wrong place just as the run is cancelled (no new request for the whole body).
+    void keptBodyReplacedMidway_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::newRow("whole body instead") << "ignore";
+        QTest::newRow("wrong range, then cancelled") << "shifted";
+    }
+    void keptBodyReplacedMidway()
+    {
+        QFETCH(QString, server);
+        const QByteArray content = bytesOf(1'000'000, 'm');
+        const ManifestEntry entry = site.add(QStringLiteral("m.pak"), content);
+        const ResumeStore::BodyKey key{entry.url, entry.path, entry.size, entry.sha256, ResumeStore::folderOf(install.path())};
+        const QString body = Paths::downloadTemp() + "/vantorel-KEPT";
+        writeFile(body, content.left(300'000));
+        ResumeStore::record(body, key, ResumeStore::Validator{"\"kept\"", {}}, 300'000);
+        Standin::Fault answer = cutAt(server == "ignore" ? 100'000 : 0);
+        answer.etag = "\"kept\"";
+        answer.ignoreRange = server == "ignore";
+        answer.rangeShift = server == "shifted" ? 10 : 0;
+        site.server().http().queueFaults("/files/m.pak", {answer});
+
+        DownloadRequest request;
+        request.url = QUrl(entry.url);
+        request.maxBytes = entry.size;
+        request.key = key;
+        request.from = ResumeStore::find(key);
+        QVERIFY(request.from);
+        auto downloader = std::make_unique<Downloader>("test", 20'000);
+        QCoro::Task<DownloadResult> fetch = downloader->fetch(request);
+        QTRY_COMPARE(fileRequests("/files/m.pak").size(), 1);
+        if (server == "ignore") {
+            QTRY_COMPARE(QFileInfo(body).size(), qint64(100'000));
+            QVERIFY2(!QFile::exists(body + ".resume"), qPrintable(readText(body + ".resume")));
+        } else {
+            QTest::qWait(300);  // time for the answer's head, and nothing of its body, to arrive
+        }
+        downloader->invalidateAndCancel();
+        QVERIFY_THROWS_EXCEPTION(Http::TransportError, awaitTask(std::move(fetch)));
+        QVERIFY2(fileRequests("/files/m.pak").size() == 1, qPrintable(site.requestSummary("/files/m.pak")));
+    }
+
+    // A kept body whose bytes went bad on disk fails the whole file's checksum once, and is
+    // never asked for again: the next attempt starts from zero.
+    void badPrefixIsDiscardedNotResumed()
+    {
+        const QByteArray content = bytesOf(1'000'000, 'b');
+        const ManifestEntry entry = site.add(QStringLiteral("b.pak"), content);
+        QList<Standin::Fault> cuts;
+        for (int i = 0; i < 5; ++i)
+            cuts.append(cutAt(100'000));  // each attempt goes on from the last cut
+        site.server().http().queueFaults("/files/b.pak", cuts);
+        const QString failed = apply({entry}).error;
+        QVERIFY2(!failed.isEmpty(), qPrintable(site.requestSummary("/files/b.pak") + warnings().join(" | ")));
+        QStringList kept = area();
+        QCOMPARE(kept.size(), 2);  // the body and its record, for the next run
+        const QString body = Paths::downloadTemp() + '/' + (kept.first().endsWith(".resume") ? kept.last() : kept.first());
+        QByteArray bytes = readBytes(body);
+        QCOMPARE(bytes.size(), 500'000);
+        bytes[1000] = char(bytes[1000] ^ 0x5a);
+        writeFile(body, bytes);
+
+        site.server().clearRequests();
+        Log::flush();
+        QFile::remove(Log::file());
+        auto stats = std::make_shared<Patcher::ApplyStats>();
+        const ApplyRun run = runApply({entry}, install.path(), stats);
+        QCOMPARE(run.error, QString());
+        QCOMPARE(readBytes(install.path() + "/b.pak"), content);
+        QCOMPARE(stats->kept, 0);  // the kept bytes did not make it into the file
+        const auto seen = fileRequests("/files/b.pak");
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen.at(0).header("Range"), "bytes=" + QByteArray::number(bytes.size()) + "-");
+        QVERIFY(seen.at(1).header("Range").isEmpty());
+        QCOMPARE(warnings(), QStringList{"patch: b.pak failed (attempt 1/5): b.pak failed its checksum after download. Try again."});
+        // The bar started where the kept body stopped.
+        QVERIFY(run.phases.first().kind == PatchPhase::Downloading && run.phases.first().done >= bytes.size());
+        QCOMPARE(area(), QStringList());
+    }
+
+    // Across runs: the headless tool killed with -9 after a checkpoint resumes from the checkpoint,
+    // and says what it kept only when the server let it.
+    void resumesAfterKill_data()
+    {
+        QTest::addColumn<bool>("refused");  // the server answers the resumed request with the whole file
+        QTest::addColumn<bool>("mirrored");  // the re-run finds the first origin down and resumes on a mirror
+        QTest::newRow("resumed") << false << false;
+        QTest::newRow("refused by the server") << true << false;
+        QTest::newRow("resumed on a mirror") << false << true;
+    }
+    void resumesAfterKill()
+    {
+        QFETCH(bool, refused);
+        QFETCH(bool, mirrored);
+        const QByteArray content = bytesOf(100'000'000, 'k');
+        const ManifestEntry entry = site.add(QStringLiteral("k.pak"), content);
+        Manifest manifest{{entry}};
+        Standin::Service mirror(site.folder());
+        QVERIFY(mirror.listen());
+        if (mirrored)
+            manifest.mirrors = {{site.server().origin() + "/files/", {mirror.origin() + "/files/"}}};
+        writeFile(site.folder() + "/release/manifest.json", manifest.encoded());
+        Standin::Fault stall, whole;
+        stall.stallAfter = 90'000'000;
+        whole.ignoreRange = true;
+        site.server().http().queueFaults("/files/k.pak", refused ? QList<Standin::Fault>{stall, whole} : QList<Standin::Fault>{stall});
+        const QStringList args{"update", site.server().origin() + "/release/manifest.json", install.path()};
+        QProcess first;
+        first.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
+        QVERIFY(first.waitForStarted());
+        // A record in place (not one still being written under its temporary name).
+        const auto recorded = [] {
+            for (const QString &name : area())
+                if (name.endsWith(".resume"))
+                    return QJsonDocument::fromJson(readBytes(Paths::downloadTemp() + '/' + name)).object().value("bytes").toInteger();
+            return qint64(0);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(recorded() > 0, 60000);
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished());
+        site.server().clearRequests();
+        const qint64 checkpoint = recorded();
+        const QString record = area().join(", ");
+        QVERIFY2(checkpoint >= 64 << 20 && checkpoint < 90'000'000, qPrintable(record));
+
+        Standin::Fault down;
+        down.status = 503;
+        if (mirrored)
+            site.server().http().setFault("/files/k.pak", down);
+        QProcess second;
+        second.setProcessChannelMode(QProcess::MergedChannels);
+        second.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 60000);
+        QCOMPARE(second.exitCode(), 0);
+        const QString output = QString::fromUtf8(second.readAll());
+        const bool kept = output.contains("kept ");
+        QVERIFY2(refused ? !kept : output.contains("kept " + formatFileSize(checkpoint) + " from an earlier download"), qPrintable(output));
+        QVERIFY2(output.contains("fetched " + formatFileSize(refused ? content.size() : content.size() - checkpoint)),
+                 qPrintable(output));
+        // What each origin sent, as the tool reports it.
+        const QString firstOrigin = site.server().origin().mid(7), other = mirror.origin().mid(7);
+        const QString rest = formatFileSize(refused ? content.size() : content.size() - checkpoint);
+        QVERIFY2(output.contains("from " + firstOrigin + ": " + (mirrored ? formatFileSize(0) : rest)), qPrintable(output));
+        QCOMPARE(output.contains("from " + other + ": " + rest), mirrored);
+        auto seen = fileRequests("/files/k.pak");
+        QCOMPARE(seen.size(), 1);
+        if (mirrored) {
+            QCOMPARE(seen.first().status, 503);
+            seen = mirror.requestsTo("/files/k.pak");
+            QCOMPARE(seen.size(), 1);
+            // A body kept by an earlier run: whose validator it holds is not known.
+            QVERIFY(seen.first().header("If-Range").isEmpty());
+        }
+        QCOMPARE(seen.first().header("Range"), "bytes=" + QByteArray::number(checkpoint) + "-");
+        QCOMPARE(seen.first().status, refused ? 200 : 206);
+        QCOMPARE(PatchSite::sha256(readBytes(install.path() + "/k.pak")), entry.sha256);
+        QCOMPARE(area(), QStringList());
+    }
+
+    // A run keeps only what it can resume of its own folder, and what belongs to other folders
+    // (until it is a week old); a body another process is writing is left alone.
+    void runStartClearsTheDownloadArea_data()
+    {
+        QTest::addColumn<bool>("download");  // false: a verification that found nothing to do
+        QTest::newRow("update") << true;
+        QTest::newRow("nothing to download") << false;
+    }
+    void runStartClearsTheDownloadArea()
+    {
+        QFETCH(bool, download);
+        const QByteArray content = bytesOf(50'000, 'w');
+        const ManifestEntry entry = site.add(QStringLiteral("w.pak"), content);
+        const QString dir = Paths::downloadTemp();
+        QDir().mkpath(dir);
+        QTemporaryDir otherInstall;
+        const QString mine = QFileInfo(install.path()).canonicalFilePath();
+        const QString other = QFileInfo(otherInstall.path()).canonicalFilePath();
+        // A kept body as written by this or an older build (folder null: a record without one).
+        const auto body = [&](const QString &name, const ManifestEntry &of, const QString &folder) {
+            writeFile(dir + '/' + name, bytesOf(1000, 'x'));
+            QJsonObject record{{"url", of.url}, {"path", of.path}, {"size", of.size}, {"sha256", of.sha256},
+                               {"etag", "\"v\""}, {"last_modified", ""}, {"bytes", 1000}};
+            if (!folder.isNull())
+                record.insert("folder", folder);
+            if (!of.url.isEmpty())
+                writeFile(dir + '/' + name + ".resume", QJsonDocument(record).toJson());
+            return dir + '/' + name;
+        };
+        const auto age = [](const QString &file) {
+            const qint64 weekAgo = QDateTime::currentSecsSinceEpoch() - 8 * 86400;
+            const struct utimbuf old{weekAgo, weekAgo};
+            return ::utime(QFile::encodeName(file).constData(), &old) == 0;
+        };
+        body("vantorel-FOREIGN", ManifestEntry{"x.pak", QString(64, 'a'), 5000, "http://elsewhere/x", {}}, mine);
+        QVERIFY(age(body("vantorel-STALE", entry, mine)));
+        body("vantorel-OTHER", entry, other);
+        QVERIFY(age(body("vantorel-OTHERSTALE", entry, other)));
+        body("vantorel-OLDBUILD", entry, QString());
+        QVERIFY(age(body("vantorel-OLDBUILDSTALE", entry, QString())));
+        body("vantorel-ORPHAN", {}, mine);
+        const QString busy = body("vantorel-BUSY", {}, mine);
+        const int held = ::open(QFile::encodeName(busy).constData(), O_RDWR);
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX | LOCK_NB) == 0);
+
+        if (download) {
+            const ApplyRun run = apply({entry});
+            QCOMPARE(run.error, QString());
+            QCOMPARE(readBytes(install.path() + "/w.pak"), content);
+            // Neither the stale body, nor another folder's, nor one that names no folder was used.
+            QVERIFY(fileRequests("/files/w.pak").first().header("Range").isEmpty());
+        } else {
+            awaitTask(Patcher::clearDownloadArea(install.path()));
+        }
+        QCOMPARE(area(), (QStringList{"vantorel-BUSY", "vantorel-OLDBUILD", "vantorel-OLDBUILD.resume", "vantorel-OTHER",
+                                      "vantorel-OTHER.resume"}));
+        ::close(held);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestResume)
+#include "tst_resume.moc"

@@ -7,7 +7,7 @@
 Http::Session &AuthClient::session()
 {
     static Http::Session *shared =
-        new Http::Session("VantorelLauncher/mac", 20'000, QNetworkRequest::SameOriginRedirectPolicy);
+        new Http::Session("VantorelLauncher/mac", 20'000, Http::Redirects::SameOrigin);
     return *shared;
 }
 

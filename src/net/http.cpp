@@ -1,132 +1,128 @@
 #include "net/http.h"
+#include "net/engine.h"
 #include "support/log.h"
 
-#include <QNetworkReply>
-#include <QTimer>
-#include <QCoro/QCoroNetworkReply>
+#include <QFuture>
+#include <QPromise>
+#include <QCoro/QCoroFuture>
 #include <memory>
 
 namespace Http {
+namespace {
+constexpr int maxRedirects = 10;
 
-QByteArray Reply::header(const QByteArray &name) const
+struct Outcome {
+    Net::Ending ending;
+    Net::Response response;
+    QByteArray body;
+    bool tooLarge = false;
+};
+
+// Gathers a small answer in memory, never more of it than the caller allows.
+class BufferSink : public Net::Sink {
+public:
+    explicit BufferSink(qint64 maxBytes) : m_maxBytes(maxBytes) { m_promise.start(); }
+    QFuture<Outcome> future() { return m_promise.future(); }
+
+    bool onResponse(const Net::Response &response) override
+    {
+        bool known = false;
+        const qint64 length = response.header("Content-Length").toLongLong(&known);
+        return !(known && m_maxBytes >= 0 && length > m_maxBytes) || (m_tooLarge = true, false);
+    }
+    Take onBody(const char *data, qint64 size) override
+    {
+        if (m_maxBytes >= 0 && m_body.size() + size > m_maxBytes) {
+            m_tooLarge = true;
+            return Take::Stop;
+        }
+        m_body.append(data, size);
+        return Take::All;
+    }
+    void onEnd(const Net::Ending &ending, const Net::Response &response) override
+    {
+        m_promise.addResult(Outcome{ending, response, std::move(m_body), m_tooLarge});
+        m_promise.finish();
+    }
+
+private:
+    QPromise<Outcome> m_promise;
+    QByteArray m_body;
+    qint64 m_maxBytes;
+    bool m_tooLarge = false;
+};
+
+bool sameOrigin(const QUrl &a, const QUrl &b)
 {
-    for (const auto &[key, value] : headers)
-        if (key.compare(name, Qt::CaseInsensitive) == 0)
-            return value;
-    return {};
+    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0 && a.host().compare(b.host(), Qt::CaseInsensitive) == 0
+        && a.port(-1) == b.port(-1);
+}
 }
 
-Session::Session(QByteArray userAgent, int idleTimeoutMs, QNetworkRequest::RedirectPolicy redirects)
+Session::Session(QByteArray userAgent, int idleTimeoutMs, Redirects redirects)
     : m_userAgent(std::move(userAgent)), m_idleMs(idleTimeoutMs), m_redirects(redirects)
 {
-    m_manager.setAutoDeleteReplies(false);
 }
 
-QHttp2Configuration bulkHttp2Configuration()
-{
-    QHttp2Configuration configuration;
-    // Six streams share the session window; each may run 16 MiB ahead of the reader.
-    configuration.setStreamReceiveWindowSize(16u << 20);
-    configuration.setSessionReceiveWindowSize(96u << 20);
-    configuration.setMaxFrameSize(64u << 10);
-    return configuration;
-}
-
-void logTlsFailure(QNetworkReply *reply)
+void logFailure(const QUrl &url, const Net::Ending &ending)
 {
     // The caller shows only "can't reach": the log keeps why.
-    const QString where = QStringLiteral("%1:%2: ").arg(reply->url().host()).arg(reply->url().port(443));
-    switch (reply->error()) {
-    case QNetworkReply::SslHandshakeFailedError:
-        Log::warn(QStringLiteral("tls: ") + where + reply->errorString());
-        break;
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyConnectionClosedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyTimeoutError:
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-    case QNetworkReply::UnknownProxyError:
-        Log::warn(QStringLiteral("proxy: ") + where + reply->errorString());
-        break;
-    case QNetworkReply::UnknownNetworkError:  // a proxy's refusal ("Proxy denied connection") among others
-        Log::warn(QStringLiteral("net: ") + where + reply->errorString());
-        break;
-    default:
-        break;
-    }
-}
-
-bool isAnswer(QNetworkReply *reply)
-{
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (!status.isValid())
-        return false;
-    const QNetworkReply::NetworkError error = reply->error();
-    if (error == QNetworkReply::NoError)
-        return true;
-    // Errors below 200 are the network layer's (connection, TLS, time-out, cancellation, proxy).
-    // A success status with an error means the body broke off after the headers: an HTTP/2 stream
-    // reset (ProtocolFailure, InternalServerError), a content decoding failure.
-    const int code = status.toInt();
-    return int(error) >= 200 && (code < 200 || code > 299);
+    const QString where = url.host() + QLatin1Char(':') + QString::number(url.port(443)) + QStringLiteral(": ");
+    if (ending.cause == Net::Ending::Tls)
+        Log::warn(QStringLiteral("tls: ") + where + ending.message);
+    else if (ending.cause == Net::Ending::Proxy)
+        Log::warn(QStringLiteral("proxy: ") + where + ending.message);
 }
 
 QCoro::Task<Reply> Session::send(QByteArray method, QUrl url, QList<Header> headers, std::optional<QByteArray> body,
                                  int timeoutMs, qint64 maxBytes, int deadlineMs)
 {
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    const auto supported = [](const QUrl &at) {
+        const QString scheme = at.scheme().toLower();
+        return at.isValid() && !at.host().isEmpty() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+    };
+    if (!supported(url))
         throw TransportError(QStringLiteral("The URL \"%1\" is not supported.").arg(url.toString()));
 
-    QNetworkRequest request(url);
-    request.setRawHeader("User-Agent", m_userAgent);
-    for (const auto &[name, value] : headers)
-        request.setRawHeader(name, value);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, m_redirects);
-    request.setTransferTimeout(timeoutMs > 0 ? qMin(timeoutMs, m_idleMs) : m_idleMs);
-
-    std::unique_ptr<QNetworkReply, void (*)(QNetworkReply *)> reply(
-        body ? m_manager.sendCustomRequest(request, method, *body) : m_manager.sendCustomRequest(request, method),
-        [](QNetworkReply *r) {
-            r->disconnect();
-            r->deleteLater();
-        });
-    // Qt buffers the whole body in memory: an endless answer is stopped as it arrives.
-    bool tooLarge = false;
-    if (maxBytes >= 0)
-        QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
-                         [&tooLarge, maxBytes, r = reply.get()](qint64 received, qint64 total) {
-                             if (!tooLarge && (received > maxBytes || total > maxBytes)) {
-                                 tooLarge = true;
-                                 r->abort();
-                             }
-                         });
-    bool late = false;
-    QTimer deadline;
-    if (deadlineMs > 0) {
-        deadline.setSingleShot(true);
-        QObject::connect(&deadline, &QTimer::timeout, reply.get(), [&late, r = reply.get()] {
-            late = true;
-            r->abort();
-        });
-        deadline.start(deadlineMs);
+    Net::Request request;
+    request.method = method;
+    request.headers = std::move(headers);
+    request.body = std::move(body);
+    request.userAgent = m_userAgent;
+    request.idleMs = timeoutMs > 0 ? qMin(timeoutMs, m_idleMs) : m_idleMs;
+    request.deadlineMs = deadlineMs;
+    request.followRedirects = m_redirects == Redirects::Safe;
+    request.decode = true;
+    for (int hop = 0;; ++hop) {
+        request.url = url;
+        auto sink = std::make_shared<BufferSink>(maxBytes);
+        QFuture<Outcome> future = sink->future();
+        Net::Engine::instance().start(request, sink);
+        Outcome outcome = co_await future;
+        if (outcome.tooLarge)
+            throw TransportError(QStringLiteral("The answer is larger than expected."));
+        if (!outcome.ending.ok()) {
+            if (outcome.ending.cause == Net::Ending::Deadline)
+                throw TransportError(QStringLiteral("The server took too long to answer."));
+            logFailure(url, outcome.ending);
+            throw TransportError(outcome.ending.message);
+        }
+        const int status = outcome.response.status;
+        const QByteArray location = outcome.response.header("Location");
+        if (m_redirects == Redirects::SameOrigin && status >= 300 && status < 400 && status != 304 && !location.isEmpty()) {
+            const QUrl next = url.resolved(QUrl::fromEncoded(location));
+            // Credentials never travel to another origin: such a redirect is no answer at all.
+            if (!sameOrigin(url, next) || hop == maxRedirects)
+                throw TransportError(QStringLiteral("The server redirected the request elsewhere."));
+            if (status == 303) {
+                request.method = "GET";
+                request.body.reset();
+            }
+            url = next;
+            continue;
+        }
+        co_return Reply{status, std::move(outcome.body), std::move(outcome.response.headers)};
     }
-    co_await reply.get();
-    deadline.stop();
-
-    if (tooLarge)
-        throw TransportError(QStringLiteral("The answer is larger than expected."));
-    if (late)
-        throw TransportError(QStringLiteral("The server took too long to answer."));
-    if (!isAnswer(reply.get())) {
-        logTlsFailure(reply.get());
-        throw TransportError(reply->errorString());
-    }
-    Reply answer;
-    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    answer.body = reply->readAll();
-    answer.headers = reply->rawHeaderPairs();
-    co_return answer;
 }
 
 }

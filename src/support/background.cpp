@@ -17,6 +17,7 @@ struct Registry {
     QMutex mutex;
     QList<QPointer<QThread>> threads;
     QList<QThreadPool *> pools;
+    QList<std::function<bool(int)>> stoppers;
 };
 Registry &registry()
 {
@@ -40,6 +41,12 @@ void track(QThread *thread)
     registry().threads.removeAll(nullptr);
 }
 
+void atStop(std::function<bool(int)> stop)
+{
+    QMutexLocker lock(&registry().mutex);
+    registry().stoppers.append(std::move(stop));
+}
+
 void trackPool(QThreadPool *pool)
 {
     QMutexLocker lock(&registry().mutex);
@@ -53,16 +60,21 @@ bool stopAll(int timeoutMs)
     QDeadlineTimer deadline(timeoutMs);
     QList<QPointer<QThread>> threads;
     QList<QThreadPool *> pools;
+    QList<std::function<bool(int)>> stoppers;
     {
         QMutexLocker lock(&registry().mutex);
         threads = registry().threads;
         pools = registry().pools;
+        stoppers = registry().stoppers;
     }
     pools.prepend(QThreadPool::globalInstance());
     for (const QPointer<QThread> &thread : threads)
         if (thread)
             thread->quit();
     bool ended = true;
+    for (const auto &stop : stoppers)
+        if (!stop(int(qMax<qint64>(0, deadline.remainingTime()))))
+            ended = false;
     for (const QPointer<QThread> &thread : threads)
         if (thread && !thread->wait(deadline))
             ended = false;

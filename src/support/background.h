@@ -6,6 +6,7 @@
 #include <QCoro/QCoroFuture>
 #include <QCoro/QCoroTask>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <type_traits>
 
@@ -29,6 +30,8 @@ void throwIfStopping();
 void track(QThread *thread);
 // A pool whose tasks stopAll() waits for (the global pool is always waited for).
 void trackPool(QThreadPool *pool);
+// Work of another kind that stopAll() ends: called with the milliseconds left, true when it ended.
+void atStop(std::function<bool(int remainingMs)> stop);
 
 // Stops everything started through this namespace and waits up to timeoutMs for it to end.
 // True when nothing is left running. Called once, on the GUI thread, after the event loop ends.

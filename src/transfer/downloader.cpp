@@ -1,52 +1,46 @@
 #include "transfer/downloader.h"
-#include "net/http.h"
-#include "transfer/download_worker.h"
-#include "support/background.h"
+#include "transfer/download_sink.h"
 
-#include <QThread>
 #include <QCoro/QCoroFuture>
 
 Downloader::Downloader(QByteArray userAgent, int idleTimeoutMs)
-    : m_thread(new QThread), m_worker(new DownloadWorker(std::move(userAgent), idleTimeoutMs))
+    : m_userAgent(std::move(userAgent)), m_idleMs(idleTimeoutMs), m_group(std::make_shared<DownloadGroup>())
 {
-    m_thread->setObjectName(QStringLiteral("vantorel.download"));
-    m_worker->moveToThread(m_thread);
-    QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    QObject::connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
-    Background::track(m_thread);
-    m_thread->start();
-    QMetaObject::invokeMethod(m_worker, [] { Background::yieldToInterface(); });
 }
 
 Downloader::~Downloader()
 {
     invalidateAndCancel();
-    // Queued behind the cancellation, so the worker sees it before its loop ends.
-    QMetaObject::invokeMethod(m_worker, [thread = m_thread] { thread->quit(); });
+}
+
+QString Downloader::cancelledWhy()
+{
+    return QStringLiteral("The download was cancelled.");
 }
 
 void Downloader::invalidateAndCancel()
 {
-    // Calls are queued in order, so a download asked for after this is refused by the worker.
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->cancelAll(); });
+    std::lock_guard lock(m_group->mutex);
+    m_group->cancelled = true;
+    for (DownloadSink *sink : m_group->running)
+        sink->cancel(cancelledWhy());
 }
 
 void Downloader::stop(std::shared_ptr<const void> handle, QString why)
 {
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, handle = std::move(handle), why = std::move(why)] {
-        worker->stop(handle, why);
-    });
+    std::lock_guard lock(m_group->mutex);
+    for (DownloadSink *sink : m_group->running)
+        if (handle && sink->request().handle == handle)
+            sink->cancel(why);
 }
 
 QCoro::Task<DownloadResult> Downloader::fetch(DownloadRequest request)
 {
-    auto promise = std::make_shared<QPromise<DownloadWorker::Outcome>>();
-    QFuture<DownloadWorker::Outcome> future = promise->future();
-    promise->start();
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, request = std::move(request), promise]() mutable {
-        worker->start(std::move(request), promise);
-    });
-    const DownloadWorker::Outcome outcome = co_await future;
+    auto sink = std::make_shared<DownloadSink>(std::move(request), m_userAgent, m_idleMs, m_group);
+    QFuture<DownloadSink::Outcome> future = sink->future();
+    // Files are opened on the network thread, never on the caller's.
+    Net::Engine::instance().run([sink] { sink->begin(); });
+    const DownloadSink::Outcome outcome = co_await future;
     if (outcome.error)
         std::rethrow_exception(outcome.error);
     co_return outcome.result;

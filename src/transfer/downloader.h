@@ -10,8 +10,6 @@
 #include <memory>
 #include <optional>
 
-class DownloadWorker;
-class QThread;
 
 // A body that grew past the size the caller allowed; the transfer was stopped at once.
 class BodyTooLarge : public PlatformError {
@@ -55,22 +53,26 @@ struct DownloadRequest {
 struct DownloadResult {
     QString file;    // "vantorel-<UUID>" in the download folder; the caller owns it
     QString sha256;  // of the whole body, taken as it arrived
+    // Keeps a body of the download area locked (no other run sweeps it away) until dropped.
+    std::shared_ptr<void> hold;
 };
 
-// Fetches URLs into temporary files on a thread of its own with its own network manager, so that
-// bodies go straight to disk without touching the GUI thread. Any number of downloads may run at
-// once; each caller is resumed exactly once, on its own thread. Every transfer reads within the
-// process's download speed limit (RateLimiter::global()).
+struct DownloadGroup;
+
+// Fetches URLs into temporary files through the process's network thread, so that bodies go
+// straight to disk without touching the GUI thread. Any number of downloads may run at once; each
+// caller is resumed exactly once, on its own thread. Every transfer reads within the process's
+// download speed limit (RateLimiter::global()).
 class Downloader {
 public:
     Downloader(QByteArray userAgent, int idleTimeoutMs);
-    ~Downloader();  // cancels what still runs; never waits (the thread ends and goes on its own)
+    ~Downloader();  // cancels what still runs; never waits
     Downloader(const Downloader &) = delete;
     Downloader &operator=(const Downloader &) = delete;
 
     // Returns the path of a new file "vantorel-<UUID>" in the download folder holding the body of
     // a 200 answer; the caller owns and removes it. onBytes gets the growth of the body on disk
-    // (from the worker thread). maxBytes >= 0 stops a body that grows past it (BodyTooLarge).
+    // (from the network thread). maxBytes >= 0 stops a body that grows past it (BodyTooLarge).
     // Throws Http::TransportError, LauncherError::patch for another status, or a file error.
     QCoro::Task<QString> download(QUrl url, std::function<void(qint64)> onBytes, qint64 maxBytes = -1);
 
@@ -83,11 +85,15 @@ public:
     // kept for resuming); nothing when it has ended already.
     void stop(std::shared_ptr<const void> handle, QString why);
 
-    // Cancels every running transfer (each ends with the cancelled-transfer error) and refuses new
-    // ones. Returns at once; the transfers end on the downloader's thread.
+    // Cancels every running transfer (each ends with a transport error) and refuses new ones.
+    // Returns at once.
     void invalidateAndCancel();
 
+    // The message of a transfer that was cancelled.
+    static QString cancelledWhy();
+
 private:
-    QThread *m_thread;
-    DownloadWorker *m_worker;
+    QByteArray m_userAgent;
+    int m_idleMs;
+    std::shared_ptr<DownloadGroup> m_group;
 };

@@ -47,6 +47,18 @@ qint64 RateLimiter::take(qint64 wanted)
     return granted;
 }
 
+bool RateLimiter::admit(qint64 bytes)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_limit <= 0)
+        return true;
+    refill();
+    if (m_tokens <= 0)
+        return false;
+    m_tokens -= double(bytes);
+    return true;
+}
+
 void RateLimiter::giveBack(qint64 bytes)
 {
     QMutexLocker lock(&m_mutex);

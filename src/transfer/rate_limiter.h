@@ -19,6 +19,9 @@ public:
     qint64 take(qint64 wanted);
     // Returns bytes granted but not used.
     void giveBack(qint64 bytes);
+    // Lets a whole block through when the bucket holds anything, leaving it in debt for the rest;
+    // false, taking nothing, when it is empty. For transfers whose blocks cannot be split.
+    bool admit(qint64 bytes);
 
     // The limiter that all downloads of the process share.
     static RateLimiter &global();

@@ -186,24 +186,24 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<bool>("itemKept");
         QTest::addColumn<QString>("tls");        // the server's certificate ("" plain HTTP)
-        QTest::addColumn<QString>("logReason");  // Qt's text in the log's "tls:" line
+        QTest::addColumn<QString>("logReason");  // the TLS library's words in the log's "tls:" line
         QTest::newRow("rejected") << true << false << "login" << false << "" << "";
         QTest::newRow("unreachable") << false << true << "unreachable" << true << "" << "";
         QTest::newRow("https, trusted authority") << true << false << "login" << false << "trusted" << "";
         QTest::newRow("https, another host's certificate") << true << true << "unreachable" << true << "other-name"
-            << "The host name did not match any of the valid hosts for this certificate";
+            << "no alternative certificate subject name matches target host name";
         QTest::newRow("https, expired") << true << true << "unreachable" << true << "expired"
-            << "The certificate has expired";
+            << "certificate has expired";
         QTest::newRow("https, self-signed") << true << true << "unreachable" << true << "self-signed"
-            << "The certificate is self-signed, and untrusted";
+            << "self-signed certificate";
         QTest::newRow("https, unknown authority") << true << true << "unreachable" << true << "unknown-ca"
-            << "The issuer certificate of a locally looked up certificate could not be found";
+            << "unable to get local issuer certificate";
         QTest::newRow("https, no TLS at the other end") << true << true << "unreachable" << true << "plain"
-            << "SSL handshake failed";
+            << "wrong version number";
         // Through the proxy that https_proxy names, by host name (loopback addresses never go through one).
         QTest::newRow("https through a proxy") << true << false << "login" << false << "proxy" << "";
         QTest::newRow("https, the proxy refuses (403)") << true << true << "unreachable" << true << "proxy refuse"
-            << "net: cdn.vantorel.test:";
+            << "proxy: cdn.vantorel.test:";
         QTest::newRow("https, the proxy wants a password (407)") << true << true << "unreachable" << true << "proxy auth"
             << "proxy: cdn.vantorel.test:";
     }
@@ -279,7 +279,7 @@ private slots:
         } else {
             // One line, naming the server and why.
             QCOMPARE(log.count("[WARN] tls: "), 1);
-            QVERIFY2(log.contains("tls: 127.0.0.1:" + QString::number(QUrl(origin).port()) + ": SSL handshake failed")
+            QVERIFY2(log.contains("tls: 127.0.0.1:" + QString::number(QUrl(origin).port()) + ": ")
                          && log.contains(logReason),
                      qPrintable(log));
             QCOMPARE(tlsServer.requests().size(), 0);

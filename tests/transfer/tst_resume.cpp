@@ -106,7 +106,11 @@ private slots:
             QCOMPARE(seen.size(), requests);
             QCOMPARE(seen.at(0).value("fault").toString(), server.mid(3));
             QCOMPARE(seen.at(1).value("status").toInt(), secondStatus);
-            QCOMPARE(seen.at(1).value("range").toString(), "bytes=" + QString::number(cut) + "-");
+            // The rest is asked for from what reached the disk: at most what the peer sent.
+            const QString range = seen.at(1).value("range").toString();
+            QVERIFY2(range.startsWith("bytes=") && range.endsWith("-"), qPrintable(range));
+            const qint64 from = range.mid(6).chopped(1).toLongLong();
+            QVERIFY2(from > 0 && from <= cut, qPrintable(range));
             QCOMPARE(warnings().size(), 1);
             QVERIFY2(warnings().first().startsWith("patch: c.pak failed (attempt 1/5): "), qPrintable(warnings().first()));
             QCOMPARE(area(), QStringList());
@@ -173,13 +177,13 @@ private slots:
         if (!mirrorOrigin.isEmpty()) {
             const QString first = " (" + site.server().origin().mid(7) + ")";
             QCOMPARE(warnings().size(), requests - 1);
-            QCOMPARE(warnings().first(), "patch: c.pak failed (attempt 1/5): Operation canceled" + first);
+            QCOMPARE(warnings().first(), "patch: c.pak failed (attempt 1/5): The server sent nothing for 1 s." + first);
             if (requests == 3)
                 QCOMPARE(warnings().last(), "patch: c.pak failed (attempt 1/5): c.pak failed its checksum after download. Try again. ("
                                                 + mirrorOrigin + ")");
         } else {
             QCOMPARE(warnings().size(), 1);  // one failed attempt: the cut
-            QCOMPARE(warnings().first(), QStringLiteral("patch: c.pak failed (attempt 1/5): Operation canceled"));
+            QCOMPARE(warnings().first(), QStringLiteral("patch: c.pak failed (attempt 1/5): The server sent nothing for 1 s."));
         }
         QCOMPARE(area(), QStringList());
         QCOMPARE(run.phases.last(), PatchPhase::finishing());

@@ -1,0 +1,540 @@
+#include "net/engine.h"
+#include "net/proxy.h"
+#include "support/background.h"
+
+#include <QCoreApplication>
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
+#include <vector>
+
+namespace Net {
+namespace {
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// A file body is read in large blocks (the most libcurl takes); small answers need little.
+constexpr long bulkBufferBytes = 512 << 10;
+constexpr long smallBufferBytes = 64 << 10;
+// Every update's parallel fetches to one host get a connection each over HTTP/1.1.
+constexpr long maxHostConnections = 8;
+constexpr long cachedConnections = 32;
+constexpr long maxRedirects = 10;
+// How often timers are looked at; while the speed limit holds transfers back, how often they are
+// offered their bytes again.
+constexpr int tickMs = 100;
+constexpr int pausedTickMs = 5;
+// A transfer must bring at least this much in every window, or it fails as too slow.
+constexpr qint64 minimumBytes = 1024;
+constexpr auto minimumWindow = std::chrono::seconds(60);
+
+struct Transfer {
+    Engine::Id id = 0;
+    Request request;
+    std::shared_ptr<Sink> sink;
+    CURL *easy = nullptr;
+    curl_slist *headerList = nullptr;
+    char error[CURL_ERROR_SIZE] = {};
+    Response response;      // the latest answer's status line and headers
+    bool announced = false; // the sink has had onResponse
+    bool refused = false;   // the sink said Stop
+    bool paused = false;
+    bool begun = false;     // a connection is ready and the request goes out
+    Clock::time_point lastByte;
+    Clock::time_point windowStart;
+    Clock::time_point pausedAt;
+    std::optional<Clock::time_point> deadline;
+    qint64 windowBytes = 0;
+    qint64 bodyBytes = 0;
+};
+
+struct Command {
+    enum Kind { Start, Cancel, Retry, Run } kind = Retry;
+    std::unique_ptr<Transfer> transfer;
+    Engine::Id id = 0;
+    QString why;
+    std::function<void()> work;
+};
+
+QByteArray statusCodeOf(const QByteArray &line)
+{
+    const QList<QByteArray> parts = line.split(' ');
+    return parts.size() > 1 ? parts.at(1) : QByteArray();
+}
+}
+
+QByteArray headerOf(const QList<Header> &headers, const QByteArray &name)
+{
+    for (const auto &[key, value] : headers)
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    return {};
+}
+
+class Engine::Impl {
+public:
+    Impl()
+    {
+        curl_global_init(CURL_GLOBAL_DEFAULT);
+        m_multi = curl_multi_init();
+        curl_multi_setopt(m_multi, CURLMOPT_MAX_HOST_CONNECTIONS, maxHostConnections);
+        curl_multi_setopt(m_multi, CURLMOPT_MAXCONNECTS, cachedConnections);
+        // One thread uses every handle: TLS sessions and name lookups are shared without locks.
+        m_share = curl_share_init();
+        curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+        curl_share_setopt(m_share, CURLSHOPT_SHARE, CURL_LOCK_DATA_DNS);
+        m_thread = std::thread([this] { run(); });
+    }
+
+    Engine::Id start(Request request, std::shared_ptr<Sink> sink)
+    {
+        auto t = std::make_unique<Transfer>();
+        t->id = ++m_lastId;
+        t->request = std::move(request);
+        t->sink = std::move(sink);
+        if (t->request.deadlineMs > 0)
+            t->deadline = Clock::now() + milliseconds(t->request.deadlineMs);
+        const Engine::Id id = t->id;
+        {
+            std::lock_guard lock(m_queueMutex);
+            if (!m_ended) {
+                m_queue.push_back({Command::Start, std::move(t), id, {}});
+                curl_multi_wakeup(m_multi);
+                return id;
+            }
+        }
+        t->sink->onEnd({Ending::Stopped, Ending::Other, Background::Stopped().errorDescription()}, {});
+        return id;
+    }
+
+    void post(Command command)
+    {
+        std::lock_guard lock(m_queueMutex);
+        if (m_ended)
+            return;
+        m_queue.push_back(std::move(command));
+        curl_multi_wakeup(m_multi);
+    }
+
+    bool shutdown(int timeoutMs)
+    {
+        {
+            std::lock_guard lock(m_queueMutex);
+            m_stopping = true;
+            if (!m_ended)
+                curl_multi_wakeup(m_multi);
+        }
+        std::unique_lock lock(m_queueMutex);
+        const bool ended = m_endedCondition.wait_for(lock, milliseconds(timeoutMs), [this] { return m_ended; });
+        lock.unlock();
+        if (ended && m_thread.joinable())
+            m_thread.join();
+        return ended;
+    }
+
+private:
+    void run()
+    {
+        Background::yieldToInterface();
+        std::deque<Command> commands;
+        for (;;) {
+            {
+                std::lock_guard lock(m_queueMutex);
+                commands.swap(m_queue);
+                if (m_stopping)
+                    break;
+            }
+            for (Command &command : commands)
+                obey(command);
+            commands.clear();
+            int running = 0;
+            curl_multi_perform(m_multi, &running);
+            collectEnded();
+            tick();
+            curl_multi_poll(m_multi, nullptr, 0, m_paused.empty() ? tickMs : pausedTickMs, nullptr);
+        }
+        // Transfers queued and never started end too, so every sink hears once.
+        for (Command &command : commands)
+            if (command.transfer)
+                command.transfer->sink->onEnd({Ending::Stopped, Ending::Other, Background::Stopped().errorDescription()}, {});
+        std::vector<Transfer *> all;
+        for (auto &[easy, t] : m_running)
+            all.push_back(t);
+        for (auto &t : m_waiting)
+            all.push_back(t.get());
+        for (Transfer *t : all)
+            finish(t, {Ending::Stopped, Ending::Other, Background::Stopped().errorDescription()});
+        std::deque<Command> late;
+        {
+            std::lock_guard lock(m_queueMutex);
+            late.swap(m_queue);
+            m_ended = true;
+        }
+        // Outside the lock: a sink's end takes its owner's lock, which may be waiting for ours.
+        for (Command &command : late)
+            if (command.transfer)
+                command.transfer->sink->onEnd({Ending::Stopped, Ending::Other, Background::Stopped().errorDescription()}, {});
+        m_endedCondition.notify_all();
+    }
+
+    void obey(Command &command)
+    {
+        switch (command.kind) {
+        case Command::Start:
+            m_waiting.push_back(std::move(command.transfer));
+            startWaiting();
+            break;
+        case Command::Retry:
+            startWaiting();
+            break;
+        case Command::Cancel:
+            if (Transfer *t = find(command.id))
+                finish(t, {Ending::Cancelled, Ending::Other, command.why});
+            break;
+        case Command::Run:
+            command.work();
+            break;
+        }
+    }
+
+    Transfer *find(Engine::Id id)
+    {
+        for (auto &[easy, t] : m_running)
+            if (t->id == id)
+                return t;
+        for (auto &t : m_waiting)
+            if (t->id == id)
+                return t.get();
+        return nullptr;
+    }
+
+    // Transfers whose proxy is known go out; the others wait for its look-up.
+    void startWaiting()
+    {
+        for (auto at = m_waiting.begin(); at != m_waiting.end();) {
+            const std::optional<QByteArray> proxy = Proxy::known((*at)->request.url);
+            if (!proxy) {
+                Proxy::lookUp((*at)->request.url, [this] { post({Command::Retry, nullptr, 0, {}}); });
+                ++at;
+                continue;
+            }
+            std::unique_ptr<Transfer> t = std::move(*at);
+            at = m_waiting.erase(at);
+            begin(std::move(t), *proxy);
+        }
+    }
+
+    void begin(std::unique_ptr<Transfer> owned, const QByteArray &proxy)
+    {
+        Transfer *t = owned.release();
+        const Request &r = t->request;
+        CURL *e = t->easy = curl_easy_init();
+        m_running.emplace(e, t);
+        const bool https = r.url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+        curl_easy_setopt(e, CURLOPT_URL, r.url.toEncoded().constData());
+        curl_easy_setopt(e, CURLOPT_PRIVATE, t);
+        curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(e, CURLOPT_SHARE, m_share);
+        curl_easy_setopt(e, CURLOPT_ERRORBUFFER, t->error);
+        curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, r.followRedirects ? 1L : 0L);
+        curl_easy_setopt(e, CURLOPT_MAXREDIRS, maxRedirects);
+        curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
+        curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(r.idleMs));
+        curl_easy_setopt(e, CURLOPT_BUFFERSIZE, r.bufferBytes > 0 ? long(r.bufferBytes) : r.bulk ? bulkBufferBytes : smallBufferBytes);
+        // Over TLS a file waits to share an HTTP/2 connection rather than open one of its own; plain
+        // HTTP is 1.1, where waiting would only hold it behind a slow answer.
+        curl_easy_setopt(e, CURLOPT_PIPEWAIT, r.bulk && https ? 1L : 0L);
+        curl_easy_setopt(e, CURLOPT_PROXY, proxy.constData());
+        curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+        if (r.decode)
+            curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+        if (!r.userAgent.isEmpty())
+            curl_easy_setopt(e, CURLOPT_USERAGENT, r.userAgent.constData());
+        for (const auto &[name, value] : r.headers)
+            t->headerList = curl_slist_append(t->headerList, (value.isEmpty() ? name + ';' : name + ": " + value).constData());
+        if (r.body) {
+            t->headerList = curl_slist_append(t->headerList, "Expect:");  // no waiting for 100-continue
+            curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(r.body->size()));
+            curl_easy_setopt(e, CURLOPT_COPYPOSTFIELDS, r.body->constData());
+        }
+        if (r.method == "HEAD")
+            curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
+        else if (r.method != "GET" && !(r.method == "POST" && r.body))
+            curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, r.method.constData());
+        curl_easy_setopt(e, CURLOPT_HTTPHEADER, t->headerList);
+        curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &Impl::onHeader);
+        curl_easy_setopt(e, CURLOPT_HEADERDATA, t);
+        curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &Impl::onWrite);
+        curl_easy_setopt(e, CURLOPT_WRITEDATA, t);
+        curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &Impl::onPrereq);
+        curl_easy_setopt(e, CURLOPT_PREREQDATA, t);
+        curl_multi_add_handle(m_multi, e);
+    }
+
+    static void received(Transfer *t, qint64 bytes)
+    {
+        t->lastByte = Clock::now();
+        t->windowBytes += bytes;
+    }
+
+    // The idle and speed clocks start when the request goes out, not while it waits for a connection.
+    static int onPrereq(void *data, char *, char *, int, int)
+    {
+        auto *t = static_cast<Transfer *>(data);
+        t->begun = true;
+        t->lastByte = t->windowStart = Clock::now();
+        t->windowBytes = 0;
+        return CURL_PREREQFUNC_OK;
+    }
+
+    static size_t onHeader(char *data, size_t size, size_t count, void *user)
+    {
+        auto *t = static_cast<Transfer *>(user);
+        const size_t length = size * count;
+        received(t, qint64(length));
+        const QByteArray line = QByteArray(data, qsizetype(length)).trimmed();
+        if (line.startsWith("HTTP/")) {
+            t->response = {};  // a new answer: after a redirect, or an interim one
+            t->response.status = statusCodeOf(line).toInt();
+        } else if (const qsizetype colon = line.indexOf(':'); colon > 0) {
+            t->response.headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+        }
+        return length;
+    }
+
+    static void announce(Transfer *t)
+    {
+        t->announced = true;
+        long code = 0;
+        curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &code);
+        t->response.status = int(code);
+        if (!t->sink->onResponse(t->response))
+            t->refused = true;
+    }
+
+    static size_t onWrite(char *data, size_t size, size_t count, void *user)
+    {
+        auto *t = static_cast<Transfer *>(user);
+        const size_t length = size * count;
+        if (!t->announced)
+            announce(t);
+        if (t->refused)
+            return CURL_WRITEFUNC_ERROR;
+        switch (t->sink->onBody(data, qint64(length))) {
+        case Sink::Take::All:
+            t->bodyBytes += qint64(length);
+            received(t, qint64(length));
+            return length;
+        case Sink::Take::Later:
+            t->paused = true;
+            t->pausedAt = Clock::now();
+            return CURL_WRITEFUNC_PAUSE;
+        case Sink::Take::Stop:
+            break;
+        }
+        t->refused = true;
+        return CURL_WRITEFUNC_ERROR;
+    }
+
+    void collectEnded()
+    {
+        int left = 0;
+        while (CURLMsg *message = curl_multi_info_read(m_multi, &left)) {
+            if (message->msg != CURLMSG_DONE)
+                continue;
+            const auto at = m_running.find(message->easy_handle);
+            if (at != m_running.end())
+                complete(at->second, message->data.result);
+        }
+    }
+
+    void complete(Transfer *t, CURLcode code)
+    {
+        if (code == CURLE_OK && !t->refused && !t->announced)
+            announce(t);
+        if (t->refused) {
+            finish(t, {Ending::Refused, Ending::Other, {}});
+            return;
+        }
+        if (code == CURLE_OK) {
+            finish(t, cutShort(t) ? Ending{Ending::Failed, Ending::Other, QStringLiteral("The answer was cut short.")}
+                                  : Ending{});
+            return;
+        }
+        finish(t, failure(t, code));
+    }
+
+    // A body shorter than its length said: HTTP/2 streams reset or ended by GOAWAY may be reported
+    // complete by this libcurl.
+    static bool cutShort(const Transfer *t)
+    {
+        if (t->request.decode || t->request.method == "HEAD" || t->response.status == 204 || t->response.status == 304)
+            return false;
+        bool known = false;
+        const qint64 length = t->response.header("Content-Length").toLongLong(&known);
+        return known && length != t->bodyBytes;
+    }
+
+    static Ending failure(Transfer *t, CURLcode code)
+    {
+        Ending ending{Ending::Failed, Ending::Other, QString::fromUtf8(t->error[0] ? t->error : curl_easy_strerror(code))};
+        long connectCode = 0;
+        curl_easy_getinfo(t->easy, CURLINFO_HTTP_CONNECTCODE, &connectCode);
+        if (connectCode == 407) {
+            ending.cause = Ending::Proxy;
+            ending.message = QStringLiteral("Proxy requires authentication");
+        } else if (connectCode >= 300) {
+            ending.cause = Ending::Proxy;
+            ending.message = QStringLiteral("Proxy denied connection (HTTP %1)").arg(connectCode);
+        } else if (code == CURLE_COULDNT_RESOLVE_PROXY) {
+            ending.cause = Ending::Proxy;
+        }
+        switch (code) {
+        case CURLE_SSL_CONNECT_ERROR:
+        case CURLE_PEER_FAILED_VERIFICATION:
+        case CURLE_SSL_CERTPROBLEM:
+        case CURLE_SSL_CIPHER:
+        case CURLE_SSL_CACERT_BADFILE:
+        case CURLE_SSL_ISSUER_ERROR:
+        case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+        case CURLE_SSL_INVALIDCERTSTATUS:
+            if (ending.cause == Ending::Other)
+                ending.cause = Ending::Tls;
+            break;
+        case CURLE_OPERATION_TIMEDOUT:
+            ending.kind = Ending::TimedOut;
+            break;
+        default:
+            break;
+        }
+        return ending;
+    }
+
+    void finish(Transfer *t, const Ending &ending)
+    {
+        if (t->easy) {
+            curl_multi_remove_handle(m_multi, t->easy);
+            curl_easy_cleanup(t->easy);
+            m_running.erase(t->easy);
+        } else {
+            for (auto at = m_waiting.begin(); at != m_waiting.end(); ++at)
+                if (at->get() == t) {
+                    at->release();
+                    m_waiting.erase(at);
+                    break;
+                }
+        }
+        curl_slist_free_all(t->headerList);
+        std::erase(m_paused, t);
+        const Response response = t->announced ? t->response : Response{};
+        const std::shared_ptr<Sink> sink = std::move(t->sink);
+        delete t;
+        sink->onEnd(ending, response);
+    }
+
+    void tick()
+    {
+        const Clock::time_point now = Clock::now();
+        // Paused transfers get their bytes offered again, starting with another one each time so
+        // that none is always first to the limit's budget.
+        std::vector<Transfer *> paused;
+        for (auto &[easy, t] : m_running)
+            if (t->paused)
+                paused.push_back(t);
+        if (!paused.empty()) {
+            const size_t first = m_rotation++ % paused.size();
+            std::rotate(paused.begin(), paused.begin() + qsizetype(first), paused.end());
+        }
+        m_paused.clear();
+        for (Transfer *t : paused) {
+            // Time held back by the limit does not count against the transfer.
+            const auto held = now - t->pausedAt;
+            t->lastByte += held;
+            t->windowStart += held;
+            t->paused = false;
+            curl_easy_pause(t->easy, CURLPAUSE_CONT);
+            if (t->paused)
+                m_paused.push_back(t);
+        }
+        std::vector<std::pair<Transfer *, Ending>> late;
+        for (auto &[easy, t] : m_running) {
+            if (t->deadline && now > *t->deadline) {
+                late.push_back({t, {Ending::TimedOut, Ending::Deadline, QStringLiteral("The transfer took too long.")}});
+            } else if (t->begun && !t->paused && now - t->lastByte > milliseconds(t->request.idleMs)) {
+                late.push_back({t, {Ending::TimedOut, Ending::Other,
+                                    QStringLiteral("The server sent nothing for %1 s.").arg(qMax(1, t->request.idleMs / 1000))}});
+            } else if (t->begun && !t->paused && now - t->windowStart >= minimumWindow) {
+                if (t->windowBytes < minimumBytes)
+                    late.push_back({t, {Ending::TimedOut, Ending::Other, QStringLiteral("The server sent less than 1 KB in a minute.")}});
+                t->windowStart = now;
+                t->windowBytes = 0;
+            }
+        }
+        for (auto &t : m_waiting)
+            if (t->deadline && now > *t->deadline)
+                late.push_back({t.get(), {Ending::TimedOut, Ending::Deadline, QStringLiteral("The transfer took too long.")}});
+        for (auto &[t, ending] : late)
+            finish(t, ending);
+    }
+
+    CURLM *m_multi = nullptr;
+    CURLSH *m_share = nullptr;
+    std::thread m_thread;
+    std::atomic<Engine::Id> m_lastId{0};
+    std::mutex m_queueMutex;
+    std::condition_variable m_endedCondition;
+    std::deque<Command> m_queue;
+    bool m_stopping = false;
+    bool m_ended = false;
+    // Network thread only.
+    std::unordered_map<CURL *, Transfer *> m_running;
+    std::vector<std::unique_ptr<Transfer>> m_waiting;  // for their proxy
+    std::vector<Transfer *> m_paused;
+    size_t m_rotation = 0;
+};
+
+Engine::Engine() : d(new Impl) {}
+
+Engine &Engine::instance()
+{
+    static Engine *engine = [] {
+        auto *made = new Engine;
+        // Bodies in flight are kept for resuming when the launcher quits, and the thread ends
+        // before the process does.
+        Background::atStop([made](int remainingMs) { return made->shutdown(remainingMs); });
+        if (QCoreApplication::instance())
+            qAddPostRoutine([] { instance().shutdown(5'000); });
+        return made;
+    }();
+    return *engine;
+}
+
+Engine::Id Engine::start(Request request, std::shared_ptr<Sink> sink)
+{
+    return d->start(std::move(request), std::move(sink));
+}
+
+void Engine::run(std::function<void()> work)
+{
+    d->post({Command::Run, nullptr, 0, {}, std::move(work)});
+}
+
+void Engine::cancel(Id id, QString why)
+{
+    d->post({Command::Cancel, nullptr, id, std::move(why)});
+}
+
+bool Engine::shutdown(int timeoutMs)
+{
+    return d->shutdown(timeoutMs);
+}
+
+}

@@ -1,0 +1,354 @@
+#include "transfer/download_sink.h"
+#include "net/http.h"
+#include "transfer/rate_limiter.h"
+#include "support/paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUuid>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+constexpr qint64 checkpointBytes = 64 << 20;  // a cut body loses at most this much to a crash
+constexpr int partialContent = 206;
+constexpr int rangeNotSatisfiable = 416;
+
+std::exception_ptr writeError(int error)
+{
+    return std::make_exception_ptr(
+        PlatformError(QStringLiteral("Couldn't write the download: %1").arg(QString::fromLocal8Bit(strerror(error)))));
+}
+
+std::exception_ptr transportError(const QString &why)
+{
+    return std::make_exception_ptr(Http::TransportError(why));
+}
+
+// "bytes <first>-<last>/<total>" of a 206.
+bool parseContentRange(const QByteArray &value, qint64 &first, qint64 &last, qint64 &total)
+{
+    static const QRegularExpression form(QStringLiteral("^bytes (\\d+)-(\\d+)/(\\d+)$"));
+    const auto match = form.match(QString::fromLatin1(value.trimmed()));
+    if (!match.hasMatch())
+        return false;
+    bool a = false, b = false, c = false;
+    first = match.captured(1).toLongLong(&a);
+    last = match.captured(2).toLongLong(&b);
+    total = match.captured(3).toLongLong(&c);
+    return a && b && c && last >= first && last < total;
+}
+
+// Under a limit, blocks about an eighth of a second of it: one transfer can still reach the
+// limit, and none runs far ahead of it in one block.
+qint64 blockFor(qint64 limit)
+{
+    return limit > 0 ? qBound(qint64(16) << 10, limit / 8, qint64(512) << 10) : 0;
+}
+}
+
+DownloadSink::DownloadSink(DownloadRequest request, QByteArray userAgent, int idleMs, std::shared_ptr<DownloadGroup> group)
+    : m_request(std::move(request)), m_userAgent(std::move(userAgent)), m_idleMs(idleMs), m_group(std::move(group))
+{
+    m_promise.start();
+    if (!m_request.digest)
+        m_request.digest = std::make_shared<Sha256Stream>();
+}
+
+void DownloadSink::begin()
+{
+    bool cancelled = false;
+    {
+        std::lock_guard lock(m_group->mutex);
+        cancelled = m_group->cancelled;
+        if (!cancelled)
+            m_group->running.insert(this);
+    }
+    if (cancelled) {
+        end(transportError(Downloader::cancelledWhy()), false);
+        return;
+    }
+    // Only HTTP answers have a status; other schemes are never asked for.
+    const QString scheme = m_request.url.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+        end(std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(0))), false);
+        return;
+    }
+    if (const auto &from = m_request.from) {
+        m_file->setFileName(from->file);
+        // Unbuffered: the body writer writes through the descriptor; nothing may wait in QFile.
+        if (m_file->open(QIODevice::ReadWrite | QIODevice::Unbuffered) && ResumeStore::lock(int(m_file->handle()))
+            && m_file->size() == from->bytes && m_file->seek(from->bytes)) {
+            m_base = from->bytes;
+            m_out.reset(int(m_file->handle()), from->bytes);
+            m_validator = from->validator;
+        } else {
+            m_file->close();
+            m_request.digest->reset();
+            if (m_request.onDropped)
+                m_request.onDropped(from->bytes);
+        }
+    }
+    if (m_base == 0 && !m_request.staging.isEmpty()) {
+        if (!openStaging()) {
+            end(std::make_exception_ptr(PlatformError(
+                    QStringLiteral("Couldn't create \"%1\": %2").arg(m_request.staging, m_file->errorString()))),
+                false);
+            return;
+        }
+        m_out.reset(int(m_file->handle()), 0);
+    } else if (m_base == 0) {
+        const QString folder = Paths::downloadTemp();
+        QDir().mkpath(folder);
+        m_file->setFileName(folder + QStringLiteral("/vantorel-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
+        if (!m_file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            end(std::make_exception_ptr(PlatformError(
+                    QStringLiteral("Couldn't create a download file in %1: %2").arg(folder, m_file->errorString()))),
+                false);
+            return;
+        }
+        ResumeStore::lock(int(m_file->handle()));
+        m_out.reset(int(m_file->handle()), 0);
+    }
+    send();
+}
+
+// A small body goes straight to its staging file beside its destination: no move out of the
+// download area later, and its inode is made where the file will live (ext4 allocates near the
+// folder). The install folder's lock keeps other runs off the name.
+bool DownloadSink::openStaging()
+{
+    const QString folder = QFileInfo(m_request.staging).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        m_file->setFileName(m_request.staging);
+        return false;
+    }
+    // A leftover is removed, never written through (it may be a link); exclusive creation then
+    // refuses anything that took its place meanwhile.
+    ::unlink(QFile::encodeName(m_request.staging).constData());
+    m_file->setFileName(m_request.staging);
+    return m_file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+}
+
+void DownloadSink::send()
+{
+    Net::Request request;
+    request.url = m_request.url;
+    request.userAgent = m_userAgent;
+    request.idleMs = m_idleMs;
+    request.bulk = true;
+    request.bufferBytes = blockFor(RateLimiter::global().limit());
+    if (m_request.rangeFirst >= 0) {
+        request.headers.append({"Range", "bytes=" + QByteArray::number(m_request.rangeFirst) + '-'
+                                             + QByteArray::number(m_request.rangeLast)});
+    } else if (m_base > 0) {
+        request.headers.append({"Range", "bytes=" + QByteArray::number(m_base) + '-'});
+        if (m_request.ifRange)
+            request.headers.append({"If-Range", m_validator.ifRange()});
+    }
+    m_body = false;
+    m_restart = false;
+    {
+        // Under the group's lock: a cancel either sees this transfer's id or is seen here.
+        std::lock_guard lock(m_group->mutex);
+        if (!m_group->cancelled) {
+            m_id = Net::Engine::instance().start(std::move(request), shared_from_this());
+            return;
+        }
+    }
+    end(transportError(Downloader::cancelledWhy()), true);
+}
+
+bool DownloadSink::onResponse(const Net::Response &response)
+{
+    if (m_request.rangeFirst >= 0)
+        return judgeRange(response);
+    if (m_base > 0)
+        return judgeResumed(response);
+    judgeWhole(response);
+    return true;
+}
+
+// A range of a file: exactly that range, or the caller learns at once that ranges don't work here.
+bool DownloadSink::judgeRange(const Net::Response &response)
+{
+    const int code = response.status;
+    qint64 first = -1, last = -1, total = -1;
+    if (code == partialContent && parseContentRange(response.header("Content-Range"), first, last, total)
+        && first == m_request.rangeFirst && last == m_request.rangeLast && total == m_request.rangeOf) {
+        m_body = true;
+        return true;
+    }
+    if (code != 200 && code != partialContent && code != rangeNotSatisfiable)
+        return true;  // an error answer, reported as its status
+    m_error = std::make_exception_ptr(RangeRefused(QStringLiteral("The server didn't send the part of the file that was asked for.")));
+    return false;
+}
+
+// The rest of a kept body: only a 206 from exactly its end continues it.
+bool DownloadSink::judgeResumed(const Net::Response &response)
+{
+    const int code = response.status;
+    if (code == partialContent) {
+        qint64 first = -1, last = -1, total = -1;
+        if (parseContentRange(response.header("Content-Range"), first, last, total) && first == m_base
+            && total == m_request.maxBytes) {
+            m_body = true;
+            return true;
+        }
+        m_restart = true;
+        return false;
+    }
+    if (code == rangeNotSatisfiable) {
+        m_restart = true;
+        return false;
+    }
+    if (code != 200)
+        return true;  // an error answer: the kept body stays as it is
+    // The server ignored the range, or the file changed: the whole body replaces the kept one.
+    dropKept();
+    judgeWhole(response);
+    return true;
+}
+
+void DownloadSink::judgeWhole(const Net::Response &response)
+{
+    if (response.status != 200)
+        return;
+    m_body = true;
+    m_validator = ResumeStore::Validator::of(response.header("ETag"), response.header("Last-Modified"));
+}
+
+// Forgets the bytes the file holds. The record goes first: a crash after this never finds one
+// that vouches for bytes that are gone.
+void DownloadSink::dropKept()
+{
+    QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
+    m_file->resize(0);
+    m_file->seek(0);
+    m_out.reset(int(m_file->handle()), 0);
+    m_request.digest->reset();
+    if (m_request.onDropped && m_base > 0)
+        m_request.onDropped(m_base);
+    m_base = m_written = m_recorded = 0;
+}
+
+Net::Sink::Take DownloadSink::onBody(const char *data, qint64 size)
+{
+    if (!m_body)
+        return Take::All;  // an error page: not the file
+    if (m_request.maxBytes >= 0 && total() + size > m_request.maxBytes) {
+        m_error = std::make_exception_ptr(BodyTooLarge(QStringLiteral("The download is larger than expected.")));
+        return Take::Stop;
+    }
+    if (!RateLimiter::global().admit(size))
+        return Take::Later;
+    if (!m_out.write(data, size)) {
+        m_error = writeError(errno);
+        return Take::Stop;
+    }
+    m_request.digest->update(data, size);
+    m_written += size;
+    if (m_request.onBytes)
+        m_request.onBytes(size);
+    // Durable before recorded: after a power loss the record never claims bytes that are not there.
+    if (resumable() && total() - m_recorded >= checkpointBytes && m_out.sync()) {
+        ResumeStore::record(m_file->fileName(), *m_request.key, m_validator, total());
+        m_recorded = total();
+    }
+    return Take::All;
+}
+
+void DownloadSink::onEnd(const Net::Ending &ending, const Net::Response &response)
+{
+    if (m_error) {
+        end(m_error, false);
+        return;
+    }
+    if (m_restart && ending.kind == Net::Ending::Refused) {
+        // A range answer that does not fit: forget the kept bytes and ask for the whole body,
+        // unless the run was cancelled meanwhile.
+        dropKept();
+        bool cancelled = false;
+        {
+            std::lock_guard lock(m_group->mutex);
+            cancelled = m_group->cancelled;
+        }
+        if (cancelled) {
+            end(transportError(Downloader::cancelledWhy()), false);
+            return;
+        }
+        m_validator = {};
+        send();
+        return;
+    }
+    if (ending.kind != Net::Ending::Complete) {
+        end(transportError(ending.message), true);
+        return;
+    }
+    complete(response);
+}
+
+void DownloadSink::complete(const Net::Response &response)
+{
+    if (!m_body) {
+        end(std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(response.status))), m_base > 0);
+        return;
+    }
+    if (m_request.rangeFirst >= 0 && m_written != m_request.rangeLast - m_request.rangeFirst + 1) {
+        end(transportError(QStringLiteral("The part of the file that was asked for arrived cut short.")), false);
+        return;
+    }
+    if (m_request.key)
+        QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
+    DownloadResult result{m_file->fileName(), m_request.digest->hex(), nullptr};
+    // A body in the download area stays locked until the caller has put it in place: another
+    // folder's run never takes it for a leftover.
+    if (m_request.staging.isEmpty())
+        result.hold = m_file;
+    else
+        m_file->close();
+    {
+        std::lock_guard lock(m_group->mutex);
+        m_group->running.erase(this);
+    }
+    m_promise.addResult(Outcome{std::move(result), nullptr});
+    m_promise.finish();
+}
+
+void DownloadSink::keep()
+{
+    if (!resumable()) {
+        ResumeStore::discard(m_file->fileName());
+        return;
+    }
+    if (m_out.sync())
+        ResumeStore::record(m_file->fileName(), *m_request.key, m_validator, total());
+    else
+        ResumeStore::discard(m_file->fileName());
+}
+
+// Ends the download with an error, exactly once.
+void DownloadSink::end(std::exception_ptr error, bool keepBody)
+{
+    {
+        std::lock_guard lock(m_group->mutex);
+        m_group->running.erase(this);
+    }
+    if (m_file->isOpen() || !m_file->fileName().isEmpty()) {
+        if (keepBody)
+            keep();
+        else if (!m_file->fileName().isEmpty())
+            ResumeStore::discard(m_file->fileName());
+    }
+    m_file->close();
+    m_promise.addResult(Outcome{{}, std::move(error)});
+    m_promise.finish();
+}
+
+void DownloadSink::cancel(const QString &why)
+{
+    Net::Engine::instance().cancel(m_id, why);
+}

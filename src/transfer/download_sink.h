@@ -1,0 +1,73 @@
+#pragma once
+#include "net/engine.h"
+#include "transfer/body_writer.h"
+#include "transfer/downloader.h"
+
+#include <QFile>
+#include <QFuture>
+#include <QPromise>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <unordered_set>
+
+// What one Downloader's transfers share: which are running (for stop and cancel), and whether
+// the run was cancelled.
+struct DownloadGroup {
+    std::mutex mutex;
+    bool cancelled = false;
+    std::unordered_set<class DownloadSink *> running;
+};
+
+// One body on its way to disk: judges the answer's status and range, writes the bytes as they
+// arrive, hashes them, makes them durable and records them now and then, reads within the speed
+// limit, and keeps a cut body for resuming. Everything in it runs on the network thread.
+class DownloadSink : public Net::Sink, public std::enable_shared_from_this<DownloadSink> {
+public:
+    struct Outcome {
+        DownloadResult result;
+        std::exception_ptr error;
+    };
+
+    DownloadSink(DownloadRequest request, QByteArray userAgent, int idleMs, std::shared_ptr<DownloadGroup> group);
+    QFuture<Outcome> future() { return m_promise.future(); }
+
+    // Opens the file (a new one, a staging file, or the kept body) and sends the request.
+    void begin();
+    void cancel(const QString &why);
+    const DownloadRequest &request() const { return m_request; }
+
+    bool onResponse(const Net::Response &response) override;
+    Take onBody(const char *data, qint64 size) override;
+    void onEnd(const Net::Ending &ending, const Net::Response &response) override;
+
+private:
+    void send();
+    bool judgeRange(const Net::Response &response);
+    bool judgeResumed(const Net::Response &response);
+    void judgeWhole(const Net::Response &response);
+    void dropKept();
+    void complete(const Net::Response &response);
+    void keep();
+    void end(std::exception_ptr error, bool keepBody);
+    bool openStaging();
+
+    qint64 total() const { return m_base + m_written; }
+    bool resumable() const { return m_request.key && !m_validator.isEmpty() && total() > 0; }
+
+    DownloadRequest m_request;
+    QByteArray m_userAgent;
+    int m_idleMs;
+    std::shared_ptr<DownloadGroup> m_group;
+    QPromise<Outcome> m_promise;
+    std::atomic<Net::Engine::Id> m_id{0};
+    std::shared_ptr<QFile> m_file = std::make_shared<QFile>();
+    BodyWriter m_out;
+    qint64 m_base = 0;      // bytes of the body before this answer (a kept prefix)
+    qint64 m_written = 0;   // bytes of this answer written
+    qint64 m_recorded = 0;  // bytes made durable and recorded
+    bool m_body = false;    // this answer's body is the file's content
+    bool m_restart = false; // the answer did not fit the kept body: ask again for all of it
+    ResumeStore::Validator m_validator;
+    std::exception_ptr m_error;  // why this sink stopped the transfer
+};

@@ -1,5 +1,5 @@
 #include "desktop/network_metering.h"
-#include "support/log.h"
+#include "desktop/missing_service.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -12,21 +12,14 @@ namespace {
 constexpr uint meteredYes = 1;
 constexpr uint meteredGuessYes = 3;
 
-void noAnswer(const QString &why)
-{
-    static bool told = false;
-    if (told)
-        return;
-    told = true;
-    Log::info(QStringLiteral("metering: no answer from NetworkManager (%1); the connection counts as not metered").arg(why));
-}
+MissingService networkManager(QStringLiteral("metering: no answer from NetworkManager (%1); the connection counts as not metered"));
 }
 
 QCoro::Task<bool> NetworkMetering::isMetered()
 {
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        noAnswer(QStringLiteral("no system bus"));
+        networkManager.tell(QStringLiteral("no system bus"));
         co_return false;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.NetworkManager"),
@@ -36,7 +29,7 @@ QCoro::Task<bool> NetworkMetering::isMetered()
     call << QStringLiteral("org.freedesktop.NetworkManager") << QStringLiteral("Metered");
     const QDBusMessage reply = co_await bus.asyncCall(call, 5000);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        noAnswer(reply.errorName());
+        networkManager.tell(reply.errorName());
         co_return false;
     }
     const uint metered = reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt();

@@ -1,5 +1,5 @@
 #include "desktop/notifications.h"
-#include "support/log.h"
+#include "desktop/missing_service.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -11,6 +11,7 @@
 namespace {
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
+MissingService notificationService(QStringLiteral("notify: no notification service (%1)"));
 }
 
 Notifications::Notifications(QObject *parent) : QObject(parent)
@@ -36,10 +37,7 @@ void Notifications::show(const QString &summary, const QString &body)
         watcher->deleteLater();
         const QDBusPendingReply<uint> reply = *watcher;
         if (reply.isError()) {
-            static bool told = false;
-            if (!told)
-                Log::info(QStringLiteral("notify: no notification service (%1)").arg(reply.error().name()));
-            told = true;
+            notificationService.tell(reply.error().name());
             return;
         }
         m_shown.insert(reply.value());

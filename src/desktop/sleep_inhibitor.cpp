@@ -1,5 +1,5 @@
 #include "desktop/sleep_inhibitor.h"
-#include "support/log.h"
+#include "desktop/missing_service.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -7,14 +7,7 @@
 #include <QDBusPendingReply>
 
 namespace {
-void unavailable(const QString &why)
-{
-    static bool told = false;
-    if (told)
-        return;
-    told = true;
-    Log::info(QStringLiteral("inhibit: no answer from logind (%1); the computer may sleep during updates").arg(why));
-}
+MissingService logind(QStringLiteral("inhibit: no answer from logind (%1); the computer may sleep during updates"));
 }
 
 void SleepInhibitor::hold()
@@ -24,7 +17,7 @@ void SleepInhibitor::hold()
         return;
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        unavailable(QStringLiteral("no system bus"));
+        logind.tell(QStringLiteral("no system bus"));
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.login1"),
@@ -40,7 +33,7 @@ void SleepInhibitor::hold()
         m_asking = false;
         const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *watcher;
         if (reply.isError()) {
-            unavailable(reply.error().name());
+            logind.tell(reply.error().name());
             return;
         }
         taken(reply.value());

@@ -1,11 +1,8 @@
 #include "nginx_server.h"
+#include "server_process.h"
 #include "test_ca.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 #include <unistd.h>
 
 NginxServer::~NginxServer() { stop(); }
@@ -37,12 +34,9 @@ bool NginxServer::start(const QString &root, bool https)
 {
     stop();
     m_https = https;
-    {
-        QTcpServer probe;  // a free port; nginx takes it a moment later
-        if (!probe.listen(QHostAddress::LocalHost))
-            return false;
-        m_port = probe.serverPort();
-    }
+    m_port = ServerProcess::freePort();
+    if (m_port == 0)
+        return false;
     const QString dir = m_dir.path();
     QString tls;
     if (https) {
@@ -66,21 +60,7 @@ bool NginxServer::start(const QString &root, bool https)
         .arg(::getuid() == 0 ? QStringLiteral("user root;\n") : QString(), dir)
         .arg(m_port)
         .arg(tls, root);
-    QFile file(dir + "/nginx.conf");
-    if (!file.open(QIODevice::WriteOnly) || file.write(conf.toUtf8()) < 0)
-        return false;
-    file.close();
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(QStringLiteral("nginx"), {"-c", dir + "/nginx.conf", "-p", dir, "-g", "daemon off;"});
-    if (!m_process.waitForStarted(5000))
-        return false;
-    for (QDeadlineTimer deadline(10000); !deadline.hasExpired(); QThread::msleep(20)) {
-        if (m_process.state() == QProcess::NotRunning)
-            return false;
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, m_port);
-        if (socket.waitForConnected(200))
-            return true;
-    }
-    return false;
+    return ServerProcess::writeConfig(dir + "/nginx.conf", conf)
+        && ServerProcess::start(m_process, QStringLiteral("nginx"),
+                                {"-c", dir + "/nginx.conf", "-p", dir, "-g", "daemon off;"}, m_port);
 }

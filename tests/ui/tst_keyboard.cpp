@@ -1,17 +1,14 @@
 #include "auth/keychain.h"
 #include "config/preferences.h"
 #include "core/app_model.h"
-#include "core/qml_types.h"
 #include "patch/patcher.h"
-#include "standin/standin.h"
 #include "support/await_task.h"
+#include "support/main_window.h"
 #include "support/open_model.h"
 #include "support/quick_helpers.h"
 #include "support/test_profile.h"
 
-#include <QQmlApplicationEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
@@ -22,13 +19,8 @@ static TestProfile profile;
 
 // The window used from the keyboard alone, and the visual details that go with it: focus frames,
 // wrapping captions, visible spinners, drags that stay with their control.
-class TestKeyboard : public QObject {
+class TestKeyboard : public QObject, MainWindowFixture {
     Q_OBJECT
-    QTemporaryDir site;
-    Standin::Service server{site.path()};
-    std::unique_ptr<OpenModel> model;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
 
     QQuickItem *item(const QString &name) const { return findItem(window->contentItem(), name, true); }
     QObject *popup(const char *name) const { return window->findChild<QObject *>(QLatin1String(name)); }
@@ -97,19 +89,11 @@ private slots:
         writeFile(site.path() + "/launcher/home.json",
                   R"({"hero":[{"image":"/p/1.png","headline":"One"},{"image":"/p/1.png","headline":"Two"},)"
                   R"({"image":"/p/1.png","headline":"Three"}]})");
-        QVERIFY(server.listen());
-        QQuickStyle::setStyle(QStringLiteral("Basic"));
-        LauncherConfig config;
-        config.authUrl = server.origin();
-        config.manifestBase = QStringLiteral("http://127.0.0.1:1");
-        model = std::make_unique<OpenModel>(config, Origins{server.origin(), server.origin(), server.origin()});
-        engine = std::make_unique<QQmlApplicationEngine>();
-        window = loadMainWindow(*engine, model.get());
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        openMainWindow();
+        if (QTest::currentTestFailed())
+            return;
         window->requestActivate();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QTRY_COMPARE(model->screen(), Screen::login());
         QTRY_COMPARE(model->slides().size(), 3);
     }
 

@@ -1,17 +1,14 @@
 #include "auth/keychain.h"
 #include "core/app_model.h"
-#include "core/qml_types.h"
-#include "standin/standin.h"
 #include "support/await_task.h"
 #include "support/display_language.h"
 #include "support/launcher_error.h"
+#include "support/main_window.h"
 #include "support/open_model.h"
 #include "support/quick_helpers.h"
 #include "support/test_profile.h"
 
 #include <QFile>
-#include <QQmlApplicationEngine>
-#include <QQuickStyle>
 #include <QXmlStreamReader>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
@@ -49,22 +46,12 @@ QHash<QString, QString> catalogue(const QString &file)
 
 // Every screen, popover and install state in each language: nothing clips or overlaps, and in a
 // translated language no text is left in English.
-class TestLanguages : public QObject {
+class TestLanguages : public QObject, MainWindowFixture {
     Q_OBJECT
-    QTemporaryDir site;
-    Standin::Service server{site.path()};
-    std::unique_ptr<OpenModel> model;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
     QHash<QString, QString> texts;  // of the language under test
     QStringList faults;
 
     QQuickItem *item(QQuickItem *root, const char *name) const { return findItem(root, QLatin1String(name)); }
-    QQuickItem *popupBox(const char *name) const
-    {
-        const QObject *popup = window->findChild<QObject *>(QLatin1String(name));
-        return popup ? qvariant_cast<QQuickItem *>(popup->property("contentItem"))->parentItem() : nullptr;
-    }
     // Notes what a reader would find wrong under `root`.
     void look(const QString &where, QQuickItem *root, qreal inset = 0)
     {
@@ -111,19 +98,10 @@ private slots:
     void initTestCase()
     {
         awaitTask(Keychain::clear());
-        QVERIFY(server.listen());
-        QQuickStyle::setStyle(QStringLiteral("Basic"));
         QCoreApplication::setApplicationVersion(QStringLiteral("0.1.0"));
-        LauncherConfig config;
-        config.authUrl = server.origin();
-        config.manifestBase = QStringLiteral("http://127.0.0.1:1");
-        config.installPath = QStringLiteral("/home/player/.local/share/Vantorel/client");
-        model = std::make_unique<OpenModel>(config, Origins{server.origin(), server.origin(), server.origin()});
-        engine = std::make_unique<QQmlApplicationEngine>();
-        window = loadMainWindow(*engine, model.get());
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QTRY_COMPARE(model->screen(), Screen::login());
+        openMainWindow(QStringLiteral("/home/player/.local/share/Vantorel/client"));
+        if (QTest::currentTestFailed())
+            return;
         model->setSession(Session{QStringLiteral("t"), QStringLiteral("player@example.com"), 1, QStringLiteral("d")});
     }
 

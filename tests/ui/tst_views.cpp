@@ -1,19 +1,16 @@
 #include "auth/keychain.h"
 #include "config/preferences.h"
 #include "core/app_model.h"
-#include "core/qml_types.h"
 #include "transfer/rate_limiter.h"
-#include "standin/standin.h"
 #include "support/await_task.h"
 #include "support/log.h"
+#include "support/main_window.h"
 #include "support/quick_helpers.h"
 #include "support/open_model.h"
 #include "support/test_profile.h"
 
 #include <QBuffer>
-#include <QQmlApplicationEngine>
 #include <QQuickItem>
-#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest>
@@ -24,13 +21,8 @@ static TestProfile profile;
 
 
 // The real views in a real window, driven the way a user would, against the stand-in.
-class TestViews : public QObject {
+class TestViews : public QObject, MainWindowFixture {
     Q_OBJECT
-    QTemporaryDir site;
-    Standin::Service server{site.path()};
-    std::unique_ptr<OpenModel> model;
-    std::unique_ptr<QQmlApplicationEngine> engine;
-    QQuickWindow *window = nullptr;
 
     QQuickItem *item(const char *name) const { return findItem(window->contentItem(), QLatin1String(name)); }
     QString text(const char *name) const { return item(name) ? item(name)->property("text").toString() : QStringLiteral("<none>"); }
@@ -40,12 +32,6 @@ class TestViews : public QObject {
             return found->isVisible();
         const QObject *popup = window->findChild<QObject *>(QLatin1String(name));  // menus are popups
         return popup && popup->property("visible").toBool();
-    }
-    // The drawn box of a popup found by name.
-    QQuickItem *popupBox(const char *name) const
-    {
-        const QObject *popup = window->findChild<QObject *>(QLatin1String(name));
-        return popup ? qvariant_cast<QQuickItem *>(popup->property("contentItem"))->parentItem() : nullptr;
     }
     bool enabled(const char *name) const { return item(name) && item(name)->isEnabled(); }
     void click(const char *name)
@@ -78,22 +64,11 @@ private slots:
         writeFile(site.path() + "/launcher/home.json",
                   R"({"hero":[{"image":"/p/1.png","headline":"Season of Embers","sub":"The new season is live."},)"
                   R"({"image":"/p/2.png","headline":"The Drowned Coast"},{"image":"/p/1.png","headline":""}]})");
-        QVERIFY(server.listen());
-
-        QQuickStyle::setStyle(QStringLiteral("Basic"));
         QCoreApplication::setApplicationVersion(QStringLiteral("0.1.0"));
-        LauncherConfig config;
-        config.authUrl = server.origin();
-        config.manifestBase = QStringLiteral("http://127.0.0.1:1");
-        config.installPath = QStringLiteral("/home/player/.local/share/Vantorel/client");
-        const Origins origins{server.origin(), server.origin(), server.origin()};
-        model = std::make_unique<OpenModel>(config, origins);
-        engine = std::make_unique<QQmlApplicationEngine>();
-        window = loadMainWindow(*engine, model.get());
-        QVERIFY(window);
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        openMainWindow(QStringLiteral("/home/player/.local/share/Vantorel/client"));
+        if (QTest::currentTestFailed())
+            return;
         window->requestActivate();
-        QTRY_COMPARE(model->screen(), Screen::login());
         QTRY_COMPARE(model->images().size(), 2);
     }
 

@@ -33,7 +33,6 @@ constexpr int tickMs = 100;
 constexpr int pausedTickMs = 5;
 // A transfer must bring at least this much in every window, or it fails as too slow.
 constexpr qint64 minimumBytes = 1024;
-constexpr auto minimumWindow = std::chrono::seconds(60);
 
 struct Transfer {
     Engine::Id id = 0;
@@ -471,9 +470,10 @@ private:
             } else if (t->begun && !t->paused && now - t->lastByte > milliseconds(t->request.idleMs)) {
                 late.push_back({t, {Ending::TimedOut, Ending::Other,
                                     QStringLiteral("The server sent nothing for %1 s.").arg(qMax(1, t->request.idleMs / 1000))}});
-            } else if (t->begun && !t->paused && now - t->windowStart >= minimumWindow) {
+            } else if (t->begun && !t->paused && now - t->windowStart >= milliseconds(t->request.minimumWindowMs)) {
                 if (t->windowBytes < minimumBytes)
-                    late.push_back({t, {Ending::TimedOut, Ending::Other, QStringLiteral("The server sent less than 1 KB in a minute.")}});
+                    late.push_back({t, {Ending::TimedOut, Ending::Other, QStringLiteral("The server sent less than 1 KB in %1 s.")
+                                                                              .arg(qMax(1, t->request.minimumWindowMs / 1000))}});
                 t->windowStart = now;
                 t->windowBytes = 0;
             }

@@ -22,6 +22,8 @@ struct Request {
     QByteArray userAgent;
     // Nothing received for this long fails the transfer; time paused by the speed limit is not counted.
     int idleMs = 60'000;
+    // Less than 1 KB in this long fails the transfer as too slow (paused time excluded).
+    int minimumWindowMs = 60'000;
     // > 0: the whole transfer, from the moment it is asked for.
     int deadlineMs = 0;
     // Redirects to http(s) are followed, never from https down to http.

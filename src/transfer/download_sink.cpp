@@ -1,6 +1,7 @@
 #include "transfer/download_sink.h"
 #include "net/http.h"
 #include "transfer/rate_limiter.h"
+#include "support/patch_timing.h"
 #include "support/paths.h"
 
 #include <QDir>
@@ -138,6 +139,7 @@ void DownloadSink::send()
     request.url = m_request.url;
     request.userAgent = m_userAgent;
     request.idleMs = m_idleMs;
+    request.minimumWindowMs = Patcher::timing().slowWindowMs;
     request.bulk = true;
     request.bufferBytes = blockFor(RateLimiter::global().limit());
     if (m_request.rangeFirst >= 0) {

@@ -83,6 +83,8 @@ private slots:
         QTest::newRow("body shorter than its size") << 1 << "short" << "f.dat failed its checksum after download. Try again.";
         // File bodies are asked for as they are: one the server compressed anyway is not the file.
         QTest::newRow("body compressed though not asked for") << 2 << "broken" << "f.dat failed its checksum after download. Try again.";
+        // A server that trickles fails the attempt as too slow instead of holding the run for ever.
+        QTest::newRow("a trickle, then whole") << 1 << "trickle" << "The server sent less than 1 KB in 1 s.";
         QTest::newRow("a captive portal's page, 200, five times") << 5 << "portal" << "f.dat failed its checksum after download. Try again.";
         QTest::newRow("an expired certificate, five times") << 5 << "expired" << "SSL certificate problem: certificate has expired";
         QTest::newRow("another host's certificate, five times") << 5 << "other-name"
@@ -118,13 +120,17 @@ private slots:
             fault.gzip = true;
         } else if (kind == QLatin1String("drop")) {
             fault.dropAfter = 50'000;
+        } else if (kind == QLatin1String("trickle")) {
+            fault.trickleMs = 100;
         } else if (kind.at(0).isDigit()) {
             fault.status = kind.toInt();
         }
         site.server().http().setFault("/files/f.dat", fault);
         QElapsedTimer clock;
         clock.start();
+        const int window = std::exchange(Patcher::timing().slowWindowMs, kind == QLatin1String("trickle") ? 1000 : 60'000);
         const ApplyRun run = apply({entry});
+        Patcher::timing().slowWindowMs = window;
         const QStringList warned = warnings();
         if (kind == QLatin1String("drop")) {
             // The network layer itself resends a GET whose connection died before any byte arrived.

@@ -1,5 +1,6 @@
 #include "net/http.h"
 #include "transfer/downloader.h"
+#include "patch/fetch.h"
 #include "patch/patcher.h"
 #include "transfer/resume_store.h"
 #include "support/apply_run.h"
@@ -407,6 +408,24 @@ private slots:
         QCOMPARE(area(), (QStringList{"vantorel-BUSY", "vantorel-OLDBUILD", "vantorel-OLDBUILD.resume", "vantorel-OTHER",
                                       "vantorel-OTHER.resume"}));
         ::close(held);
+    }
+    // A body that arrived whole stays locked until it is in place: another folder's run never
+    // takes it for a leftover (its record is gone by then).
+    void finishedBodyOutlivesAnotherFoldersSweep()
+    {
+        const ManifestEntry entry = site.add(QStringLiteral("h.pak"), bytesOf(50'000, 'h'));
+        QTemporaryDir otherInstall;
+        Downloader downloader("test", 60'000);
+        DownloadRequest request;
+        request.url = QUrl(entry.url);
+        request.maxBytes = entry.size;
+        request.key = Patcher::bodyKey(entry, ResumeStore::folderOf(install.path()));
+        DownloadResult result = awaitTask(downloader.fetch(request));
+        awaitTask(Patcher::clearDownloadArea(otherInstall.path()));
+        QVERIFY(QFile::exists(result.file));
+        result.hold.reset();
+        awaitTask(Patcher::clearDownloadArea(otherInstall.path()));
+        QVERIFY(!QFile::exists(result.file));
     }
 };
 

@@ -62,7 +62,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, \
 qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtqml-workerscript, \
 qml6-module-qt5compat-graphicaleffects, qt6-wayland, libsecret-1-0, fonts-inter, qt6-translations-l10n")
-# Qt asks libproxy for the proxy; without these plugins libproxy knows only the environment's
+# The launcher asks libproxy for the proxy; without these plugins libproxy knows only the environment's
 # https_proxy/http_proxy/no_proxy, not what the player set in GNOME or KDE.
 # Glyphs for Japanese, Korean and Chinese, and for Arabic, where the system has none yet.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libproxy1-plugin-gsettings | libproxy1-plugin-kconfig, fonts-noto-cjk, fonts-dejavu-core")

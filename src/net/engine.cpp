@@ -105,7 +105,7 @@ public:
             std::lock_guard lock(m_queueMutex);
             if (!m_ended) {
                 m_queue.push_back({Command::Start, std::move(t), id, {}});
-                curl_multi_wakeup(m_multi);
+                wake();
                 return id;
             }
         }
@@ -119,7 +119,7 @@ public:
         if (m_ended)
             return;
         m_queue.push_back(std::move(command));
-        curl_multi_wakeup(m_multi);
+        wake();
     }
 
     bool shutdown(int timeoutMs)
@@ -139,8 +139,16 @@ public:
     }
 
 private:
+    // The network thread looks at its queue before it waits: it never needs waking itself.
+    void wake()
+    {
+        if (std::this_thread::get_id() != m_threadId)
+            curl_multi_wakeup(m_multi);
+    }
+
     void run()
     {
+        m_threadId = std::this_thread::get_id();
         Background::yieldToInterface();
         std::deque<Command> commands;
         for (;;) {
@@ -157,7 +165,12 @@ private:
             curl_multi_perform(m_multi, &running);
             collectEnded();
             tick();
-            curl_multi_poll(m_multi, nullptr, 0, m_paused.empty() ? tickMs : pausedTickMs, nullptr);
+            bool queued = false;
+            {
+                std::lock_guard lock(m_queueMutex);
+                queued = !m_queue.empty();
+            }
+            curl_multi_poll(m_multi, nullptr, 0, queued ? 0 : m_paused.empty() ? tickMs : pausedTickMs, nullptr);
         }
         // Transfers queued and never started end too, so every sink hears once.
         for (Command &command : commands)
@@ -488,6 +501,7 @@ private:
     CURLM *m_multi = nullptr;
     CURLSH *m_share = nullptr;
     std::thread m_thread;
+    std::atomic<std::thread::id> m_threadId;
     std::atomic<Engine::Id> m_lastId{0};
     std::mutex m_queueMutex;
     std::condition_variable m_endedCondition;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QUuid>
 #include <cerrno>
 #include <cstring>
@@ -121,16 +122,24 @@ void DownloadSink::begin()
 // folder). The install folder's lock keeps other runs off the name.
 bool DownloadSink::openStaging()
 {
+    // Folders known to exist, for the thousands of small files of one folder (network thread only).
+    static thread_local QSet<QString> madeFolders;
     const QString folder = QFileInfo(m_request.staging).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        m_file->setFileName(m_request.staging);
-        return false;
-    }
-    // A leftover is removed, never written through (it may be a link); exclusive creation then
-    // refuses anything that took its place meanwhile.
-    ::unlink(QFile::encodeName(m_request.staging).constData());
     m_file->setFileName(m_request.staging);
-    return m_file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+    if (!madeFolders.contains(folder)) {
+        if (!QDir().mkpath(folder))
+            return false;
+        madeFolders.insert(folder);
+    }
+    // Exclusive creation never writes through a leftover (it may be a link): one is removed first.
+    const auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
+    if (m_file->open(mode))
+        return true;
+    ::unlink(QFile::encodeName(m_request.staging).constData());
+    if (m_file->open(mode))
+        return true;
+    madeFolders.remove(folder);  // the next attempt looks again
+    return false;
 }
 
 void DownloadSink::send()

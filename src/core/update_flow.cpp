@@ -40,7 +40,7 @@ QCoro::Task<> AppModel::runCheck()
         }
         qint64 expected = 0;
         for (const ManifestEntry &entry : manifest.files)
-            if (entry.path.toLower() != QLatin1String("login.cfg"))
+            if (!Patcher::isLauncherOwned(entry.path))  // the rule the quick diff skips them by
                 ++expected;
         setInstall(count == expected ? InstallState::notInstalled(bytes) : InstallState::updateAvailable(count, bytes));
     } catch (...) {

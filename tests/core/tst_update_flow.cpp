@@ -82,11 +82,12 @@ private slots:
         QTest::newRow("owned file present") << QStringList{"login.cfg"} << false << false << "notInstalled(130000)" << "notInstalled(130000)";
         QTest::newRow("one of two missing") << QStringList{"bin/game.dat"} << false << false << "updateAvailable(1,30000)" << "updateAvailable(1,30000)";
         QTest::newRow("complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << false << "ready" << "ready";
-        // Only a top-level "login.cfg" is left out of the count; a nested one never shows in the diff.
-        QTest::newRow("nested owned file counts") << QStringList() << true << false << "updateAvailable(2,130000)" << "updateAvailable(2,130000)";
+        // A nested "login.cfg" is launcher-owned too: left out of the diff and of the count.
+        QTest::newRow("nested owned file is left out") << QStringList() << true << false << "notInstalled(130000)" << "notInstalled(130000)";
         // Switched on, an update starts by itself; a whole install still waits for the player.
         QTest::newRow("automatic: update") << QStringList{"bin/game.dat"} << false << true << "updateAvailable(1,30000)" << "ready";
         QTest::newRow("automatic: not installed") << QStringList() << false << true << "notInstalled(130000)" << "notInstalled(130000)";
+        QTest::newRow("automatic: not installed, nested owned file") << QStringList() << true << true << "notInstalled(130000)" << "notInstalled(130000)";
         QTest::newRow("automatic: complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << true << "ready" << "ready";
     }
     void checkInstallStates()

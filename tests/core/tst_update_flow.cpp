@@ -195,6 +195,14 @@ private slots:
         QTest::newRow("file and folder") << QStringList{"data", "data/inner.dat"} << "data";
         QTest::newRow("staging name") << QStringList{"x.dat", "x.dat.part"} << "x.dat.part";
         QTest::newRow("the folder's lock file") << QStringList{"x.dat", ".Vantorel-Update.LOCK"} << ".Vantorel-Update.LOCK";
+        // One file on a folder that ignores letter case or Unicode normalisation.
+        QTest::newRow("letter case") << QStringList{"Data/Map.pak", "data/map.PAK"} << "data/map.PAK";
+        QTest::newRow("unicode normalisation") << QStringList{QStringLiteral("caf\u00e9.dat"), QStringLiteral("cafe\u0301.dat")}
+                                               << QStringLiteral("cafe\u0301.dat");
+        QTest::newRow("file and folder, letter case") << QStringList{"Data", "data/inner.dat"} << "Data";
+        QTest::newRow("staging name, letter case") << QStringList{"x.dat", "X.DAT.part"} << "X.DAT.part";
+        QTest::newRow("inside a folder named like the lock file") << QStringList{".vantorel-update.lock/x.dat"}
+                                                                  << ".vantorel-update.lock/x.dat";
     }
     void checkRefusesUnsafeAndCollidingManifests()
     {

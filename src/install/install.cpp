@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Patcher {
@@ -78,9 +79,18 @@ void install(const QString &download, const QString &destination)
         QFile::remove(download);
     }
     syncPath(staging, O_RDONLY);
+    removeEmptyFolderAt(destination);
     if (::rename(QFile::encodeName(staging).constData(), QFile::encodeName(destination).constData()) != 0)
         fileError(QStringLiteral("replace"), destination);
     syncPath(folder, O_RDONLY | O_DIRECTORY);
+}
+
+void removeEmptyFolderAt(const QString &destination)
+{
+    const QByteArray name = QFile::encodeName(destination);
+    struct stat info;
+    if (::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && ::rmdir(name.constData()) != 0)
+        fileError(QStringLiteral("replace"), destination);
 }
 
 QThreadPool &installPool()

@@ -73,7 +73,8 @@ private slots:
 
     void checkInstallStates_data()
     {
-        QTest::addColumn<QStringList>("present");   // files put in place with the right content
+        QTest::addColumn<QStringList>("present");   // files put in place with the right content; "link:" a link
+                                                    // to such a file elsewhere, "folder:" a folder at the path
         QTest::addColumn<bool>("nestedOwned");      // the manifest also lists Data/sub/login.cfg
         QTest::addColumn<bool>("automatic");        // "automatic_updates" in preferences.json
         QTest::addColumn<QString>("expected");
@@ -89,6 +90,14 @@ private slots:
         QTest::newRow("automatic: not installed") << QStringList() << false << true << "notInstalled(130000)" << "notInstalled(130000)";
         QTest::newRow("automatic: not installed, nested owned file") << QStringList() << true << true << "notInstalled(130000)" << "notInstalled(130000)";
         QTest::newRow("automatic: complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << true << "ready" << "ready";
+        // The quick check and the verification judge a file alike: a link or a folder is not the file.
+        QTest::newRow("automatic: linked file") << QStringList{"link:bin/game.dat", "data/a.pak"} << false << true
+                                                << "updateAvailable(1,100000)" << "ready";
+        QTest::newRow("automatic: empty folder in a file's place") << QStringList{"folder:bin/game.dat", "data/a.pak"} << false << true
+                                                                   << "updateAvailable(1,100000)" << "ready";
+        QTest::newRow("automatic: folder with something in it in a file's place")
+            << QStringList{"folder:bin/game.dat/saves", "data/a.pak"} << false << true << "updateAvailable(1,100000)"
+            << "failed(Couldn't replace \"GAME/bin/game.dat\": Directory not empty)";
     }
     void checkInstallStates()
     {
@@ -99,8 +108,18 @@ private slots:
         QFETCH(QString, after);
         if (nestedOwned)
             publish(entries + QList<ManifestEntry>{site.add("Data/sub/login.cfg", "x")});
-        for (const QString &path : present)
-            writeFile(game(path), readBytes(site.folder() + "/files/" + path));
+        for (const QString &path : present) {
+            if (path.startsWith("folder:")) {
+                QVERIFY(QDir().mkpath(game(path.mid(7))));
+            } else if (path.startsWith("link:")) {
+                const QString elsewhere = install.path() + "/elsewhere/" + path.mid(5);
+                writeFile(elsewhere, readBytes(site.folder() + "/files/" + path.mid(5)));
+                QVERIFY(QDir().mkpath(QFileInfo(game(path.mid(5))).path()));
+                QVERIFY(QFile::link(elsewhere, game(path.mid(5))));
+            } else {
+                writeFile(game(path), readBytes(site.folder() + "/files/" + path));
+            }
+        }
         writeFile(Paths::launcherDir() + "/preferences.json", automatic ? R"({"automatic_updates": true})" : "{}");
         Log::flush();
         QFile::remove(Log::file());
@@ -112,9 +131,9 @@ private slots:
         QCOMPARE(seen->value(0), expected);
         const QString line = QStringLiteral("[INFO] check: update available; updating automatically\n");
         QTRY_COMPARE(logText().contains(line), expected != after);
-        QTRY_COMPARE(describe(m->install()), after);
-        // A run ends with a check of its own, and that one starts nothing more.
-        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), expected != after ? 3 : 1);
+        QTRY_COMPARE(describe(m->install()).replace(game(""), "GAME/"), after);
+        // A run ends with a check of its own (a failed one with its message), and that one starts nothing more.
+        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), expected == after ? 1 : after.startsWith("failed") ? 2 : 3);
     }
 
     void singleDifferingFileIsNotInstalledAndEmptyManifestIsReady()

@@ -356,19 +356,24 @@ private slots:
         QTest::addColumn<int>("killAfterMs");
         QTest::addColumn<QByteArray>("killInBatch");  // where the first batch of small files dies instead
         QTest::addColumn<int>("renamedAtKill");
+        QTest::addColumn<bool>("powerCut");  // not killed: traced, for what a power cut after the run would lose
         for (int ms : {30, 80, 150, 250, 400, 600, 900})
-            QTest::newRow(qPrintable(QStringLiteral("%1 ms").arg(ms))) << ms << QByteArray() << -1;
-        QTest::newRow("batch synced, nothing renamed") << -1 << QByteArray("synced") << 0;
-        QTest::newRow("batch cut after its first rename") << -1 << QByteArray("renamed:1") << 1;
-        QTest::newRow("batch cut half-way through its renames") << -1 << QByteArray("renamed:128") << 128;
-        QTest::newRow("batch renamed, folders not flushed") << -1 << QByteArray("renamed") << 256;
+            QTest::newRow(qPrintable(QStringLiteral("%1 ms").arg(ms))) << ms << QByteArray() << -1 << false;
+        QTest::newRow("batch synced, nothing renamed") << -1 << QByteArray("synced") << 0 << false;
+        QTest::newRow("batch cut after its first rename") << -1 << QByteArray("renamed:1") << 1 << false;
+        QTest::newRow("batch cut half-way through its renames") << -1 << QByteArray("renamed:128") << 128 << false;
+        QTest::newRow("batch renamed, folders not flushed") << -1 << QByteArray("renamed") << 256 << false;
+        QTest::newRow("power cut after the run: new folders of a large file") << -1 << QByteArray() << -1 << true;
     }
     void killedUpdateLeavesWholeFiles()
     {
         QFETCH(int, killAfterMs);
         QFETCH(QByteArray, killInBatch);
         QFETCH(int, renamedAtKill);
+        QFETCH(bool, powerCut);
         QList<ManifestEntry> entries;
+        if (powerCut)
+            entries.append(site.add("maps/new/deep/big.pak", bytesOf(700'000, 'm')));
         for (int i = 0; i < 10; ++i) {
             entries.append(site.add(QStringLiteral("pak/%1.pak").arg(i), bytesOf(400'000 + i * 150'000, char('A' + i))));
             Standin::Fault slow;
@@ -398,13 +403,36 @@ private slots:
         if (!killInBatch.isEmpty())
             env.insert("VANTOREL_KILL_IN_BATCH", QString::fromLatin1(killInBatch));
         patcher.setProcessEnvironment(env);
-        patcher.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
+        const QString trace = work.path() + "/run.trace";
+        if (powerCut)
+            patcher.start("strace", QStringList{"-f", "-qq", "-y", "-s", "4096", "-e", "trace=mkdir,mkdirat,fsync", "-o", trace,
+                                                QStringLiteral(VANTOREL_PATCH_BIN)} + args);
+        else
+            patcher.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
         QVERIFY(patcher.waitForStarted());
         if (killAfterMs >= 0) {
             QTest::qWait(killAfterMs);
             patcher.kill();
         }
         QTRY_VERIFY_WITH_TIMEOUT(patcher.state() == QProcess::NotRunning, 60000);
+        if (powerCut) {
+            QCOMPARE(patcher.exitCode(), 0);
+            // Only what was flushed survives a power cut: every folder the run made is named in a
+            // parent that reached the disk.
+            const QString calls = readText(trace);
+            QSet<QString> made, flushed;
+            static const QRegularExpression mkdir("mkdir(?:at)?\\((?:AT_FDCWD(?:<[^>]*>)?, )?\"([^\"]+)\".*= 0$",
+                                                  QRegularExpression::MultilineOption);
+            static const QRegularExpression fsync("fsync\\(\\d+<([^>]+)>\\)\\s+= 0$", QRegularExpression::MultilineOption);
+            for (auto it = mkdir.globalMatch(calls); it.hasNext();)
+                if (const QString folder = it.next().captured(1); folder.startsWith(root() + '/'))
+                    made.insert(folder);
+            for (auto it = fsync.globalMatch(calls); it.hasNext();)
+                flushed.insert(it.next().captured(1));
+            QVERIFY2(made.contains(root() + "/maps/new/deep"), qPrintable(calls.left(2000)));
+            for (const QString &folder : std::as_const(made))
+                QVERIFY2(flushed.contains(QFileInfo(folder).absolutePath()), qPrintable(folder));
+        }
         if (renamedAtKill >= 0) {
             QCOMPARE(patcher.exitStatus(), QProcess::CrashExit);
             // The batch was cut where asked: so many small files new, the rest of it still staged.

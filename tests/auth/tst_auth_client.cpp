@@ -199,15 +199,31 @@ private slots:
 
     void transportFailures_data()
     {
-        QTest::addColumn<QString>("base");
-        QTest::newRow("connection refused") << "http://127.0.0.1:1";
-        QTest::newRow("does not parse") << "http://exa mple:99999";
-        QTest::newRow("empty origin") << "";
+        QTest::addColumn<QString>("base");   // "server": the stand-in, answering as "answer" says
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("connection refused") << "http://127.0.0.1:1" << "";
+        QTest::newRow("does not parse") << "http://exa mple:99999" << "";
+        QTest::newRow("empty origin") << "" << "";
+        QTest::newRow("an answer without end") << "server" << "endless";
+        QTest::newRow("an answer one byte at a time past the deadline") << "server" << "trickle";
     }
     void transportFailures()
     {
         QFETCH(QString, base);
-        const AuthClient offline{base, QStringLiteral("d")};
+        QFETCH(QString, answer);
+        // Valid answers all, were they ever over: a sign-in and a session the server accepts.
+        Standin::Fault fault;
+        fault.hasBody = !answer.isEmpty();
+        fault.status = 200;
+        fault.body = QByteArray(R"({"token":"t","station_id":1})") + QByteArray(answer == "endless" ? 8 << 20 : 40, ' ');
+        fault.noLength = answer == "endless";
+        fault.trickleMs = answer == "trickle" ? 100 : 0;
+        for (const char *path : {"/login", "/mfa/verify", "/mfa/email/begin", "/session/validate", "/logout"})
+            if (fault.hasBody)
+                server.http().setFault(path, fault);
+        const int deadline = std::exchange(AuthClient::answerDeadlineMs, 600);
+        const auto restore = qScopeGuard([deadline] { AuthClient::answerDeadlineMs = deadline; });
+        const AuthClient offline{base == "server" ? server.origin() : base, QStringLiteral("d")};
         try {
             awaitTask(offline.login(QStringLiteral("a"), QStringLiteral("b")));
             QFAIL("login did not fail");

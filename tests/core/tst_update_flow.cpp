@@ -355,19 +355,41 @@ private slots:
         QTest::addColumn<QStringList>("requested");   // picture paths, in order
         QTest::addColumn<int>("shown");               // pictures kept
         QTest::addColumn<qint64>("padding");          // bytes after the end of /p/2.png
+        QTest::addColumn<QSize>("pane");              // where the pictures are drawn; empty: not known
+        QTest::addColumn<QSize>("picture");           // of every /p/big<n>.png the feed names
+        QTest::addColumn<QSize>("largest");           // of the pictures kept; invalid: not compared
         const QByteArray three = R"({"hero":[{"image":"/p/1.png","headline":"One","sub":"s"},)"
                                  R"({"image":"/p/2.png","headline":"Two","sub":null},{"image":"/p/1.png","headline":"Again"}]})";
         const QStringList both{"/p/1.png", "/p/2.png"}, fallback{"/previews/vantorel-099.jpg"};
-        QTest::newRow("three slides, one picture twice") << 200 << three << QStringList{"One", "Two", "Again"} << both << 2 << 0LL;
-        QTest::newRow("500 with a valid body") << 500 << three << QStringList{"One", "Two", "Again"} << both << 2 << 0LL;
-        QTest::newRow("empty hero keeps the fallback") << 200 << QByteArray(R"({"hero":[]})") << QStringList{""} << fallback << 1 << 0LL;
+        QTest::newRow("three slides, one picture twice") << 200 << three << QStringList{"One", "Two", "Again"} << both << 2 << 0LL << QSize() << QSize() << QSize(8, 4);
+        QTest::newRow("500 with a valid body") << 500 << three << QStringList{"One", "Two", "Again"} << both << 2 << 0LL << QSize() << QSize() << QSize(8, 4);
+        QTest::newRow("empty hero keeps the fallback") << 200 << QByteArray(R"({"hero":[]})") << QStringList{""} << fallback << 1 << 0LL << QSize() << QSize() << QSize(8, 4);
         QTest::newRow("second slide without headline") << 200 << QByteArray(R"({"hero":[{"image":"/p/1.png","headline":"One"},{"image":"/p/2.png"}]})")
-                                                       << QStringList{""} << fallback << 1 << 0LL;
-        QTest::newRow("no feed") << 404 << QByteArray() << QStringList{""} << fallback << 1 << 0LL;
-        QTest::newRow("a captive portal's page, 200") << 200 << QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>") << QStringList{""} << fallback << 1 << 0LL;
+                                                       << QStringList{""} << fallback << 1 << 0LL << QSize() << QSize() << QSize(8, 4);
+        QTest::newRow("no feed") << 404 << QByteArray() << QStringList{""} << fallback << 1 << 0LL << QSize() << QSize() << QSize(8, 4);
+        QTest::newRow("a captive portal's page, 200") << 200 << QByteArray("<!DOCTYPE html><html><head><title>Wi-Fi sign-in</title></head><body><form>Accept the terms</form></body></html>") << QStringList{""} << fallback << 1 << 0LL << QSize() << QSize() << QSize(8, 4);
         // Answers too large for what they are, however valid, are not read to the end.
-        QTest::newRow("feed larger than any feed") << 200 << three + QByteArray(5 << 20, ' ') << QStringList{""} << fallback << 1 << 0LL;
-        QTest::newRow("picture larger than any picture") << 200 << three << QStringList{"One", "Two", "Again"} << both << 1 << (33LL << 20);
+        QTest::newRow("feed larger than any feed") << 200 << three + QByteArray(5 << 20, ' ') << QStringList{""} << fallback << 1 << 0LL << QSize() << QSize() << QSize(8, 4);
+        QTest::newRow("picture larger than any picture") << 200 << three << QStringList{"One", "Two", "Again"} << both << 1 << (33LL << 20) << QSize() << QSize() << QSize(8, 4);
+        // Whoever serves the feed cannot make the launcher hold more than a pane of pictures per slide.
+        const auto many = [](int n) {
+            QJsonArray hero;
+            QStringList paths;
+            for (int i = 0; i < n; ++i) {
+                paths.append(QStringLiteral("/p/big%1.png").arg(i));
+                hero.append(QJsonObject{{"image", paths.last()}, {"headline", QString::number(i)}});
+            }
+            return std::pair{QJsonDocument(QJsonObject{{"hero", hero}}).toJson(), paths};
+        };
+        const auto [forty, fortyPaths] = many(40);
+        QStringList ten;
+        for (int i = 0; i < 10; ++i)
+            ten.append(QString::number(i));
+        QTest::newRow("forty slides of large pictures, drawn small") << 200 << forty << ten << fortyPaths.mid(0, 10) << 10 << 0LL
+                                                                     << QSize(200, 100) << QSize(2000, 1000) << QSize(200, 100);
+        const auto [twelve, twelvePaths] = many(12);
+        QTest::newRow("large pictures before the pane is shown") << 200 << twelve << ten << twelvePaths.mid(0, 10) << 10 << 0LL
+                                                                 << QSize() << QSize(2000, 2000) << QSize();
     }
     void homeFeed()
     {
@@ -377,6 +399,14 @@ private slots:
         QFETCH(QStringList, requested);
         QFETCH(int, shown);
         QFETCH(qint64, padding);
+        QFETCH(QSize, pane);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, largest);
+        if (picture.isValid()) {
+            const QByteArray png = gradientPng(Qt::red, Qt::blue, picture.width(), picture.height());
+            for (int i = 0; i < 40; ++i)
+                writeFile(site.folder() + QStringLiteral("/p/big%1.png").arg(i), png);
+        }
         writeFile(site.folder() + "/p/1.png", gradientPng(Qt::red, Qt::red, 8, 4));
         // Readers stop at the picture's end: what follows only makes the answer larger.
         writeFile(site.folder() + "/p/2.png", gradientPng(Qt::blue, Qt::blue, 8, 4) + QByteArray(padding, '\0'));
@@ -393,6 +423,7 @@ private slots:
             site.server().http().setFault("/launcher/home.json", fault);
         awaitTask(Keychain::clear());
         auto m = model();
+        m->setPictureSize(pane);
         awaitTask(m->start());
         QTRY_COMPARE(site.server().requestsTo("/launcher/home.json").size(), 1);
         const auto pictures = [&] {
@@ -412,6 +443,16 @@ private slots:
         for (const HeroSlide &slide : m->slides())
             seen.append(slide.headline);
         QCOMPARE(seen, headlines);
+        QSize biggest(0, 0);
+        qint64 bytes = 0;
+        for (const QImage &image : m->images()) {
+            bytes += image.sizeInBytes();
+            if (image.width() * image.height() > biggest.width() * biggest.height())
+                biggest = image.size();
+        }
+        QVERIFY2(bytes <= AppModel::picturesMaxBytes, qPrintable(QString::number(bytes)));
+        if (largest.isValid())
+            QCOMPARE(biggest, largest);
         const auto feedRequest = site.server().requestsTo("/launcher/home.json").first();
         QCOMPARE(feedRequest.header("User-Agent").size(), 97);
 

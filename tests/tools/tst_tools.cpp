@@ -304,8 +304,7 @@ private slots:
             awaitTask(second == "check" ? m->checkInstall() : m->patch());
             QCOMPARE(m->install(), InstallState::failed(message));
             Log::flush();
-            const QString line = second == "check" ? "[WARN] check: " : "[WARN] patch failed: ";
-            QVERIFY(readText(Log::file()).contains(line + message + "\n"));
+            QVERIFY(readText(Log::file()).contains((second == "check" ? "[WARN] check: " : "[WARN] patch failed: ") + message + "\n"));
         } else {
             QProcess other;
             other.setProcessChannelMode(QProcess::MergedChannels);
@@ -317,8 +316,7 @@ private slots:
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(QDir(root).entryList(QDir::Files | QDir::Hidden), before);
         QCOMPARE(QDir(Paths::downloadTemp()).entryList(QDir::Files), area);
-        // A check has the list before it looks at the folder.
-        QCOMPARE(site.server().requests().size(), requests + (second == "check" ? 1 : 0));
+        QCOMPARE(site.server().requests().size(), requests + (second == "check" ? 1 : 0));  // a check has the list first
         QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning, 30000);
         QCOMPARE(first.exitCode(), 0);
         for (const ManifestEntry &entry : entries)

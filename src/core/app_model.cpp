@@ -8,7 +8,6 @@
 
 #include <QSet>
 
-
 AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
     : QObject(parent), m_config(std::move(config)), m_origins(std::move(origins))
 {

@@ -87,8 +87,8 @@ void install(const QString &download, const QString &destination)
     if (::rename(QFile::encodeName(staging).constData(), QFile::encodeName(destination).constData()) != 0)
         fileError(QStringLiteral("replace"), destination);
     syncPath(folder, O_RDONLY | O_DIRECTORY);
-    for (const QString &made : std::as_const(made))
-        syncPath(QFileInfo(made).absolutePath(), O_RDONLY | O_DIRECTORY);
+    for (const QString &created : std::as_const(made))
+        syncPath(QFileInfo(created).absolutePath(), O_RDONLY | O_DIRECTORY);
 }
 
 void removeEmptyFolderAt(const QString &destination)

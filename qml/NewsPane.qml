@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Window
 
 // The home feed: the current slide's picture under two shades, its caption, and the dots.
 Rectangle {
@@ -11,12 +10,6 @@ Rectangle {
     readonly property var slide: app.currentSlide
 
     Art { app: pane.app; anchors.fill: parent }
-    // Pictures are decoded no larger than they are drawn here.
-    Binding {
-        target: pane.app
-        property: "pictureSize"
-        value: Qt.size(Math.ceil(pane.width * Screen.devicePixelRatio), Math.ceil(pane.height * Screen.devicePixelRatio))
-    }
     Rectangle {
         anchors.fill: parent
         gradient: Gradient {

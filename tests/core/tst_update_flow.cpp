@@ -377,7 +377,7 @@ private slots:
         QFETCH(int, shown);
         QFETCH(qint64, padding);
         // Larger than the pane in both directions, or too wide to shrink to it.
-        const QByteArray big[2] = {gradientPng(Qt::red, Qt::blue, 4000, 4000), gradientPng(Qt::red, Qt::blue, 8000, 700)};
+        static const QByteArray big[2] = {gradientPng(Qt::red, Qt::blue, 4000, 4000), gradientPng(Qt::red, Qt::blue, 8000, 700)};
         for (int i = 0; feed.contains("big") && i < 40; ++i)
             writeFile(site.folder() + QStringLiteral("/p/big%1.png").arg(i), big[i % 2]);
         writeFile(site.folder() + "/p/1.png", gradientPng(Qt::red, Qt::red, 8, 4));

@@ -120,6 +120,7 @@ private slots:
         row("file and folder", {"f", "f/g.dat"}, "f");
         row("staging collision", {"s.dat", "s.dat.part"}, "s.dat.part");
         row("the folder's lock file", {"ok.dat", ".vantorel-update.lock"}, ".vantorel-update.lock");
+        row("one file on a folder that ignores letter case", {"Data/Map.pak", "data/map.PAK"}, "data/map.PAK");
     }
     void hostileManifests()
     {

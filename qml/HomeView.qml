@@ -66,7 +66,7 @@ Item {
 
     Row {
         anchors.fill: parent
-        GamePanel { id: panel; app: view.app; width: 300; height: parent.height }
-        NewsPane { app: view.app; width: parent.width - 300; height: parent.height }
+        GamePanel { id: panel; app: view.app; width: Theme.gamePanelWidth; height: parent.height }
+        NewsPane { app: view.app; width: parent.width - Theme.gamePanelWidth; height: parent.height }
     }
 }

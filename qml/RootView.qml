@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Window
 import Vantorel
 import Vantorel.Ui
 
@@ -11,6 +12,15 @@ Rectangle {
     color: Theme.bg
     implicitWidth: 1120
     implicitHeight: 540
+
+    // Slide pictures are decoded no larger than the news pane draws them, known before the home
+    // screen is: the feed loads at start.
+    Binding {
+        target: root.app
+        property: "pictureSize"
+        value: Qt.size(Math.ceil((root.width - Theme.gamePanelWidth) * Screen.devicePixelRatio),
+                       Math.ceil(root.height * Screen.devicePixelRatio))
+    }
 
     // The window moves when its background is dragged. Lying under every screen, this area only
     // gets the presses that no control took, so a drag on a button or in a field stays theirs.

@@ -59,7 +59,7 @@ QCoro::Task<Http::Reply> AuthClient::post(QString path, QList<Http::Header> head
     headers.prepend(Http::Header(QByteArray("Content-Type"), QByteArray("application/json")));
     // The path is appended to the origin as written; a text that does not parse fails as transport.
     const QUrl url(baseURL + path, QUrl::StrictMode);
-    co_return co_await session().send("POST", url, headers, body, requestTimeoutMs);
+    co_return co_await session().send("POST", url, headers, body, requestTimeoutMs, answerMaxBytes, answerDeadlineMs);
 }
 
 static Http::Header bearer(const Session &session)

@@ -44,6 +44,10 @@ struct AuthClient {
     // on the same origin so that a password or token never travels elsewhere.
     static Http::Session &session();
     static constexpr int requestTimeoutMs = 60'000;
+    // An answer larger than any the server sends, or one that never ends or trickles in, is no
+    // answer: the caller meets it as an unreachable server.
+    static constexpr qint64 answerMaxBytes = 1 << 20;
+    static inline int answerDeadlineMs = requestTimeoutMs;  // one request in all; tests shorten it
 
     // The server's reply body, read leniently: one field of the wrong type empties it all.
     struct Reply {

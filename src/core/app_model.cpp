@@ -6,6 +6,7 @@
 #include "support/launcher_error.h"
 #include "support/log.h"
 
+#include <QSet>
 
 AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
     : QObject(parent), m_config(std::move(config)), m_origins(std::move(origins))
@@ -86,7 +87,17 @@ void AppModel::setSlides(QList<HeroSlide> slides)
         return;
     const auto before = currentSlide();
     m_slides = std::move(slides);
+    // Pictures no slide shows any more would only add to the pictures' memory.
+    QSet<QString> shown;
+    for (const HeroSlide &slide : std::as_const(m_slides))
+        shown.insert(slide.image);
+    const qsizetype had = m_images.size();
+    m_images.removeIf([&shown](const auto &entry) { return !shown.contains(entry.key()); });
     emit slidesChanged();
+    if (m_images.size() != had) {
+        ++m_imagesRevision;
+        emit imagesChanged();
+    }
     if (currentSlide() != before)
         emit currentSlideChanged();
 }

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QSize>
 #include <QMutex>
 #include <QObject>
 #include <QTimer>
@@ -38,6 +39,7 @@ class AppModel : public QObject {
     Q_PROPERTY(qint64 slideIndex READ slideIndex WRITE setSlideIndex NOTIFY slideIndexChanged)
     Q_PROPERTY(QVariantMap currentSlide READ currentSlideMap NOTIFY currentSlideChanged)
     Q_PROPERTY(int imagesRevision READ imagesRevision NOTIFY imagesChanged)
+    Q_PROPERTY(QSize pictureSize READ pictureSize WRITE setPictureSize NOTIFY pictureSizeChanged)
     Q_PROPERTY(QVariantMap panel READ panel NOTIFY panelChanged)
     Q_PROPERTY(QString installPath READ installPath CONSTANT)
     Q_PROPERTY(QString channel READ channel CONSTANT)
@@ -74,6 +76,14 @@ public:
     const QList<HeroSlide> &slides() const { return m_slides; }
     qint64 slideIndex() const { return m_slideIndex; }
     const QHash<QString, QImage> &images() const { return m_images; }
+    // The feed is unsigned and names any picture: no more slides than this are shown, and each
+    // picture is kept at no more than its share of the pictures' memory.
+    static constexpr qsizetype maxSlides = 10;
+    static constexpr qint64 picturesMaxBytes = 96 << 20;
+    // The size in device pixels the news pane draws a picture at (empty: not known yet). Pictures
+    // decoded from now on are no larger.
+    QSize pictureSize() const { return m_pictureSize; }
+    void setPictureSize(QSize size);
     std::optional<HeroSlide> currentSlide() const;
 
     // Operations. None of them throws: failures end up in the fields.
@@ -159,6 +169,7 @@ signals:
     void slideIndexChanged();
     void currentSlideChanged();
     void imagesChanged();
+    void pictureSizeChanged();
     void panelChanged();
     void downloadLimitChanged();
     void automaticUpdatesChanged();
@@ -207,6 +218,7 @@ private:
     QList<HeroSlide> m_slides;
     qint64 m_slideIndex = 0;
     QHash<QString, QImage> m_images;
+    QSize m_pictureSize;
     QString m_pendingEmail;
     int m_imagesRevision = 0;
     bool m_panelUpdatePending = false;

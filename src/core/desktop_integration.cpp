@@ -1,5 +1,6 @@
 #include "core/desktop_integration.h"
 #include "core/app_model.h"
+#include "core/panel_text.h"
 #include "support/message_text.h"
 
 DesktopIntegration::DesktopIntegration(AppModel &model, std::function<bool()> windowActive, QObject *parent)
@@ -21,22 +22,32 @@ void DesktopIntegration::installChanged()
 {
     const InstallState &install = m_model.install();
     const bool running = install.kind == InstallState::Working;
-    if (running == m_running)
-        return;
-    m_running = running;
-    if (running) {
-        m_inhibitor.hold();
-        return;
+    if (running != m_running) {
+        m_running = running;
+        if (running) {
+            m_inhibitor.hold();
+            m_endPending = false;
+            return;
+        }
+        m_inhibitor.release();
+        m_taskbar.clear();
+        m_endPending = true;
     }
-    m_inhibitor.release();
-    m_taskbar.clear();
+    // A run that succeeds ends with its own check: its result, not the run's, is the outcome.
+    if (!m_endPending || running || install.kind == InstallState::Checking)
+        return;
+    m_endPending = false;
     if (m_windowActive && m_windowActive())
         return;
-    // A run that succeeds goes on to its own check; one that fails ends with its message.
-    if (install.kind == InstallState::Failed)
+    if (install.kind == InstallState::Failed) {
         m_notifications.show(tr("Couldn't finish"), translatedMessage(install.message));
-    else
+    } else if (install.kind == InstallState::Ready) {
         m_notifications.show(tr("Update finished"), tr("The game is up to date."));
+    } else {
+        // The check found more to do: what the game panel says.
+        const PanelText text = panelText(install, std::nullopt);
+        m_notifications.show(text.title, text.detail);
+    }
 }
 
 void DesktopIntegration::phaseChanged()

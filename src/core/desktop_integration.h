@@ -34,4 +34,5 @@ private:
     Notifications m_notifications;
     TaskbarProgress m_taskbar;
     bool m_running = false;
+    bool m_endPending = false;  // a run has stopped working; its outcome is not known yet
 };

@@ -1,8 +1,11 @@
 // AppModel: the home feed and its pictures.
 #include "core/app_model.h"
 #include "core/home_feed.h"
+#include "core/slide_images.h"
 
 #include "support/background.h"
+
+#include <algorithm>
 
 namespace {
 // The feed is unsigned and names any host: answers larger than a feed or a picture could be are
@@ -25,7 +28,7 @@ QCoro::Task<> AppModel::loadHome()
         const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000, feedMaxBytes, homeDeadlineMs);
         const HomeFeed feed = HomeFeed::decode(reply.body);  // whatever the status
         if (feed.hero && !feed.hero->isEmpty())
-            setSlides(*feed.hero);
+            setSlides(feed.hero->mid(0, maxSlides));
     } catch (...) {
         // Silent: the current slides stay.
     }
@@ -45,13 +48,26 @@ QCoro::Task<> AppModel::loadImage(QString address)
         const Http::Reply reply = co_await homeSession().send("GET", url, {}, std::nullopt, 60'000, pictureMaxBytes,
                                                               homeDeadlineMs);
         const QByteArray body = reply.body;
-        const auto decode = [body] { return QImage::fromData(body); };
+        const auto decode = [body, drawn = m_pictureSize] {
+            return decodeSlidePicture(body, drawn, picturesMaxBytes / maxSlides);
+        };
         const QImage image = co_await Background::run(decode);
-        if (image.isNull())
+        // A feed that arrived meanwhile may show other pictures: this one would only take memory.
+        const bool shown = std::any_of(m_slides.cbegin(), m_slides.cend(),
+                                       [&address](const HeroSlide &slide) { return slide.image == address; });
+        if (image.isNull() || !shown)
             co_return;
         m_images.insert(address, image);
         ++m_imagesRevision;
         emit imagesChanged();
     } catch (...) {
     }
+}
+
+void AppModel::setPictureSize(QSize size)
+{
+    if (m_pictureSize == size)
+        return;
+    m_pictureSize = size;
+    emit pictureSizeChanged();
 }

@@ -14,3 +14,8 @@ public:
 private:
     QPointer<AppModel> m_model;
 };
+
+// Decodes a slide's picture no larger than it is drawn: at most the size that still covers
+// `drawn` (device pixels; empty: unknown) and at most maxBytes as 32-bit pixels, never enlarged.
+// A null image when the bytes are no picture. Blocking; off the GUI thread.
+QImage decodeSlidePicture(const QByteArray &bytes, QSize drawn, qint64 maxBytes);

@@ -7,6 +7,7 @@
 #include "support/log.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QCoro::Task<> AppModel::checkInstall()
 {
@@ -28,7 +29,14 @@ QCoro::Task<> AppModel::runCheck()
         const Manifest manifest = co_await Patcher::fetchManifest(m_config.manifestURL());
         // One attribute look-up per entry: off the GUI thread, so a large install never stalls a frame.
         const QString root = m_config.installPath;
-        const auto diff = [manifest, root] { return Patcher::quickDiff(manifest, root); };
+        const auto diff = [manifest, root] {
+            // Shared with verifications, never with an update: half-written files are not judged.
+            // A folder that is not there yet holds no lock and nothing to judge.
+            std::shared_ptr<Patcher::InstallLock> lock;
+            if (QFileInfo(root).isDir())
+                lock = Patcher::InstallLock::take(root, Patcher::InstallLock::Mode::Verify);
+            return Patcher::quickDiff(manifest, root);
+        };
         const QList<ManifestEntry> needed = co_await Background::run(diff);
         if (generation != m_checkGeneration)
             co_return;
@@ -40,7 +48,7 @@ QCoro::Task<> AppModel::runCheck()
         }
         qint64 expected = 0;
         for (const ManifestEntry &entry : manifest.files)
-            if (entry.path.toLower() != QLatin1String("login.cfg"))
+            if (!Patcher::isLauncherOwned(entry.path))  // the rule the quick diff skips them by
                 ++expected;
         setInstall(count == expected ? InstallState::notInstalled(bytes) : InstallState::updateAvailable(count, bytes));
     } catch (...) {

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Patcher {
@@ -65,6 +66,10 @@ void copyFile(const QString &from, const QString &to)
 void install(const QString &download, const QString &destination)
 {
     const QString folder = QFileInfo(destination).absolutePath();
+    // Folders made here: each one's name lives in its parent, which must reach the disk too.
+    QStringList made;
+    for (QString at = folder; !QFileInfo::exists(at) && at != QFileInfo(at).absolutePath(); at = QFileInfo(at).absolutePath())
+        made.append(at);
     if (!QDir().mkpath(folder))
         throw PlatformError(QStringLiteral("Couldn't create the folder \"%1\".").arg(folder));
     // The folder's lock keeps other runs away from the staging name: a leftover is removed.
@@ -78,9 +83,20 @@ void install(const QString &download, const QString &destination)
         QFile::remove(download);
     }
     syncPath(staging, O_RDONLY);
+    removeEmptyFolderAt(destination);
     if (::rename(QFile::encodeName(staging).constData(), QFile::encodeName(destination).constData()) != 0)
         fileError(QStringLiteral("replace"), destination);
     syncPath(folder, O_RDONLY | O_DIRECTORY);
+    for (const QString &created : std::as_const(made))
+        syncPath(QFileInfo(created).absolutePath(), O_RDONLY | O_DIRECTORY);
+}
+
+void removeEmptyFolderAt(const QString &destination)
+{
+    const QByteArray name = QFile::encodeName(destination);
+    struct stat info;
+    if (::lstat(name.constData(), &info) == 0 && S_ISDIR(info.st_mode) && ::rmdir(name.constData()) != 0)
+        fileError(QStringLiteral("replace"), destination);
 }
 
 QThreadPool &installPool()

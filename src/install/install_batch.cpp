@@ -173,6 +173,13 @@ void InstallBatch::flush(const QList<Staged> &items)
             QFile::remove(item.staging);
             continue;
         }
+        try {
+            removeEmptyFolderAt(item.destination);
+        } catch (...) {
+            error = std::current_exception();
+            QFile::remove(item.staging);
+            continue;
+        }
         if (::rename(QFile::encodeName(item.staging).constData(), QFile::encodeName(item.destination).constData()) != 0) {
             error = std::make_exception_ptr(PlatformError(errorText(QStringLiteral("replace"), item.destination, errno)));
             QFile::remove(item.staging);

@@ -164,26 +164,42 @@ QString resolve(const QString &root, const QString &path)
     return result + path;
 }
 
+namespace {
+// The name a path has on a folder that ignores letter case or Unicode normalisation (exFAT, NTFS,
+// ext4 with casefold): two paths with the same key are one file there.
+QString folderKey(const QString &path)
+{
+    return path.normalized(QString::NormalizationForm_C).toCaseFolded().normalized(QString::NormalizationForm_C);
+}
+}
+
 void checkPathsAreDistinct(const QList<ManifestEntry> &entries)
 {
     const auto refuse = [](const QString &path) { throw LauncherError::patch(LauncherError::unsafePath(path)); };
-    QSet<QString> files;
+    // The same list installs on every player's folder: collisions are judged by the strictest rules.
+    const QString lock = folderKey(installLockName);
+    QHash<QString, QString> files;  // key -> path as listed
     QSet<QString> folders;
+    QStringList keys;
+    keys.reserve(entries.size());
     for (const ManifestEntry &entry : entries) {
-        // Any letter case: the folder may be on a file system that ignores it.
-        if (files.contains(entry.path) || entry.path.compare(installLockName, Qt::CaseInsensitive) == 0)
+        const QString &key = keys.emplace_back(folderKey(entry.path));
+        // Neither the lock file nor anything under a folder in its place.
+        if (files.contains(key) || key == lock || key.startsWith(lock + QLatin1Char('/')))
             refuse(entry.path);
-        files.insert(entry.path);
-        for (qsizetype slash = entry.path.indexOf(QLatin1Char('/')); slash > 0;
-             slash = entry.path.indexOf(QLatin1Char('/'), slash + 1))
-            folders.insert(entry.path.left(slash));
+        files.insert(key, entry.path);
+        for (qsizetype slash = key.indexOf(QLatin1Char('/')); slash > 0; slash = key.indexOf(QLatin1Char('/'), slash + 1))
+            folders.insert(key.left(slash));
     }
-    for (const ManifestEntry &entry : entries) {
-        if (folders.contains(entry.path))
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const ManifestEntry &entry = entries.at(i);
+        const QString &key = keys.at(i);
+        if (folders.contains(key))
             refuse(entry.path);
-        const QString staging = entry.path + QStringLiteral(".part");
+        // Staging names are the entry's own path plus ".part": unique here, unique on any folder.
+        const QString staging = key + QStringLiteral(".part");
         if (files.contains(staging) || folders.contains(staging))
-            refuse(staging);
+            refuse(files.value(staging, entry.path + QStringLiteral(".part")));
     }
 }
 

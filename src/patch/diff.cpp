@@ -4,12 +4,14 @@
 #include "patch/patcher.h"
 #include "support/launcher_error.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSemaphore>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <QCoro/QCoroFuture>
 #include <sys/stat.h>
+#include <cstring>
 #include <exception>
 
 namespace Patcher {
@@ -27,8 +29,9 @@ QList<ManifestEntry> quickDiff(const Manifest &manifest, const QString &root)
         Background::throwIfStopping();
         const QString path = resolve(root, entry.path);
         struct stat info;
-        // The link itself, never its target.
-        if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && qint64(info.st_size) == entry.size)
+        // The file itself, never a link's target: as the full verification judges it.
+        if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode)
+            && qint64(info.st_size) == entry.size)
             continue;
         needed.append(entry);
     }
@@ -41,15 +44,22 @@ struct VerifyResult {
     std::exception_ptr error;
 };
 
-// Decides one entry. Only a regular file (after links) is read: a FIFO or a device would block
-// or never end, so it needs a download like a missing file. A folder still fails when read.
+// Decides one entry, judging the file itself as the quick check does: a link, a FIFO or a device
+// needs a download like a missing file (the install puts a real file in its place), and only a
+// regular file is read. An empty folder in the way is replaced; one with something in it is the
+// player's and stops the run with its path.
 bool needsDownload(const ManifestEntry &entry, const QString &root)
 {
     const QString path = resolve(root, entry.path);
     struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
         return true;
-    if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
+    if (S_ISDIR(info.st_mode)) {
+        if (!QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+            throw PlatformError(QStringLiteral("Couldn't replace \"%1\": %2").arg(path, QString::fromLocal8Bit(strerror(ENOTEMPTY))));
+        return true;
+    }
+    if (!S_ISREG(info.st_mode))
         return true;
     return !sameDigest(sha256Of(path), entry.sha256);
 }

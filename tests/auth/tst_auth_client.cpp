@@ -203,11 +203,23 @@ private slots:
         QTest::newRow("connection refused") << "http://127.0.0.1:1";
         QTest::newRow("does not parse") << "http://exa mple:99999";
         QTest::newRow("empty origin") << "";
+        QTest::newRow("the stand-in, an answer without end") << "endless";
+        QTest::newRow("the stand-in, an answer that trickles past the deadline") << "trickle";
     }
     void transportFailures()
     {
         QFETCH(QString, base);
-        const AuthClient offline{base, QStringLiteral("d")};
+        Standin::Fault fault;
+        fault.status = 200;
+        fault.hasBody = true;
+        fault.body = R"({"token":"t"})" + QByteArray(base == "endless" ? 8 << 20 : 40, ' ');
+        fault.noLength = base == "endless";
+        fault.trickleMs = base == "trickle" ? 100 : 0;
+        for (const char *path : {"/login", "/mfa/verify", "/mfa/email/begin", "/session/validate", "/logout"})
+            server.http().setFault(path, fault);
+        const int deadline = std::exchange(AuthClient::answerDeadlineMs, 600);
+        const auto restore = qScopeGuard([deadline] { AuthClient::answerDeadlineMs = deadline; });
+        const AuthClient offline{base == "endless" || base == "trickle" ? server.origin() : base, QStringLiteral("d")};
         try {
             awaitTask(offline.login(QStringLiteral("a"), QStringLiteral("b")));
             QFAIL("login did not fail");

@@ -73,7 +73,7 @@ private slots:
 
     void checkInstallStates_data()
     {
-        QTest::addColumn<QStringList>("present");   // files put in place with the right content
+        QTest::addColumn<QStringList>("present");   // files put in place with the right content ("link:" linked to, "folder:" a folder)
         QTest::addColumn<bool>("nestedOwned");      // the manifest also lists Data/sub/login.cfg
         QTest::addColumn<bool>("automatic");        // "automatic_updates" in preferences.json
         QTest::addColumn<QString>("expected");
@@ -82,12 +82,17 @@ private slots:
         QTest::newRow("owned file present") << QStringList{"login.cfg"} << false << false << "notInstalled(130000)" << "notInstalled(130000)";
         QTest::newRow("one of two missing") << QStringList{"bin/game.dat"} << false << false << "updateAvailable(1,30000)" << "updateAvailable(1,30000)";
         QTest::newRow("complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << false << "ready" << "ready";
-        // Only a top-level "login.cfg" is left out of the count; a nested one never shows in the diff.
-        QTest::newRow("nested owned file counts") << QStringList() << true << false << "updateAvailable(2,130000)" << "updateAvailable(2,130000)";
+        // A nested "login.cfg" is launcher-owned too: left out of the diff and of the count.
+        QTest::newRow("nested owned file is left out") << QStringList() << true << false << "notInstalled(130000)" << "notInstalled(130000)";
         // Switched on, an update starts by itself; a whole install still waits for the player.
         QTest::newRow("automatic: update") << QStringList{"bin/game.dat"} << false << true << "updateAvailable(1,30000)" << "ready";
         QTest::newRow("automatic: not installed") << QStringList() << false << true << "notInstalled(130000)" << "notInstalled(130000)";
         QTest::newRow("automatic: complete") << QStringList{"bin/game.dat", "data/a.pak"} << false << true << "ready" << "ready";
+        // The quick check and the verification judge a file alike: a link or a folder is not the file.
+        QTest::newRow("automatic: linked file") << QStringList{"link:bin/game.dat", "data/a.pak"} << false << true << "updateAvailable(1,100000)" << "ready";
+        QTest::newRow("automatic: empty folder in a file's place") << QStringList{"folder:bin/game.dat", "data/a.pak"} << false << true << "updateAvailable(1,100000)" << "ready";
+        QTest::newRow("automatic: folder with something in it in a file's place") << QStringList{"folder:bin/game.dat/saves", "data/a.pak"} << false << true
+                                                                                  << "updateAvailable(1,100000)" << "failed(Couldn't replace \"GAME/bin/game.dat\": Directory not empty)";
     }
     void checkInstallStates()
     {
@@ -98,8 +103,15 @@ private slots:
         QFETCH(QString, after);
         if (nestedOwned)
             publish(entries + QList<ManifestEntry>{site.add("Data/sub/login.cfg", "x")});
-        for (const QString &path : present)
-            writeFile(game(path), readBytes(site.folder() + "/files/" + path));
+        for (const QString &entry : present) {
+            const QString kind = entry.section(':', -2, -2), path = entry.section(':', -1);
+            if (kind == "folder")
+                QVERIFY(QDir().mkpath(game(path)));
+            else
+                writeFile(game(path), readBytes(site.folder() + "/files/" + path));
+            if (kind == "link")
+                QVERIFY(QFile::rename(game(path), game("../elsewhere")) && QFile::link(game("../elsewhere"), game(path)));
+        }
         writeFile(Paths::launcherDir() + "/preferences.json", automatic ? R"({"automatic_updates": true})" : "{}");
         Log::flush();
         QFile::remove(Log::file());
@@ -111,9 +123,9 @@ private slots:
         QCOMPARE(seen->value(0), expected);
         const QString line = QStringLiteral("[INFO] check: update available; updating automatically\n");
         QTRY_COMPARE(logText().contains(line), expected != after);
-        QTRY_COMPARE(describe(m->install()), after);
+        QTRY_COMPARE(describe(m->install()).replace(game(""), "GAME/"), after);
         // A run ends with a check of its own, and that one starts nothing more.
-        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), expected != after ? 3 : 1);
+        QCOMPARE(site.server().requestsTo("/release/manifest.json").size(), expected == after ? 1 : after.startsWith("failed") ? 2 : 3);
     }
 
     void singleDifferingFileIsNotInstalledAndEmptyManifestIsReady()
@@ -194,6 +206,12 @@ private slots:
         QTest::newRow("file and folder") << QStringList{"data", "data/inner.dat"} << "data";
         QTest::newRow("staging name") << QStringList{"x.dat", "x.dat.part"} << "x.dat.part";
         QTest::newRow("the folder's lock file") << QStringList{"x.dat", ".Vantorel-Update.LOCK"} << ".Vantorel-Update.LOCK";
+        // One file on a folder that ignores letter case or Unicode normalisation.
+        QTest::newRow("letter case") << QStringList{"Data/Map.pak", "data/map.PAK"} << "data/map.PAK";
+        QTest::newRow("unicode normalisation") << QStringList{QStringLiteral("caf\u00e9.dat"), QStringLiteral("cafe\u0301.dat")} << QStringLiteral("cafe\u0301.dat");
+        QTest::newRow("file and folder, letter case") << QStringList{"Data", "data/inner.dat"} << "Data";
+        QTest::newRow("staging name, letter case") << QStringList{"x.dat", "X.DAT.part"} << "X.DAT.part";
+        QTest::newRow("inside a folder named like the lock file") << QStringList{".vantorel-update.lock/x.dat"} << ".vantorel-update.lock/x.dat";
     }
     void checkRefusesUnsafeAndCollidingManifests()
     {
@@ -340,6 +358,15 @@ private slots:
         // Answers too large for what they are, however valid, are not read to the end.
         QTest::newRow("feed larger than any feed") << 200 << three + QByteArray(5 << 20, ' ') << QStringList{""} << fallback << 1 << 0LL;
         QTest::newRow("picture larger than any picture") << 200 << three << QStringList{"One", "Two", "Again"} << both << 1 << (33LL << 20);
+        // However many pictures the feed names and however large: a few panes' worth are kept.
+        QByteArray forty = R"({"hero":[)";
+        QStringList ten, big;
+        for (int i = 0; i < 40; ++i) {
+            forty += "{\"image\":\"/p/big" + QByteArray::number(i) + ".png\",\"headline\":\"" + QByteArray::number(i) + "\"}" + (i < 39 ? "," : "]}");
+            if (i < 10)
+                ten.append(QString::number(i)), big.append(QStringLiteral("/p/big%1.png").arg(i));
+        }
+        QTest::newRow("forty large pictures") << 200 << forty << ten << big << 10 << 0LL;
     }
     void homeFeed()
     {
@@ -349,6 +376,10 @@ private slots:
         QFETCH(QStringList, requested);
         QFETCH(int, shown);
         QFETCH(qint64, padding);
+        // Larger than the pane in both directions, or too wide to shrink to it.
+        static const QByteArray big[2] = {gradientPng(Qt::red, Qt::blue, 4000, 4000), gradientPng(Qt::red, Qt::blue, 8000, 700)};
+        for (int i = 0; feed.contains("big") && i < 40; ++i)
+            writeFile(site.folder() + QStringLiteral("/p/big%1.png").arg(i), big[i % 2]);
         writeFile(site.folder() + "/p/1.png", gradientPng(Qt::red, Qt::red, 8, 4));
         // Readers stop at the picture's end: what follows only makes the answer larger.
         writeFile(site.folder() + "/p/2.png", gradientPng(Qt::blue, Qt::blue, 8, 4) + QByteArray(padding, '\0'));
@@ -365,6 +396,8 @@ private slots:
             site.server().http().setFault("/launcher/home.json", fault);
         awaitTask(Keychain::clear());
         auto m = model();
+        const QSize pane(1000, 1000);
+        m->setPictureSize(pane);
         awaitTask(m->start());
         QTRY_COMPARE(site.server().requestsTo("/launcher/home.json").size(), 1);
         const auto pictures = [&] {
@@ -384,6 +417,12 @@ private slots:
         for (const HeroSlide &slide : m->slides())
             seen.append(slide.headline);
         QCOMPARE(seen, headlines);
+        qint64 bytes = 0;
+        for (const QImage &image : m->images()) {
+            bytes += image.sizeInBytes();
+            QVERIFY(image.width() <= pane.width() || image.height() <= pane.height());  // no more than covers the pane
+        }
+        QVERIFY(bytes <= AppModel::picturesMaxBytes);
         const auto feedRequest = site.server().requestsTo("/launcher/home.json").first();
         QCOMPARE(feedRequest.header("User-Agent").size(), 97);
 

@@ -252,6 +252,10 @@ private slots:
         QTest::newRow("failed, elsewhere") << true << false << false << failure;
         QTest::newRow("failed, window active") << true << true << false << "";
         QTest::newRow("quit during the run") << false << false << true << "";
+        // The run ends with its own check: what that check found is what is said.
+        QTest::newRow("done, final check fails, elsewhere") << false << false << false
+                                                            << "Can't reach the patch server. Check your connection and try again.";
+        QTest::newRow("done, final check finds more, elsewhere") << false << false << false << "1 files, 12 bytes";
     }
     void updateRunOnTheDesktop()
     {
@@ -283,8 +287,19 @@ private slots:
             QCOMPARE(notifyCalls().size(), notifiedBefore);
             return;
         }
+        const bool checkFails = !fails && body.startsWith("Can't reach"), more = body.startsWith("1 files");
+        if (checkFails || more) {
+            QTRY_COMPARE(site.server().requestsTo("/release/manifest.json").size(), 2);  // the run has its list
+            Standin::Fault gone;
+            gone.status = checkFails ? 503 : 0;
+            gone.hasBody = more;
+            Manifest listed = Manifest::decode(readBytes(site.folder() + "/release/manifest.json"));
+            listed.files.append(site.add("b.pak", bytesOf(12, 'b')));
+            gone.body = listed.encoded();
+            site.server().http().setFault("/release/manifest.json", gone);
+        }
         awaitTask(std::move(run));
-        QCOMPARE(m->install().kind, fails ? InstallState::Failed : InstallState::Ready);
+        QCOMPARE(m->install().kind, fails || checkFails ? InstallState::Failed : more ? InstallState::UpdateAvailable : InstallState::Ready);
         QTRY_COMPARE(inhibitors(), QStringList());
 
         // The download's progress, rising, then taken away.

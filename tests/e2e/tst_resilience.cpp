@@ -120,6 +120,7 @@ private slots:
         row("file and folder", {"f", "f/g.dat"}, "f");
         row("staging collision", {"s.dat", "s.dat.part"}, "s.dat.part");
         row("the folder's lock file", {"ok.dat", ".vantorel-update.lock"}, ".vantorel-update.lock");
+        row("one file on a folder that ignores letter case", {"Data/Map.pak", "data/map.PAK"}, "data/map.PAK");
     }
     void hostileManifests()
     {
@@ -354,7 +355,7 @@ private slots:
     void killedUpdateLeavesWholeFiles_data()
     {
         QTest::addColumn<int>("killAfterMs");
-        QTest::addColumn<QByteArray>("killInBatch");  // where the first batch of small files dies instead
+        QTest::addColumn<QByteArray>("killInBatch");  // where the first batch of small files dies instead ("power cut": traced)
         QTest::addColumn<int>("renamedAtKill");
         for (int ms : {30, 80, 150, 250, 400, 600, 900})
             QTest::newRow(qPrintable(QStringLiteral("%1 ms").arg(ms))) << ms << QByteArray() << -1;
@@ -362,13 +363,17 @@ private slots:
         QTest::newRow("batch cut after its first rename") << -1 << QByteArray("renamed:1") << 1;
         QTest::newRow("batch cut half-way through its renames") << -1 << QByteArray("renamed:128") << 128;
         QTest::newRow("batch renamed, folders not flushed") << -1 << QByteArray("renamed") << 256;
+        QTest::newRow("power cut after the run, new folders of a large file") << -1 << QByteArray("power cut") << -1;
     }
     void killedUpdateLeavesWholeFiles()
     {
         QFETCH(int, killAfterMs);
         QFETCH(QByteArray, killInBatch);
         QFETCH(int, renamedAtKill);
+        const bool powerCut = killInBatch == "power cut";
         QList<ManifestEntry> entries;
+        if (powerCut)  // a file for the one-by-one path, in folders the run makes
+            entries.append(site.add("maps/new/deep/big.pak", bytesOf(700'000, 'm')));
         for (int i = 0; i < 10; ++i) {
             entries.append(site.add(QStringLiteral("pak/%1.pak").arg(i), bytesOf(400'000 + i * 150'000, char('A' + i))));
             Standin::Fault slow;
@@ -395,16 +400,32 @@ private slots:
         const QStringList args{"update", site.server().origin() + "/release/manifest.json", root()};
         QProcess patcher;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (!killInBatch.isEmpty())
+        if (!killInBatch.isEmpty() && !powerCut)
             env.insert("VANTOREL_KILL_IN_BATCH", QString::fromLatin1(killInBatch));
         patcher.setProcessEnvironment(env);
-        patcher.start(QStringLiteral(VANTOREL_PATCH_BIN), args);
+        const QStringList traced{"-ff", "-qq", "-y", "-s", "4096", "-e", "trace=mkdir,mkdirat,fsync", "-o", work.path() + "/run.trace",
+                                 VANTOREL_PATCH_BIN};
+        patcher.start(powerCut ? "strace" : VANTOREL_PATCH_BIN, powerCut ? traced + args : args);
         QVERIFY(patcher.waitForStarted());
         if (killAfterMs >= 0) {
             QTest::qWait(killAfterMs);
             patcher.kill();
         }
         QTRY_VERIFY_WITH_TIMEOUT(patcher.state() == QProcess::NotRunning, 60000);
+        if (powerCut) {
+            // Only what was flushed outlives a power cut: each folder the run made is named in a flushed parent.
+            QStringList made, flushed;
+            for (const QFileInfo &file : QDir(work.path()).entryInfoList({"run.trace.*"}, QDir::Files))
+                for (const QString &call : readText(file.filePath()).split('\n', Qt::SkipEmptyParts)) {
+                    if (call.startsWith("mkdir") && call.endsWith(" = 0"))
+                        made.append(call.section('"', 1, 1));
+                    if (call.startsWith("fsync(") && call.endsWith(" = 0"))
+                        flushed.append(call.section('<', 1).section(">)", 0, 0));
+                }
+            QVERIFY(made.contains(root() + "/maps/new/deep"));
+            for (const QString &folder : std::as_const(made))
+                QVERIFY2(!folder.startsWith(root() + '/') || flushed.contains(QFileInfo(folder).absolutePath()), qPrintable(folder));
+        }
         if (renamedAtKill >= 0) {
             QCOMPARE(patcher.exitStatus(), QProcess::CrashExit);
             // The batch was cut where asked: so many small files new, the rest of it still staged.

@@ -108,6 +108,7 @@ private slots:
     {
         QVERIFY(QDir().mkpath(root.path() + "/dir.bin"));
         const Manifest manifest{{entryFor(QStringLiteral("dir.bin"), "x")}};
+        put(QStringLiteral("dir.bin/kept"), "k");  // an empty one is replaced instead
         QVERIFY_THROWS_EXCEPTION(PlatformError, full(manifest));
     }
 

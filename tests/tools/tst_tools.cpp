@@ -276,6 +276,7 @@ private slots:
         QTest::newRow("a second update") << "update";
         QTest::newRow("a verification") << "verify";
         QTest::newRow("the launcher") << "launcher";
+        QTest::newRow("the launcher's check") << "check";
     }
     void oneRunPerFolder()
     {
@@ -298,12 +299,12 @@ private slots:
         const QStringList area = QDir(Paths::downloadTemp()).entryList(QDir::Files);
         const qsizetype requests = site.server().requests().size();
         const QString message = LauncherError::folderBusy();
-        if (second == "launcher") {
+        if (second == "launcher" || second == "check") {
             auto m = makeModel<AppModel>(launcherConfigFor(site.server(), root), originsOf(site.server()));
-            awaitTask(m->patch());
+            awaitTask(second == "check" ? m->checkInstall() : m->patch());
             QCOMPARE(m->install(), InstallState::failed(message));
             Log::flush();
-            QVERIFY(readText(Log::file()).contains("[WARN] patch failed: " + message + "\n"));
+            QVERIFY(readText(Log::file()).contains((second == "check" ? "[WARN] check: " : "[WARN] patch failed: ") + message + "\n"));
         } else {
             QProcess other;
             other.setProcessChannelMode(QProcess::MergedChannels);
@@ -315,7 +316,7 @@ private slots:
         QCOMPARE(first.state(), QProcess::Running);
         QCOMPARE(QDir(root).entryList(QDir::Files | QDir::Hidden), before);
         QCOMPARE(QDir(Paths::downloadTemp()).entryList(QDir::Files), area);
-        QCOMPARE(site.server().requests().size(), requests);
+        QCOMPARE(site.server().requests().size(), requests + (second == "check" ? 1 : 0));  // a check has the list first
         QTRY_VERIFY_WITH_TIMEOUT(first.state() == QProcess::NotRunning, 30000);
         QCOMPARE(first.exitCode(), 0);
         for (const ManifestEntry &entry : entries)

@@ -6,15 +6,36 @@
 
 namespace {
 constexpr qint64 writebackBytes = 8 << 20;
+constexpr qsizetype gatherBytes = 256 << 10;
 }
 
 void BodyWriter::reset(int fd, qint64 offset)
 {
     m_fd = fd;
     m_offset = m_unsubmitted = m_submitted = offset;
+    m_gathered.clear();
 }
 
 bool BodyWriter::write(const char *data, qint64 size)
+{
+    if (m_gathered.isEmpty() && size >= gatherBytes)
+        return put(data, size);
+    if (m_gathered.capacity() < gatherBytes)
+        m_gathered.reserve(gatherBytes);
+    m_gathered.append(data, size);
+    return m_gathered.size() < gatherBytes || flush();
+}
+
+bool BodyWriter::flush()
+{
+    if (m_gathered.isEmpty())
+        return true;
+    const bool written = put(m_gathered.constData(), m_gathered.size());
+    m_gathered.resize(0);
+    return written;
+}
+
+bool BodyWriter::put(const char *data, qint64 size)
 {
     while (size > 0) {
         const ssize_t n = ::pwrite(m_fd, data, size_t(size), m_offset);
@@ -43,7 +64,7 @@ bool BodyWriter::write(const char *data, qint64 size)
 
 bool BodyWriter::sync()
 {
-    if (::fdatasync(m_fd) != 0)
+    if (!flush() || ::fdatasync(m_fd) != 0)
         return false;
     m_submitted = m_unsubmitted = m_offset;
     return true;

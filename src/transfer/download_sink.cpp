@@ -312,6 +312,10 @@ void DownloadSink::complete(const Net::Response &response)
         end(transportError(QStringLiteral("The part of the file that was asked for arrived cut short.")), false);
         return;
     }
+    if (!m_out.flush()) {
+        end(writeError(errno), false);
+        return;
+    }
     if (m_request.key)
         QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
     DownloadResult result{m_file->fileName(), m_request.digest->hex(), nullptr};

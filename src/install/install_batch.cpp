@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -21,7 +22,6 @@ namespace Patcher {
 namespace {
 constexpr qsizetype batchFiles = 256;
 constexpr qint64 batchBytes = 16 << 20;
-constexpr int syncThreads = 4;  // flushes of different files overlap in the device's queue
 
 QString errorText(const QString &what, const QString &path, int error)
 {
@@ -52,35 +52,35 @@ KillPoint &killPoint()
     return point;
 }
 
-// fdatasync of each file, spread over a few threads. The first failure, or empty.
+// Every staged file on the disk: one syncfs() per file system the files are on (a folder of the
+// install may be a link to another disk), which costs one journal commit where a flush of each
+// file costs one per file. The first failure, or empty.
 QString syncAll(const QStringList &files)
 {
-    std::atomic<qsizetype> next{0};
-    std::mutex lock;
-    QString failure;
-    const auto work = [&] {
-        for (qsizetype i = next++; i < files.size(); i = next++) {
-            const QByteArray name = QFile::encodeName(files.at(i));
-            const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-            const int rc = fd < 0 ? -1 : ::fdatasync(fd);
+    QSet<QString> folders;
+    for (const QString &file : files)
+        folders.insert(QFileInfo(file).absolutePath());
+    QSet<dev_t> synced;
+    for (const QString &folder : std::as_const(folders)) {
+        const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat info {};
+        if (fd < 0 || ::fstat(fd, &info) != 0) {
             const int error = errno;
             if (fd >= 0)
                 ::close(fd);
-            if (rc != 0) {
-                const std::lock_guard guard(lock);
-                if (failure.isEmpty())
-                    failure = errorText(QStringLiteral("flush"), files.at(i), error);
-            }
+            return errorText(QStringLiteral("flush"), folder, error);
         }
-    };
-    const int helpers = int(qMin<qsizetype>(syncThreads, (files.size() + 15) / 16)) - 1;
-    std::vector<std::thread> threads;
-    for (int i = 0; i < helpers; ++i)
-        threads.emplace_back(work);
-    work();
-    for (std::thread &thread : threads)
-        thread.join();
-    return failure;
+        int rc = 0;
+        if (!synced.contains(info.st_dev)) {
+            rc = ::syncfs(fd);
+            synced.insert(info.st_dev);
+        }
+        const int error = errno;
+        ::close(fd);
+        if (rc != 0)
+            return errorText(QStringLiteral("flush"), folder, error);
+    }
+    return {};
 }
 
 void syncFolder(const QString &folder)

@@ -54,7 +54,6 @@ qint64 blockFor(qint64 limit)
 DownloadSink::DownloadSink(DownloadRequest request, QByteArray userAgent, int idleMs, std::shared_ptr<DownloadGroup> group)
     : m_request(std::move(request)), m_userAgent(std::move(userAgent)), m_idleMs(idleMs), m_group(std::move(group))
 {
-    m_promise.start();
     if (!m_request.digest)
         m_request.digest = std::make_shared<Sha256Stream>();
 }
@@ -329,8 +328,7 @@ void DownloadSink::complete(const Net::Response &response)
         std::lock_guard lock(m_group->mutex);
         m_group->running.erase(this);
     }
-    m_promise.addResult(Outcome{std::move(result), nullptr});
-    m_promise.finish();
+    m_outcome->deliver(Outcome{std::move(result), nullptr});
 }
 
 void DownloadSink::keep()
@@ -359,8 +357,7 @@ void DownloadSink::end(std::exception_ptr error, bool keepBody)
             ResumeStore::discard(m_file->fileName());
     }
     m_file->close();
-    m_promise.addResult(Outcome{{}, std::move(error)});
-    m_promise.finish();
+    m_outcome->deliver(Outcome{{}, std::move(error)});
 }
 
 void DownloadSink::cancel(const QString &why)

@@ -1,11 +1,10 @@
 #pragma once
 #include "net/engine.h"
+#include "support/handoff.h"
 #include "transfer/body_writer.h"
 #include "transfer/downloader.h"
 
 #include <QFile>
-#include <QFuture>
-#include <QPromise>
 #include <atomic>
 #include <exception>
 #include <mutex>
@@ -30,7 +29,7 @@ public:
     };
 
     DownloadSink(DownloadRequest request, QByteArray userAgent, int idleMs, std::shared_ptr<DownloadGroup> group);
-    QFuture<Outcome> future() { return m_promise.future(); }
+    std::shared_ptr<Handoff<Outcome>> outcome() const { return m_outcome; }
 
     // Opens the file (a new one, a staging file, or the kept body) and sends the request.
     void begin();
@@ -59,7 +58,7 @@ private:
     QByteArray m_userAgent;
     int m_idleMs;
     std::shared_ptr<DownloadGroup> m_group;
-    QPromise<Outcome> m_promise;
+    std::shared_ptr<Handoff<Outcome>> m_outcome = std::make_shared<Handoff<Outcome>>();
     std::atomic<Net::Engine::Id> m_id{0};
     std::shared_ptr<QFile> m_file = std::make_shared<QFile>();
     BodyWriter m_out;

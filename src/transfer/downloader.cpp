@@ -1,7 +1,6 @@
 #include "transfer/downloader.h"
 #include "transfer/download_sink.h"
 
-#include <QCoro/QCoroFuture>
 
 Downloader::Downloader(QByteArray userAgent, int idleTimeoutMs)
     : m_userAgent(std::move(userAgent)), m_idleMs(idleTimeoutMs), m_group(std::make_shared<DownloadGroup>())
@@ -37,10 +36,10 @@ void Downloader::stop(std::shared_ptr<const void> handle, QString why)
 QCoro::Task<DownloadResult> Downloader::fetch(DownloadRequest request)
 {
     auto sink = std::make_shared<DownloadSink>(std::move(request), m_userAgent, m_idleMs, m_group);
-    QFuture<DownloadSink::Outcome> future = sink->future();
+    const auto handoff = sink->outcome();
     // Files are opened on the network thread, never on the caller's.
     Net::Engine::instance().run([sink] { sink->begin(); });
-    const DownloadSink::Outcome outcome = co_await future;
+    const DownloadSink::Outcome outcome = co_await *handoff;
     if (outcome.error)
         std::rethrow_exception(outcome.error);
     co_return outcome.result;

@@ -1,9 +1,9 @@
 #include "net/engine.h"
+#include "net/curl_transfer.h"
 #include "net/proxy.h"
 #include "support/background.h"
 
 #include <QCoreApplication>
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <atomic>
@@ -17,42 +17,17 @@
 
 namespace Net {
 namespace {
-using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// A file body is read in large blocks (the most libcurl takes); small answers need little.
-constexpr long bulkBufferBytes = 512 << 10;
-constexpr long smallBufferBytes = 64 << 10;
 // Every update's parallel fetches to one host get a connection each over HTTP/1.1.
 constexpr long maxHostConnections = 8;
 constexpr long cachedConnections = 32;
-constexpr long maxRedirects = 10;
 // How often timers are looked at; while the speed limit holds transfers back, how often they are
 // offered their bytes again.
 constexpr int tickMs = 100;
 constexpr int pausedTickMs = 5;
 // A transfer must bring at least this much in every window, or it fails as too slow.
 constexpr qint64 minimumBytes = 1024;
-
-struct Transfer {
-    Engine::Id id = 0;
-    Request request;
-    std::shared_ptr<Sink> sink;
-    CURL *easy = nullptr;
-    curl_slist *headerList = nullptr;
-    char error[CURL_ERROR_SIZE] = {};
-    Response response;      // the latest answer's status line and headers
-    bool announced = false; // the sink has had onResponse
-    bool refused = false;   // the sink said Stop
-    bool paused = false;
-    bool begun = false;     // a connection is ready and the request goes out
-    Clock::time_point lastByte;
-    Clock::time_point windowStart;
-    Clock::time_point pausedAt;
-    std::optional<Clock::time_point> deadline;
-    qint64 windowBytes = 0;
-    qint64 bodyBytes = 0;
-};
 
 struct Command {
     enum Kind { Start, Cancel, Retry, Run } kind = Retry;
@@ -62,11 +37,6 @@ struct Command {
     std::function<void()> work;
 };
 
-QByteArray statusCodeOf(const QByteArray &line)
-{
-    const QList<QByteArray> parts = line.split(' ');
-    return parts.size() > 1 ? parts.at(1) : QByteArray();
-}
 }
 
 QByteArray headerOf(const QList<Header> &headers, const QByteArray &name)
@@ -104,7 +74,7 @@ public:
         {
             std::lock_guard lock(m_queueMutex);
             if (!m_ended) {
-                m_queue.push_back({Command::Start, std::move(t), id, {}});
+                m_queue.push_back({Command::Start, std::move(t), id, {}, {}});
                 wake();
                 return id;
             }
@@ -233,7 +203,7 @@ private:
         for (auto at = m_waiting.begin(); at != m_waiting.end();) {
             const std::optional<QByteArray> proxy = Proxy::known((*at)->request.url);
             if (!proxy) {
-                Proxy::lookUp((*at)->request.url, [this] { post({Command::Retry, nullptr, 0, {}}); });
+                Proxy::lookUp((*at)->request.url, [this] { post({Command::Retry, nullptr, 0, {}, {}}); });
                 ++at;
                 continue;
             }
@@ -246,114 +216,9 @@ private:
     void begin(std::unique_ptr<Transfer> owned, const QByteArray &proxy)
     {
         Transfer *t = owned.release();
-        const Request &r = t->request;
-        CURL *e = t->easy = curl_easy_init();
-        m_running.emplace(e, t);
-        const bool https = r.url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
-        curl_easy_setopt(e, CURLOPT_URL, r.url.toEncoded().constData());
-        curl_easy_setopt(e, CURLOPT_PRIVATE, t);
-        curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(e, CURLOPT_SHARE, m_share);
-        curl_easy_setopt(e, CURLOPT_ERRORBUFFER, t->error);
-        curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, r.followRedirects ? 1L : 0L);
-        curl_easy_setopt(e, CURLOPT_MAXREDIRS, maxRedirects);
-        curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
-        curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(r.idleMs));
-        curl_easy_setopt(e, CURLOPT_BUFFERSIZE, r.bufferBytes > 0 ? long(r.bufferBytes) : r.bulk ? bulkBufferBytes : smallBufferBytes);
-        // Over TLS a file waits to share an HTTP/2 connection rather than open one of its own; plain
-        // HTTP is 1.1, where waiting would only hold it behind a slow answer.
-        curl_easy_setopt(e, CURLOPT_PIPEWAIT, r.bulk && https ? 1L : 0L);
-        curl_easy_setopt(e, CURLOPT_PROXY, proxy.constData());
-        curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
-        if (r.decode)
-            curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
-        if (!r.userAgent.isEmpty())
-            curl_easy_setopt(e, CURLOPT_USERAGENT, r.userAgent.constData());
-        for (const auto &[name, value] : r.headers)
-            t->headerList = curl_slist_append(t->headerList, (value.isEmpty() ? name + ';' : name + ": " + value).constData());
-        if (r.body) {
-            t->headerList = curl_slist_append(t->headerList, "Expect:");  // no waiting for 100-continue
-            curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(r.body->size()));
-            curl_easy_setopt(e, CURLOPT_COPYPOSTFIELDS, r.body->constData());
-        }
-        if (r.method == "HEAD")
-            curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
-        else if (r.method != "GET" && !(r.method == "POST" && r.body))
-            curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, r.method.constData());
-        curl_easy_setopt(e, CURLOPT_HTTPHEADER, t->headerList);
-        curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &Impl::onHeader);
-        curl_easy_setopt(e, CURLOPT_HEADERDATA, t);
-        curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &Impl::onWrite);
-        curl_easy_setopt(e, CURLOPT_WRITEDATA, t);
-        curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &Impl::onPrereq);
-        curl_easy_setopt(e, CURLOPT_PREREQDATA, t);
-        curl_multi_add_handle(m_multi, e);
-    }
-
-    static void received(Transfer *t, qint64 bytes)
-    {
-        t->lastByte = Clock::now();
-        t->windowBytes += bytes;
-    }
-
-    // The idle and speed clocks start when the request goes out, not while it waits for a connection.
-    static int onPrereq(void *data, char *, char *, int, int)
-    {
-        auto *t = static_cast<Transfer *>(data);
-        t->begun = true;
-        t->lastByte = t->windowStart = Clock::now();
-        t->windowBytes = 0;
-        return CURL_PREREQFUNC_OK;
-    }
-
-    static size_t onHeader(char *data, size_t size, size_t count, void *user)
-    {
-        auto *t = static_cast<Transfer *>(user);
-        const size_t length = size * count;
-        received(t, qint64(length));
-        const QByteArray line = QByteArray(data, qsizetype(length)).trimmed();
-        if (line.startsWith("HTTP/")) {
-            t->response = {};  // a new answer: after a redirect, or an interim one
-            t->response.status = statusCodeOf(line).toInt();
-        } else if (const qsizetype colon = line.indexOf(':'); colon > 0) {
-            t->response.headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
-        }
-        return length;
-    }
-
-    static void announce(Transfer *t)
-    {
-        t->announced = true;
-        long code = 0;
-        curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &code);
-        t->response.status = int(code);
-        if (!t->sink->onResponse(t->response))
-            t->refused = true;
-    }
-
-    static size_t onWrite(char *data, size_t size, size_t count, void *user)
-    {
-        auto *t = static_cast<Transfer *>(user);
-        const size_t length = size * count;
-        if (!t->announced)
-            announce(t);
-        if (t->refused)
-            return CURL_WRITEFUNC_ERROR;
-        switch (t->sink->onBody(data, qint64(length))) {
-        case Sink::Take::All:
-            t->bodyBytes += qint64(length);
-            received(t, qint64(length));
-            return length;
-        case Sink::Take::Later:
-            t->paused = true;
-            t->pausedAt = Clock::now();
-            return CURL_WRITEFUNC_PAUSE;
-        case Sink::Take::Stop:
-            break;
-        }
-        t->refused = true;
-        return CURL_WRITEFUNC_ERROR;
+        t->easy = openEasy(t, m_share, proxy);
+        m_running.emplace(t->easy, t);
+        curl_multi_add_handle(m_multi, t->easy);
     }
 
     void collectEnded()
@@ -381,53 +246,7 @@ private:
                                   : Ending{});
             return;
         }
-        finish(t, failure(t, code));
-    }
-
-    // A body shorter than its length said: HTTP/2 streams reset or ended by GOAWAY may be reported
-    // complete by this libcurl.
-    static bool cutShort(const Transfer *t)
-    {
-        if (t->request.decode || t->request.method == "HEAD" || t->response.status == 204 || t->response.status == 304)
-            return false;
-        bool known = false;
-        const qint64 length = t->response.header("Content-Length").toLongLong(&known);
-        return known && length != t->bodyBytes;
-    }
-
-    static Ending failure(Transfer *t, CURLcode code)
-    {
-        Ending ending{Ending::Failed, Ending::Other, QString::fromUtf8(t->error[0] ? t->error : curl_easy_strerror(code))};
-        long connectCode = 0;
-        curl_easy_getinfo(t->easy, CURLINFO_HTTP_CONNECTCODE, &connectCode);
-        if (connectCode == 407) {
-            ending.cause = Ending::Proxy;
-            ending.message = QStringLiteral("Proxy requires authentication");
-        } else if (connectCode >= 300) {
-            ending.cause = Ending::Proxy;
-            ending.message = QStringLiteral("Proxy denied connection (HTTP %1)").arg(connectCode);
-        } else if (code == CURLE_COULDNT_RESOLVE_PROXY) {
-            ending.cause = Ending::Proxy;
-        }
-        switch (code) {
-        case CURLE_SSL_CONNECT_ERROR:
-        case CURLE_PEER_FAILED_VERIFICATION:
-        case CURLE_SSL_CERTPROBLEM:
-        case CURLE_SSL_CIPHER:
-        case CURLE_SSL_CACERT_BADFILE:
-        case CURLE_SSL_ISSUER_ERROR:
-        case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
-        case CURLE_SSL_INVALIDCERTSTATUS:
-            if (ending.cause == Ending::Other)
-                ending.cause = Ending::Tls;
-            break;
-        case CURLE_OPERATION_TIMEDOUT:
-            ending.kind = Ending::TimedOut;
-            break;
-        default:
-            break;
-        }
-        return ending;
+        finish(t, failureOf(t, code));
     }
 
     void finish(Transfer *t, const Ending &ending)
@@ -543,7 +362,7 @@ void Engine::run(std::function<void()> work)
 
 void Engine::cancel(Id id, QString why)
 {
-    d->post({Command::Cancel, nullptr, id, std::move(why)});
+    d->post({Command::Cancel, nullptr, id, std::move(why), {}});
 }
 
 bool Engine::shutdown(int timeoutMs)

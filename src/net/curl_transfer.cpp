@@ -1,0 +1,177 @@
+#include "net/curl_transfer.h"
+
+namespace Net {
+namespace {
+// A file body is read in large blocks (the most libcurl takes); small answers need little.
+constexpr long bulkBufferBytes = 512 << 10;
+constexpr long smallBufferBytes = 64 << 10;
+constexpr long maxRedirects = 10;
+
+QByteArray statusCodeOf(const QByteArray &line)
+{
+    const QList<QByteArray> parts = line.split(' ');
+    return parts.size() > 1 ? parts.at(1) : QByteArray();
+}
+
+void received(Transfer *t, qint64 bytes)
+{
+    t->lastByte = Clock::now();
+    t->windowBytes += bytes;
+}
+
+// The idle and speed clocks start when the request goes out, not while it waits for a connection.
+int onPrereq(void *data, char *, char *, int, int)
+{
+    auto *t = static_cast<Transfer *>(data);
+    t->begun = true;
+    t->lastByte = t->windowStart = Clock::now();
+    t->windowBytes = 0;
+    return CURL_PREREQFUNC_OK;
+}
+
+size_t onHeader(char *data, size_t size, size_t count, void *user)
+{
+    auto *t = static_cast<Transfer *>(user);
+    const size_t length = size * count;
+    received(t, qint64(length));
+    const QByteArray line = QByteArray(data, qsizetype(length)).trimmed();
+    if (line.startsWith("HTTP/")) {
+        t->response = {};  // a new answer: after a redirect, or an interim one
+        t->response.status = statusCodeOf(line).toInt();
+    } else if (const qsizetype colon = line.indexOf(':'); colon > 0) {
+        t->response.headers.append({line.left(colon).trimmed(), line.mid(colon + 1).trimmed()});
+    }
+    return length;
+}
+
+
+size_t onWrite(char *data, size_t size, size_t count, void *user)
+{
+    auto *t = static_cast<Transfer *>(user);
+    const size_t length = size * count;
+    if (!t->announced)
+        announce(t);
+    if (t->refused)
+        return CURL_WRITEFUNC_ERROR;
+    switch (t->sink->onBody(data, qint64(length))) {
+    case Sink::Take::All:
+        t->bodyBytes += qint64(length);
+        received(t, qint64(length));
+        return length;
+    case Sink::Take::Later:
+        t->paused = true;
+        t->pausedAt = Clock::now();
+        return CURL_WRITEFUNC_PAUSE;
+    case Sink::Take::Stop:
+        break;
+    }
+    t->refused = true;
+    return CURL_WRITEFUNC_ERROR;
+}
+
+}
+
+CURL *openEasy(Transfer *t, CURLSH *share, const QByteArray &proxy)
+{
+    const Request &r = t->request;
+    CURL *e = curl_easy_init();
+    const bool https = r.url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+    curl_easy_setopt(e, CURLOPT_URL, r.url.toEncoded().constData());
+    curl_easy_setopt(e, CURLOPT_PRIVATE, t);
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_SHARE, share);
+    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, t->error);
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, r.followRedirects ? 1L : 0L);
+    curl_easy_setopt(e, CURLOPT_MAXREDIRS, maxRedirects);
+    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(r.idleMs));
+    curl_easy_setopt(e, CURLOPT_BUFFERSIZE, r.bufferBytes > 0 ? long(r.bufferBytes) : r.bulk ? bulkBufferBytes : smallBufferBytes);
+    // Over TLS a file waits to share an HTTP/2 connection rather than open one of its own; plain
+    // HTTP is 1.1, where waiting would only hold it behind a slow answer.
+    curl_easy_setopt(e, CURLOPT_PIPEWAIT, r.bulk && https ? 1L : 0L);
+    curl_easy_setopt(e, CURLOPT_PROXY, proxy.constData());
+    curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    if (r.decode)
+        curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+    if (!r.userAgent.isEmpty())
+        curl_easy_setopt(e, CURLOPT_USERAGENT, r.userAgent.constData());
+    for (const auto &[name, value] : r.headers)
+        t->headerList = curl_slist_append(t->headerList, (value.isEmpty() ? name + ';' : name + ": " + value).constData());
+    if (r.body) {
+        t->headerList = curl_slist_append(t->headerList, "Expect:");  // no waiting for 100-continue
+        curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(r.body->size()));
+        curl_easy_setopt(e, CURLOPT_COPYPOSTFIELDS, r.body->constData());
+    }
+    if (r.method == "HEAD")
+        curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
+    else if (r.method != "GET" && !(r.method == "POST" && r.body))
+        curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, r.method.constData());
+    curl_easy_setopt(e, CURLOPT_HTTPHEADER, t->headerList);
+    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &onHeader);
+    curl_easy_setopt(e, CURLOPT_HEADERDATA, t);
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &onWrite);
+    curl_easy_setopt(e, CURLOPT_WRITEDATA, t);
+    curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &onPrereq);
+    curl_easy_setopt(e, CURLOPT_PREREQDATA, t);
+    return e;
+}
+
+void announce(Transfer *t)
+{
+    t->announced = true;
+    long code = 0;
+    curl_easy_getinfo(t->easy, CURLINFO_RESPONSE_CODE, &code);
+    t->response.status = int(code);
+    if (!t->sink->onResponse(t->response))
+        t->refused = true;
+}
+
+// A body shorter than its length said: HTTP/2 streams reset or ended by GOAWAY may be reported
+// complete by this libcurl.
+bool cutShort(const Transfer *t)
+{
+    if (t->request.decode || t->request.method == "HEAD" || t->response.status == 204 || t->response.status == 304)
+        return false;
+    bool known = false;
+    const qint64 length = t->response.header("Content-Length").toLongLong(&known);
+    return known && length != t->bodyBytes;
+}
+
+Ending failureOf(Transfer *t, CURLcode code)
+{
+    Ending ending{Ending::Failed, Ending::Other, QString::fromUtf8(t->error[0] ? t->error : curl_easy_strerror(code))};
+    long connectCode = 0;
+    curl_easy_getinfo(t->easy, CURLINFO_HTTP_CONNECTCODE, &connectCode);
+    if (connectCode == 407) {
+        ending.cause = Ending::Proxy;
+        ending.message = QStringLiteral("Proxy requires authentication");
+    } else if (connectCode >= 300) {
+        ending.cause = Ending::Proxy;
+        ending.message = QStringLiteral("Proxy denied connection (HTTP %1)").arg(connectCode);
+    } else if (code == CURLE_COULDNT_RESOLVE_PROXY) {
+        ending.cause = Ending::Proxy;
+    }
+    switch (code) {
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CIPHER:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_INVALIDCERTSTATUS:
+        if (ending.cause == Ending::Other)
+            ending.cause = Ending::Tls;
+        break;
+    case CURLE_OPERATION_TIMEDOUT:
+        ending.kind = Ending::TimedOut;
+        break;
+    default:
+        break;
+    }
+    return ending;
+}
+
+
+}

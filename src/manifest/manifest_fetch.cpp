@@ -5,6 +5,9 @@
 #include "support/background.h"
 #include "support/launcher_error.h"
 
+#include <QCryptographicHash>
+#include <QHash>
+#include <QMutex>
 #include <QCoro/QCoroTimer>
 #include <chrono>
 
@@ -22,6 +25,13 @@ Http::Session &manifestSession()
         "Chrome/124.0.0.0 Safari/537.36",
         timing().manifestIdleMs);
     return *session;
+}
+
+QMutex digestsLock;
+QHash<QString, QString> &digests()
+{
+    static QHash<QString, QString> byAddress;
+    return byAddress;
 }
 
 // No signature where one is required: worth asking again, and named if it stays so.
@@ -56,6 +66,12 @@ QCoro::Task<std::optional<Fetched>> fetchOnce(QUrl url, bool signedList)
 }
 }
 
+QString listDigest(const QUrl &url)
+{
+    QMutexLocker lock(&digestsLock);
+    return digests().value(url.toString(QUrl::FullyEncoded));
+}
+
 QCoro::Task<Manifest> fetchManifest(QUrl url)
 {
     manifestSession().setIdleTimeoutMs(timing().manifestIdleMs);
@@ -79,7 +95,12 @@ QCoro::Task<Manifest> fetchManifest(QUrl url)
                             entry.chunks.url = base.resolved(QUrl(entry.chunks.url)).toString(QUrl::FullyEncoded);
                     return manifest;
                 };
-                co_return co_await Background::run(decode);
+                Manifest manifest = co_await Background::run(decode);
+                const QString digest = QString::fromLatin1(
+                    QCryptographicHash::hash(fetched->manifest, QCryptographicHash::Sha256).toHex());
+                QMutexLocker lock(&digestsLock);
+                digests().insert(address, digest);
+                co_return manifest;
             }
         } catch (const SignatureInvalid &) {
             // Both files once more, in case the list and its signature were caught mid-publish.

@@ -10,4 +10,8 @@ namespace Patcher {
 // LauncherError::network whatever the causes were.
 QCoro::Task<Manifest> fetchManifest(QUrl url);
 
+// SHA-256 of the bytes of the list last accepted from this address by fetchManifest, or empty:
+// computers that announce the same digest hold the same list.
+QString listDigest(const QUrl &url);
+
 }

@@ -30,6 +30,8 @@ struct Group {
     int running = 0;
     std::exception_ptr firstError;
     QPromise<void> done;
+    PeerHooks peers;
+    QList<ManifestEntry> batched;  // fetched small files, told to peers once their batch is in place
 };
 
 QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry);
@@ -53,6 +55,12 @@ QCoro::Task<> runFetch(std::shared_ptr<Group> group, ManifestEntry entry)
         co_await fetch(entry, from, group->run);
         if (group->run.batch->failed())
             throw Cancelled();  // finish() names the failure
+        if (group->peers.installed) {
+            if (entry.size <= InstallBatch::smallBody)
+                group->batched.append(entry);
+            else
+                group->peers.installed(entry);
+        }
     } catch (...) {
         if (!group->firstError) {
             group->firstError = std::current_exception();
@@ -92,13 +100,23 @@ Prepared prepare(const QList<ManifestEntry> &entries, const QString &root)
 }
 
 QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress, std::shared_ptr<ApplyStats> stats,
-                    Mirrors mirrors)
+                    Mirrors mirrors, PeerHooks peers)
 {
     auto group = std::make_shared<Group>();
+    group->peers = peers;
     group->run.root = std::move(root);
     group->run.stats = stats ? stats : std::make_shared<ApplyStats>();
     group->run.origins = std::make_shared<OriginPool>(std::move(mirrors));
     group->run.batch = std::make_shared<InstallBatch>(group->run.root);
+    if (peers.peersOf) {
+        QHash<QString, QString> digestOf;
+        for (const ManifestEntry &entry : std::as_const(entries))
+            digestOf.insert(entry.url, entry.sha256.toLower());
+        group->run.origins->setPeers([digestOf, find = peers.peersOf](const QString &url) {
+            const QString digest = digestOf.value(url);
+            return digest.isEmpty() ? QStringList() : find(digest);
+        });
+    }
     const auto look = [entries, root = group->run.root] { return prepare(entries, root); };
     const Prepared prepared = co_await Background::run(look, &installPool());
     group->run.folder = prepared.folder;
@@ -118,12 +136,15 @@ QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress pr
     co_await finished;
     downloader.invalidateAndCancel();
     group->run.stats->perOrigin = group->run.origins->bytesPerOrigin();
-    if (group->run.origins->hasMirrors())
+    if (group->run.origins->hasMirrors() || group->run.origins->hasPeers())
         Log::info(QString::fromLatin1("patch: bytes per origin: ") + group->run.origins->summary());
     // Files whose fetch ended well go into place even when another fetch failed.
     std::exception_ptr installError;
     try {
         co_await group->run.batch->finish();
+        if (group->peers.installed)
+            for (const ManifestEntry &entry : std::as_const(group->batched))
+                group->peers.installed(entry);
     } catch (...) {
         installError = std::current_exception();
     }

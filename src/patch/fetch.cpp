@@ -63,6 +63,21 @@ struct Failure {
     std::exception_ptr error;
 };
 
+// What a failure says of the origin that sent it.
+OriginPool::Failure judge(const std::exception_ptr &error, const ManifestEntry &entry)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const LauncherError &e) {
+        if (e.errorDescription() == LauncherError::downloadStatus(404))
+            return OriginPool::Failure::Missing;
+        if (e.errorDescription() == LauncherError::checksumFailed(entry.path))
+            return OriginPool::Failure::WrongBody;
+    } catch (...) {
+    }
+    return OriginPool::Failure::Transport;
+}
+
 // One download of the entry from one origin, checked and installed.
 QCoro::Task<Failure> attemptOnce(ManifestEntry entry, OriginPool::Lease at, bool sameOrigin, QString destination,
                                  std::optional<PartialBody> from, FetchRun run, std::shared_ptr<Tally> tally)
@@ -138,7 +153,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, OriginPool::Lease at, bool
         error = std::current_exception();
     }
     if (at.isValid())
-        run.origins->release(at, true, watch.bytes(), watch.elapsed());
+        run.origins->release(at, true, watch.bytes(), watch.elapsed(), judge(error, entry));
     co_return Failure{error};
 }
 
@@ -215,7 +230,9 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
             tally->counted = kept;
             if (!from)
                 tally->fromBefore = 0;
-            warnFailed(entry.path, attempt, error, mirrored ? at.origin : QString());
+            // A peer that lacks a file is no fault: most peers lack most files while they update.
+            if (!at.peer || judge(error, entry) != OriginPool::Failure::Missing)
+                warnFailed(entry.path, attempt, error, mirrored ? (at.peer ? QStringLiteral("peer ") : QString()) + at.origin : QString());
             if (run.state->cancelled)
                 std::rethrow_exception(error);
         }

@@ -33,13 +33,20 @@ struct ApplyStats {
     std::atomic<qint64> reused{0};    // bytes of changed files copied from their old versions
     QList<QPair<QString, qint64>> perOrigin;  // bytes each origin sent, filled when the run ends
 };
+// Computers on the local network that hold the same list: what a run may take from them, and what
+// it tells them it has.
+struct PeerHooks {
+    // The URLs of the file with this SHA-256 at each peer that may hold it (from any thread).
+    std::function<QStringList(const QString &sha256)> peersOf;
+    // A file of the run is checked and in place (on the thread that runs apply).
+    std::function<void(const ManifestEntry &)> installed;
+};
 // With mirrors, every file and range may come from any origin that serves its URL's prefix.
 QCoro::Task<> apply(QList<ManifestEntry> entries, QString root, PhaseProgress progress,
-                    std::shared_ptr<ApplyStats> stats = nullptr, Mirrors mirrors = {});
+                    std::shared_ptr<ApplyStats> stats = nullptr, Mirrors mirrors = {}, PeerHooks peers = {});
 
 // Removes the bodies that the install folder's runs kept and no running process is writing (a run
 // that needs no download leaves nothing of its folder behind either). Other folders' bodies stay.
 QCoro::Task<> clearDownloadArea(QString root);
-
 
 }

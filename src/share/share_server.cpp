@@ -16,23 +16,23 @@ void ShareServer::listen(QList<QHostAddress> addresses, quint16 port, QList<Netw
 {
     close();
     m_subnets = std::move(subnets);
+    QStringList refused;
     for (const QHostAddress &address : addresses) {
         auto *server = new QTcpServer(this);
         // The backlog stays small: connections beyond the limits are closed at once anyway.
         server->setMaxPendingConnections(m_limits.connections);
+        // An address may be unusable for a while (IPv6 still checking it is unique): the others serve.
         if (!server->listen(address, port)) {
-            const QString why = address.toString() + QStringLiteral(": ") + server->errorString();
+            refused.append(address.toString() + QStringLiteral(": ") + server->errorString());
             delete server;
-            close();
-            emit failed(why);
-            return;
+            continue;
         }
         port = server->serverPort();
         connect(server, &QTcpServer::newConnection, this, [this, server] { accept(server); });
         m_servers.append(server);
     }
     if (m_servers.isEmpty()) {
-        emit failed(QStringLiteral("no address on a local network"));
+        emit failed(refused.isEmpty() ? QStringLiteral("no address on a local network") : refused.join(QStringLiteral("; ")));
         return;
     }
     emit listening(port);

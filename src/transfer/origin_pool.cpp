@@ -11,6 +11,8 @@ namespace {
 constexpr double slowFactor = 4.0;
 constexpr qint64 rateFreshMs = 5'000;     // older rates no longer speak for an origin
 constexpr qint64 rateSampleBytes = 256 << 10;  // smaller transfers say more about latency than rate
+// A peer's server takes a few connections per client; more would be refused and look like failures.
+constexpr int peerMaxRunning = 6;
 }
 
 OriginPool::OriginPool(Mirrors mirrors) : m_mirrors(std::move(mirrors))
@@ -32,26 +34,67 @@ OriginPool::Origin &OriginPool::originNamed(const QString &name)
     return m_origins[name];
 }
 
+QStringList OriginPool::candidates(const QString &url) const
+{
+    QStringList urls = m_peers ? m_peers(url) : QStringList();
+    urls.append(Patcher::originsOf(m_mirrors, url));
+    return urls;
+}
+
+qsizetype OriginPool::countFor(const QString &url) const
+{
+    const QStringList urls = candidates(url);
+    QMutexLocker lock(&m_lock);
+    qsizetype n = 0;
+    for (const QString &candidate : urls) {
+        const QString name = nameOf(candidate);
+        const auto it = m_origins.constFind(name);
+        n += it == m_origins.cend() || !(it->refused || m_missing.contains({name, url}));
+    }
+    return n;
+}
+
+void OriginPool::setPeers(PeerLookup lookup)
+{
+    QMutexLocker lock(&m_lock);
+    m_peers = std::move(lookup);
+}
+
+bool OriginPool::hasPeers() const
+{
+    QMutexLocker lock(&m_lock);
+    return bool(m_peers);
+}
+
 OriginPool::Lease OriginPool::take(const QString &url, const QSet<QString> &tried)
 {
-    const QStringList urls = Patcher::originsOf(m_mirrors, url);
+    const QStringList peerUrls = m_peers ? m_peers(url) : QStringList();
+    const QStringList urls = peerUrls + Patcher::originsOf(m_mirrors, url);
     QMutexLocker lock(&m_lock);
     const qint64 now = m_clock.elapsed();
     Lease best;
-    // Healthy before set aside (the one back soonest first), then fewest running, then fastest.
+    // Healthy before set aside (the one back soonest first), then peers, then fewest running,
+    // then fastest.
     auto rank = [&](const Origin &o) {
         const qint64 aside = o.asideUntil > now ? o.asideUntil : 0;
-        return std::make_tuple(aside, o.running, -o.rate);
+        return std::make_tuple(aside, !o.peer, o.running, -o.rate);
     };
     std::optional<decltype(rank(Origin()))> bestRank;
-    for (const QString &candidate : urls) {
+    for (qsizetype i = 0; i < urls.size(); ++i) {
+        const QString &candidate = urls.at(i);
         const QString name = nameOf(candidate);
         if (tried.contains(name))
             continue;
-        const auto r = rank(originNamed(name));
+        Origin &origin = originNamed(name);
+        if (i < peerUrls.size()) {
+            origin.peer = true;
+            if (origin.refused || origin.running >= peerMaxRunning || m_missing.contains({name, url}))
+                continue;
+        }
+        const auto r = rank(origin);
         if (!bestRank || r < *bestRank) {
             bestRank = r;
-            best = {candidate, name};
+            best = {candidate, name, origin.peer, url};
         }
     }
     if (best.isValid())
@@ -66,11 +109,24 @@ void OriginPool::noteRate(Origin &origin, double rate)
     origin.rateAt = now;
 }
 
-void OriginPool::release(const Lease &lease, bool failed, qint64 bytes, qint64 ms)
+void OriginPool::release(const Lease &lease, bool failed, qint64 bytes, qint64 ms, Failure why)
 {
     QMutexLocker lock(&m_lock);
     Origin &origin = originNamed(lease.origin);
     origin.running = qMax(0, origin.running - 1);
+    if (failed && origin.peer && why == Failure::Missing) {
+        m_missing.insert({lease.origin, lease.file});
+        return;
+    }
+    if (failed && origin.peer && why == Failure::WrongBody) {
+        origin.refused = true;
+        return;
+    }
+    if (failed && origin.peer) {
+        origin.failures = qMin(origin.failures + 1, 4);
+        origin.asideUntil = m_clock.elapsed() + (qint64(Patcher::timing().peerAsideMs) << (origin.failures - 1));
+        return;
+    }
     if (failed) {
         // Set aside 1, 2, 4, 8 times the base, then tried again: origins come back.
         origin.failures = qMin(origin.failures + 1, 4);
@@ -115,7 +171,10 @@ QList<QPair<QString, qint64>> OriginPool::bytesPerOrigin() const
 QString OriginPool::summary() const
 {
     QStringList parts;
-    for (const auto &[name, bytes] : bytesPerOrigin())
-        parts.append(name + QLatin1Char(' ') + formatFileSize(bytes));
+    const auto list = bytesPerOrigin();
+    QMutexLocker lock(&m_lock);
+    for (const auto &[name, bytes] : list)
+        parts.append((m_origins.value(name).peer ? QStringLiteral("peer ") : QString()) + name + QLatin1Char(' ')
+                     + formatFileSize(bytes));
     return parts.join(QStringLiteral(", "));
 }

@@ -8,6 +8,7 @@
 #include <QPair>
 #include <QSet>
 #include <QString>
+#include <functional>
 
 // The origins one run downloads from. Work goes to the healthy origin with the fewest transfers
 // running; an origin that fails is set aside for a while (longer each time it fails again) and
@@ -22,15 +23,29 @@ public:
     struct Lease {
         QString url;
         QString origin;
+        bool peer = false;  // a computer on the local network, not a server of the publisher
+        QString file;       // the URL that was asked for
         bool isValid() const { return !url.isEmpty(); }
     };
     // Where to fetch `url` from next, skipping the origins in `tried`: healthy ones first, fewest
     // transfers running, faster first; invalid once every origin of the URL has been tried.
     Lease take(const QString &url, const QSet<QString> &tried);
     // How many origins serve `url`.
-    qsizetype countFor(const QString &url) const { return Patcher::originsOf(m_mirrors, url).size(); }
+    qsizetype countFor(const QString &url) const;
+    // Why a transfer failed; only peers are judged by it.
+    enum class Failure {
+        Transport,  // set aside for a while, then tried again
+        Missing,    // the peer lacks this file: the file moves on, the peer stays
+        WrongBody,  // the peer sent other bytes than the list names: never asked again this run
+    };
     // The transfer ended; `bytes` came in `ms`. A failure sets its origin aside.
-    void release(const Lease &lease, bool failed, qint64 bytes, qint64 ms);
+    void release(const Lease &lease, bool failed, qint64 bytes, qint64 ms, Failure why = Failure::Transport);
+
+    // Peers on the local network that may hold a file, asked before every other origin: for a
+    // file's URL, that file's URL at each peer. Called from any thread.
+    using PeerLookup = std::function<QStringList(const QString &url)>;
+    void setPeers(PeerLookup lookup);
+    bool hasPeers() const;
     // Bytes that came from the lease's origin (from the downloader's thread).
     void served(const Lease &lease, qint64 bytes);
     // A running transfer's rate so far: true when another healthy origin serves its transfers
@@ -52,7 +67,10 @@ private:
         double rate = 0;          // bytes per second per transfer, smoothed
         qint64 rateAt = -1;       // when the rate was last updated
         qint64 bytes = 0;
+        bool peer = false;
+        bool refused = false;     // a peer that sent a wrong body
     };
+    QStringList candidates(const QString &url) const;
     Origin &originNamed(const QString &name);
     void noteRate(Origin &origin, double rate);
 
@@ -61,4 +79,6 @@ private:
     QElapsedTimer m_clock;
     QHash<QString, Origin> m_origins;
     QStringList m_order;
+    PeerLookup m_peers;
+    QSet<QPair<QString, QString>> m_missing;  // (peer, file URL) answered 404
 };

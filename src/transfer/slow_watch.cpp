@@ -23,9 +23,17 @@ QString SlowWatch::why()
 void SlowWatch::check()
 {
     const qint64 ms = m_clock.elapsed();
-    if (m_stopped || ms < Patcher::timing().slowJudgeMs)
+    if (m_stopped)
         return;
-    if (!m_pool->tooSlow(m_lease, *m_bytes * 1000.0 / ms))
+    if (*m_bytes != m_seenBytes) {
+        m_seenBytes = *m_bytes;
+        m_seenAt = ms;
+    }
+    // A peer that went quiet (switched off, asleep, gone from the network) is left within seconds.
+    const bool stalledPeer = m_lease.peer && ms - m_seenAt >= Patcher::timing().peerStallMs;
+    if (!stalledPeer && ms < Patcher::timing().slowJudgeMs)
+        return;
+    if (!stalledPeer && !m_pool->tooSlow(m_lease, *m_bytes * 1000.0 / ms))
         return;
     m_stopped = true;
     m_timer.stop();

@@ -34,4 +34,6 @@ private:
     QElapsedTimer m_clock;
     QTimer m_timer;
     bool m_stopped = false;
+    qint64 m_seenBytes = 0;
+    qint64 m_seenAt = 0;  // when m_seenBytes last grew
 };

@@ -1,9 +1,12 @@
-// vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]]
-// The launcher's patching without a window: quick diff, full diff, or full diff then apply.
+// vantorel-patch check|verify|update|share <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]] [--lan]
+// The launcher's patching without a window: quick diff, full diff, full diff then apply, or full
+// diff then serving the verified files to the local network until stopped.
 #include "install/install_lock.h"
 #include "manifest/manifest_trust.h"
 #include "patch/patcher.h"
 #include "transfer/rate_limiter.h"
+#include "share/lan_share.h"
+#include "share/share_index.h"
 #include "support/background.h"
 #include "support/file_size.h"
 #include "support/launcher_error.h"
@@ -16,13 +19,17 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QCoro/QCoroSignal>
 #include <QCoro/QCoroTask>
+#include <QCoro/QCoroTimer>
 #include <cstdio>
 
 namespace {
 int status = 1;
 
 bool timings = false;
+bool lan = false;  // update: take files from peers and share each one once it is in place
+LanShare *share = nullptr;
 
 // With --timings, how long each step took, on standard error.
 void timed(const char *step, QElapsedTimer &clock)
@@ -39,6 +46,16 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
     // An update or a verification holds the folder's lock from before the manifest to its end.
     std::shared_ptr<Patcher::InstallLock> lock;
     try {
+        if (command == QLatin1String("share") || lan) {
+            share = new LanShare(QCoreApplication::instance());
+            LanShare::Options options;
+            options.channel = Patcher::channelOf(url.toString(QUrl::FullyEncoded));
+            options.usePeers = command != QLatin1String("share");
+            // Serving only, the rate limit is the upload's.
+            if (!options.usePeers)
+                options.uploadLimit = RateLimiter::global().limit();
+            share->start(options);
+        }
         if (command != QLatin1String("check")) {
             if (!QDir().mkpath(folder))
                 throw PlatformError(QStringLiteral("Couldn't create %1").arg(folder));
@@ -58,9 +75,39 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
         auto verifyBar = std::make_shared<TerminalProgress>("verify  ");
         // Callbacks are named: GCC 12 destroys a lambda temporary inside co_await twice.
         const Patcher::VerifyProgress onVerify = [verifyBar](qint64 done, qint64 total) { verifyBar->update(done, total); };
+        if (share)
+            share->setList(manifest.files, folder, Patcher::listDigest(url));
         const auto needed = co_await Patcher::fullDiff(manifest, folder, onVerify);
         verifyBar->finish();
         timed("full-diff", clock);
+        if (share) {
+            const QSet<ManifestEntry> differ(needed.cbegin(), needed.cend());
+            QList<ManifestEntry> good;
+            for (const ManifestEntry &entry : manifest.files)
+                if (!differ.contains(entry))
+                    good.append(entry);
+            const auto index = share->index();
+            const auto adopt = [index, good] { index->verified(good); };
+            co_await Background::run(adopt);
+        }
+        if (command == QLatin1String("share")) {
+            lock.reset();
+            const quint16 port = share->settled() ? share->port() : co_await qCoro(share, &LanShare::listening);
+            if (port == 0) {
+                std::fprintf(stderr, "vantorel-patch: nothing is shared (see the log)\n");
+                co_return;
+            }
+            std::printf("sharing %lld files on port %u\n", qlonglong(share->index()->count()), unsigned(port));
+            std::fflush(stdout);
+            co_await qCoro(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
+            co_return;
+        }
+        if (share && !needed.isEmpty()) {
+            // Peers found within a moment are used from the first file on; later ones join as they come.
+            for (int waited = 0; share->usablePeers().isEmpty() && waited < 3000; waited += 100)
+                co_await QCoro::sleepFor(std::chrono::milliseconds(100));
+            std::printf("peers: %lld\n", qlonglong(share->usablePeers().size()));
+        }
         std::printf("%lld files to download, %lld bytes\n", qlonglong(needed.size()), Patcher::totalSize(needed));
         if (needed.isEmpty())
             co_await Patcher::clearDownloadArea(folder);
@@ -71,7 +118,8 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
                     bar->update(phase.done, phase.total, phase.perSecond);
             };
             const auto stats = std::make_shared<Patcher::ApplyStats>();
-            co_await Patcher::apply(needed, folder, onPhase, stats, manifest.mirrors);
+            const Patcher::PeerHooks peerHooks = share ? share->hooks() : Patcher::PeerHooks{};
+            co_await Patcher::apply(needed, folder, onPhase, stats, manifest.mirrors, peerHooks);
             bar->finish();
             timed("apply", clock);
             if (stats->kept > 0)
@@ -80,7 +128,7 @@ QCoro::Task<> run(QString command, QUrl url, QString folder)
                 std::printf("reused %s of the files already on disk\n", qPrintable(formatFileSize(stats->reused)));
             std::printf("fetched %s\n", qPrintable(formatFileSize(stats->fetched)));
             for (const auto &[origin, bytes] : stats->perOrigin)
-                std::printf("from %s: %s\n", qPrintable(origin), qPrintable(formatFileSize(bytes)));
+                std::printf("from %s: %s (%lld bytes)\n", qPrintable(origin), qPrintable(formatFileSize(bytes)), qlonglong(bytes));
             std::printf("complete\n");
         }
         status = 0;
@@ -111,8 +159,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    const QStringList commands{QStringLiteral("check"), QStringLiteral("verify"), QStringLiteral("update")};
+    const QStringList commands{QStringLiteral("check"), QStringLiteral("verify"), QStringLiteral("update"),
+                               QStringLiteral("share")};
     timings = args.removeAll(QStringLiteral("--timings")) > 0;
+    lan = args.removeAll(QStringLiteral("--lan")) > 0;
     const qsizetype limitAt = args.indexOf(QStringLiteral("--limit-rate"));
     if (limitAt >= 0) {
         const qint64 rate = limitAt + 1 < args.size() ? parseRate(args.at(limitAt + 1)) : -1;
@@ -130,7 +180,7 @@ int main(int argc, char *argv[])
         args.remove(keyAt, 2);
     }
     if (args.size() != 3 || !commands.contains(args.at(0))) {
-        std::fprintf(stderr, "usage: vantorel-patch check|verify|update <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]] [--manifest-key BASE64]\n");
+        std::fprintf(stderr, "usage: vantorel-patch check|verify|update|share <manifest-url> <folder> [--timings] [--limit-rate N[K|M|G]] [--manifest-key BASE64] [--lan]\n");
         return 2;
     }
     QTimer::singleShot(0, [&] {

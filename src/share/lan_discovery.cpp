@@ -14,6 +14,7 @@ const QString avahi = QStringLiteral("org.freedesktop.Avahi");
 const QString serverInterface = QStringLiteral("org.freedesktop.Avahi.Server");
 const QString browserInterface = QStringLiteral("org.freedesktop.Avahi.ServiceBrowser");
 const QString groupInterface = QStringLiteral("org.freedesktop.Avahi.EntryGroup");
+const QString resolverInterface = QStringLiteral("org.freedesktop.Avahi.ServiceResolver");
 constexpr int anyInterface = -1;
 constexpr int anyProtocol = -1;
 constexpr int inet = 0;
@@ -54,8 +55,12 @@ LanDiscovery::~LanDiscovery()
     // The daemon frees what a client made when the client leaves the bus; this is for a client
     // that stays (the launcher with sharing switched off).
     withdraw();
+    QDBusConnection bus = QDBusConnection::systemBus();
+    for (const QString &resolver : std::as_const(m_resolvers))
+        if (!resolver.isEmpty())
+            bus.asyncCall(call(resolver, resolverInterface, QStringLiteral("Free")));
     if (!m_browser.isEmpty())
-        QDBusConnection::systemBus().asyncCall(call(m_browser, browserInterface, QStringLiteral("Free")));
+        bus.asyncCall(call(m_browser, browserInterface, QStringLiteral("Free")));
 }
 
 void LanDiscovery::start()
@@ -82,6 +87,7 @@ void LanDiscovery::browse()
                 SLOT(itemNew(int, int, QString, QString, QString, uint)));
     bus.connect(avahi, QString(), browserInterface, QStringLiteral("ItemRemove"), this,
                 SLOT(itemRemove(int, int, QString, QString, QString, uint)));
+    bus.connect(avahi, QString(), resolverInterface, QStringLiteral("Found"), this, SLOT(found(QDBusMessage)));
     const QVariantList args{anyInterface, anyProtocol, serviceType, QString(), 0u};
     whenAnswered(this, call(QStringLiteral("/"), serverInterface, QStringLiteral("ServiceBrowserNew"), args),
                  [this](const QDBusMessage &reply) {
@@ -96,18 +102,34 @@ void LanDiscovery::browse()
 void LanDiscovery::itemNew(int interface, int protocol, const QString &name, const QString &type, const QString &domain,
                            uint flags)
 {
-    if ((flags & ourOwn) && name == m_serviceName)
-        return;
-    const QVariantList args{interface, protocol, name, type, domain, inet, 0u};
     const QString key = keyOf(interface, protocol, name);
-    whenAnswered(this, call(QStringLiteral("/"), serverInterface, QStringLiteral("ResolveService"), args),
-                 [this, key](const QDBusMessage &reply) { resolved(reply, key); });
+    if (((flags & ourOwn) && name == m_serviceName) || m_resolvers.contains(key))
+        return;
+    // A resolver that stays: it reports the service again whenever its address or TXT changes
+    // (a peer that moved on to a new list).
+    m_resolvers.insert(key, QString());
+    const QVariantList args{interface, protocol, name, type, domain, inet, 0u};
+    whenAnswered(this, call(QStringLiteral("/"), serverInterface, QStringLiteral("ServiceResolverNew"), args),
+                 [this, key](const QDBusMessage &reply) {
+                     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+                         m_resolvers.remove(key);
+                         return;
+                     }
+                     const QString path = reply.arguments().first().value<QDBusObjectPath>().path();
+                     if (m_resolvers.contains(key))
+                         m_resolvers.insert(key, path);
+                     else  // removed meanwhile
+                         QDBusConnection::systemBus().asyncCall(call(path, resolverInterface, QStringLiteral("Free")));
+                 });
 }
 
-void LanDiscovery::resolved(const QDBusMessage &reply, const QString &key)
+void LanDiscovery::found(const QDBusMessage &message)
 {
-    const QVariantList values = reply.arguments();
-    if (reply.type() != QDBusMessage::ReplyMessage || values.size() < 10)
+    const QVariantList values = message.arguments();
+    if (values.size() < 10)
+        return;
+    const QString key = keyOf(values.at(0).toInt(), values.at(1).toInt(), values.at(2).toString());
+    if (!m_resolvers.contains(key))
         return;
     Peer peer;
     peer.name = values.at(2).toString();
@@ -128,7 +150,11 @@ void LanDiscovery::resolved(const QDBusMessage &reply, const QString &key)
 
 void LanDiscovery::itemRemove(int interface, int protocol, const QString &name, const QString &, const QString &, uint)
 {
-    if (m_peers.remove(keyOf(interface, protocol, name)) > 0)
+    const QString key = keyOf(interface, protocol, name);
+    const QString resolver = m_resolvers.take(key);
+    if (!resolver.isEmpty())
+        QDBusConnection::systemBus().asyncCall(call(resolver, resolverInterface, QStringLiteral("Free")));
+    if (m_peers.remove(key) > 0)
         emit peersChanged();
 }
 
@@ -167,6 +193,10 @@ void LanDiscovery::addService()
     const QVariantList args{anyInterface, anyProtocol, 0u, m_serviceName, serviceType, QString(), QString(),
                             QVariant::fromValue(m_port), QVariant::fromValue(txt)};
     whenAnswered(this, call(m_group, groupInterface, QStringLiteral("AddService"), args), [this](const QDBusMessage &reply) {
+        if (reply.errorName() == QLatin1String("org.freedesktop.Avahi.CollisionError") && ++m_collisions < 20) {
+            renameAndAnnounce();
+            return;
+        }
         if (reply.type() != QDBusMessage::ReplyMessage) {
             Log::warn(QStringLiteral("share: cannot announce on this network: ") + reply.errorMessage());
             return;
@@ -178,9 +208,13 @@ void LanDiscovery::addService()
 
 void LanDiscovery::groupStateChanged(int state, const QString &)
 {
-    if (state != groupCollision)
-        return;
-    // Another computer took the name: ask the daemon for the next one and announce again.
+    if (state == groupCollision && ++m_collisions < 20)
+        renameAndAnnounce();
+}
+
+void LanDiscovery::renameAndAnnounce()
+{
+    // Another computer (or a program here) has the name: take the daemon's next one ("... #2").
     whenAnswered(this, call(QStringLiteral("/"), serverInterface, QStringLiteral("GetAlternativeServiceName"), {m_serviceName}),
                  [this](const QDBusMessage &reply) {
                      if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())

@@ -42,17 +42,20 @@ private slots:
     void itemNew(int interface, int protocol, const QString &name, const QString &type, const QString &domain, uint flags);
     void itemRemove(int interface, int protocol, const QString &name, const QString &type, const QString &domain, uint flags);
     void groupStateChanged(int state, const QString &error);
+    void found(const QDBusMessage &message);
 
 private:
     void browse();
     void addService();
-    void resolved(const QDBusMessage &reply, const QString &key);
+    void renameAndAnnounce();
 
     bool m_available = false;
     QString m_browser;
     QString m_group;
     QString m_serviceName;
     quint16 m_port = 0;
+    int m_collisions = 0;
     QHash<QString, QString> m_txt;
     QHash<QString, Peer> m_peers;  // by "interface/protocol/name"
+    QHash<QString, QString> m_resolvers;  // their resolvers' paths (empty while being made)
 };

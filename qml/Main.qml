@@ -113,11 +113,11 @@ ApplicationWindow {
         objectName: "settingsWindow"
         title: qsTr("Settings")
         width: 460
-        height: 460
+        height: 540
         minimumWidth: 460
         maximumWidth: 460
-        minimumHeight: 460
-        maximumHeight: 460
+        minimumHeight: 540
+        maximumHeight: 540
         color: Theme.bg
         SettingsView {
             app: window.app

@@ -10,7 +10,7 @@ Rectangle {
     objectName: "settingsView"
     color: Theme.bg
     implicitWidth: 460
-    implicitHeight: 460
+    implicitHeight: 540
 
     component SectionTitle: Text {
         color: Theme.dim
@@ -144,6 +144,54 @@ Rectangle {
                     onToggled: view.app.automaticUpdates = checked
                     FocusRing { controlRadius: 10 }  // keyboard focus only, as on buttons
                 }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                Label { text: qsTr("Share game files on this network") }
+                Item { Layout.fillWidth: true }
+                Switch {
+                    objectName: "shareOnNetworkSwitch"
+                    implicitHeight: 20
+                    padding: 0
+                    checked: view.app.shareOnNetwork
+                    Accessible.name: qsTr("Share game files on this network")
+                    onToggled: view.app.shareOnNetwork = checked
+                    FocusRing { controlRadius: 10 }
+                }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                enabled: view.app.shareOnNetwork
+                opacity: enabled ? 1 : 0.4
+                Label { text: qsTr("Upload limit") }
+                Item { Layout.fillWidth: true }
+                TextField {
+                    id: uploadField
+                    objectName: "uploadLimitField"
+                    implicitWidth: 76
+                    implicitHeight: 24
+                    padding: 4
+                    text: view.app.uploadLimit
+                    placeholderText: qsTr("No limit")
+                    placeholderTextColor: Theme.dim
+                    horizontalAlignment: TextInput.AlignRight
+                    inputMethodHints: Qt.ImhFormattedNumbersOnly
+                    Accessible.name: qsTr("Upload limit in MB/s")
+                    validator: RegularExpressionValidator { regularExpression: /^[0-9]{0,6}([.,][0-9]{0,3})?$/ }
+                    color: "white"
+                    selectionColor: Theme.blueHi
+                    font.family: Theme.fontFamily
+                    font.pixelSize: 13
+                    background: Rectangle {
+                        radius: 4
+                        color: Qt.rgba(1, 1, 1, 0.08)
+                        border.width: uploadField.activeFocus ? 1 : 0
+                        border.color: Theme.blueHi
+                    }
+                    FocusRing { shown: uploadField.activeFocus; controlRadius: 4 }
+                    onEditingFinished: if (!view.app.setUploadLimit(text)) text = view.app.uploadLimit
+                }
+                Label { text: qsTr("MB/s"); color: Theme.dim }
             }
             RowLayout {
                 SmallButton { objectName: "showInFinderButton"; text: qsTr("Show in Finder"); onClicked: view.app.revealInstallFolder() }

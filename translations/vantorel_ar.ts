@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>افتراضي النظام</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>مشاركة ملفات اللعبة على هذه الشبكة</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>حد الرفع</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>حد الرفع بالميغابايت/ث</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Systemstandard</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Spieldateien in diesem Netzwerk teilen</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Upload-Limit</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>Upload-Limit in MB/s</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Idioma del sistema</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Compartir los archivos del juego en esta red</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Límite de subida</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>Límite de subida en MB/s</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Langue du système</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Partager les fichiers du jeu sur ce réseau</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Limite d’envoi</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>Limite d’envoi en Mo/s</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

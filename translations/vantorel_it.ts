@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Lingua di sistema</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Condividi i file del gioco su questa rete</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Limite di upload</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>Limite di upload in MB/s</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

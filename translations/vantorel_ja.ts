@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>システムの既定</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>このネットワークでゲームファイルを共有</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>アップロード制限</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>アップロード制限 (MB/s)</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>시스템 기본값</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>이 네트워크에서 게임 파일 공유</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>업로드 제한</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>업로드 제한(MB/s)</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

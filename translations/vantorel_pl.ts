@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Jak w systemie</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Udostępniaj pliki gry w tej sieci</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Limit wysyłania</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>Limit wysyłania w MB/s</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Padrão do sistema</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Compartilhar os arquivos do jogo nesta rede</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Limite de upload</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>Limite de upload em MB/s</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Как в системе</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Раздавать файлы игры в этой сети</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Ограничение отдачи</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>Ограничение отдачи в МБ/с</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

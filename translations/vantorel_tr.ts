@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>Sistem varsayılanı</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>Oyun dosyalarını bu ağda paylaş</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>Yükleme sınırı</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>MB/sn cinsinden yükleme sınırı</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

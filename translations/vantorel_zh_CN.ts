@@ -543,6 +543,18 @@
         <source>System default</source>
         <translation>跟随系统</translation>
     </message>
+    <message>
+        <source>Share game files on this network</source>
+        <translation>在此网络上共享游戏文件</translation>
+    </message>
+    <message>
+        <source>Upload limit</source>
+        <translation>上传限制</translation>
+    </message>
+    <message>
+        <source>Upload limit in MB/s</source>
+        <translation>上传限制（MB/s）</translation>
+    </message>
 </context>
 <context>
     <name>SignInView</name>

@@ -13,6 +13,29 @@ QString file() { return Paths::launcherDir() + QStringLiteral("/preferences.json
 const QString limitKey = QStringLiteral("download_limit");
 const QString automaticKey = QStringLiteral("automatic_updates");
 const QString languageKey = QStringLiteral("language");
+const QString shareKey = QStringLiteral("share_on_network");
+const QString uploadKey = QStringLiteral("upload_limit");
+
+// A missing or null value is the default; anything else must have the expected type and range.
+bool readBool(const QJsonObject &object, const QString &key, bool &out)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+        return true;
+    out = value.toBool();
+    return value.isBool();
+}
+
+bool readRate(const QJsonObject &object, const QString &key, qint64 &out)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+        return true;
+    if (!value.isDouble() || value.toDouble() < 0 || value.toDouble() > double(Preferences::maxDownloadLimit))
+        return false;
+    out = qint64(value.toDouble());
+    return true;
+}
 }
 
 Preferences Preferences::load()
@@ -38,6 +61,9 @@ Preferences Preferences::load()
     preferences.automaticUpdates = automatic.toBool(false);
     // Any other value than a string follows the system, as a missing one does.
     preferences.language = document.object().value(languageKey).toString();
+    if (!readBool(document.object(), shareKey, preferences.shareOnNetwork)
+        || !readRate(document.object(), uploadKey, preferences.uploadLimit))
+        return damaged();
     const QJsonValue limit = document.object().value(limitKey);
     if (limit.isUndefined() || limit.isNull())
         return preferences;
@@ -56,6 +82,9 @@ bool Preferences::save() const
     QJsonObject object{{limitKey, downloadLimit}, {automaticKey, automaticUpdates}};
     if (!language.isEmpty())
         object.insert(languageKey, language);
+    object.insert(shareKey, shareOnNetwork);
+    if (uploadLimit > 0)
+        object.insert(uploadKey, uploadLimit);
     out.write(QJsonDocument(object).toJson(QJsonDocument::Indented));
     return out.commit();
 }

@@ -7,6 +7,8 @@ struct Preferences {
     qint64 downloadLimit = 0;  // bytes per second; 0 means no limit
     bool automaticUpdates = false;  // a check that finds an update starts it without a click
     QString language;  // the window's language ("de", "pt_BR", "en"); empty: the system's
+    bool shareOnNetwork = false;  // serve verified game files to, and take them from, this network
+    qint64 uploadLimit = 0;  // bytes per second for what is served; 0 means no limit
     // The largest limit the settings field can show (999999.999 MB/s).
     static constexpr qint64 maxDownloadLimit = 999'999'999'000;
 

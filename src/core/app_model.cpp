@@ -17,6 +17,9 @@ AppModel::AppModel(LauncherConfig config, Origins origins, QObject *parent)
     applyDownloadLimit(preferences.downloadLimit);
     m_automaticUpdates = preferences.automaticUpdates;
     m_language = preferences.language;
+    m_shareOnNetwork = preferences.shareOnNetwork;
+    m_uploadLimit = preferences.uploadLimit;
+    applySharing();
     m_recheck.setInterval(std::chrono::hours(6));
     connect(&m_recheck, &QTimer::timeout, this, &AppModel::recheck);
     m_recheck.start();

@@ -3,6 +3,7 @@
 #include "auth/session.h"
 #include "config/launcher_config.h"
 #include "core/states.h"
+#include "patch/patcher.h"
 #include "support/message_text.h"
 #include "support/origins.h"
 
@@ -15,6 +16,8 @@
 #include <QVariant>
 #include <QCoro/QCoroTask>
 #include <optional>
+
+class LanShare;
 
 // The one observable application model: everything the window shows, and the flows that change it.
 // All state lives on the main thread; operations are coroutines that suspend on network and file work.
@@ -47,6 +50,8 @@ class AppModel : public QObject {
     Q_PROPERTY(QString launcherVersion READ launcherVersionText CONSTANT)
     Q_PROPERTY(QString downloadLimit READ downloadLimitText NOTIFY downloadLimitChanged)
     Q_PROPERTY(bool automaticUpdates READ automaticUpdates WRITE setAutomaticUpdates NOTIFY automaticUpdatesChanged)
+    Q_PROPERTY(bool shareOnNetwork READ shareOnNetwork WRITE setShareOnNetwork NOTIFY shareOnNetworkChanged)
+    Q_PROPERTY(QString uploadLimit READ uploadLimitText NOTIFY uploadLimitChanged)
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
     Q_PROPERTY(QVariantList languages READ languages CONSTANT)
 
@@ -121,6 +126,16 @@ public:
     // not on a metered connection). Saved.
     bool automaticUpdates() const { return m_automaticUpdates; }
     void setAutomaticUpdates(bool on);
+    // Whether game files are shared on the local network: verified files served to the launchers
+    // of other computers there, and taken from those that hold the same list. Off: no port is
+    // open and no peer is used. Applies at once and is saved.
+    bool shareOnNetwork() const { return m_shareOnNetwork; }
+    void setShareOnNetwork(bool on);
+    // The upload limit for what is shared, as setDownloadLimit takes the download limit.
+    Q_INVOKABLE bool setUploadLimit(const QString &megabytesPerSecond);
+    qint64 uploadLimit() const { return m_uploadLimit; }
+    // The sharing service while sharing is on, else null.
+    LanShare *lanShare() const { return m_share; }
     // The window's language as the player chose it: "" follows the system, else a code of
     // `languages` ("en", "de", "pt_BR"). Applies at once and is saved.
     QString language() const { return m_language; }
@@ -157,6 +172,7 @@ public:
     QString webOrigin() const { return m_origins.web; }
     QString launcherVersionText() const;
     QString downloadLimitText() const;
+    QString uploadLimitText() const;
 
 signals:
     void screenChanged();
@@ -173,6 +189,8 @@ signals:
     void panelChanged();
     void downloadLimitChanged();
     void automaticUpdatesChanged();
+    void shareOnNetworkChanged();
+    void uploadLimitChanged();
     void languageChanged();
 
 protected:
@@ -202,6 +220,11 @@ private:
     QCoro::Task<> handle(LoginOutcome outcome);
     QCoro::Task<> runCheck();
     void applyDownloadLimit(qint64 bytesPerSecond);
+    void applySharing();
+    // After a full verification: the list is the current one, and the files that matched it are
+    // shared from now on (when sharing is on).
+    void shareVerified(const Manifest &manifest, const QString &digest, const QList<ManifestEntry> &differ);
+    Patcher::PeerHooks peerHooks() const;
     void savePreferences() const;
     QCoro::Task<> updateIfAutomatic();
     void recheck();
@@ -225,6 +248,9 @@ private:
     quint64 m_checkGeneration = 0;
     qint64 m_downloadLimit = 0;
     bool m_automaticUpdates = false;
+    bool m_shareOnNetwork = false;
+    qint64 m_uploadLimit = 0;
+    LanShare *m_share = nullptr;
     QString m_language;
     bool m_toldMetered = false;
     QTimer m_recheck;

@@ -43,25 +43,82 @@ void AppModel::applyDownloadLimit(qint64 bytesPerSecond)
     emit downloadLimitChanged();
 }
 
+namespace {
+// The settings fields' text: megabytes per second, decimal; "" or "0" for no limit. The field's
+// own rule: up to six digits, then up to three decimals. Nullopt for other text.
+std::optional<qint64> bytesPerSecondOf(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^[0-9]{0,6}([.,][0-9]{0,3})?$"));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    QString number = text;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Decimal megabytes, as the game panel writes sizes and rates.
+    return number.isEmpty() || number == QLatin1String(".") ? 0 : qRound64(number.toDouble() * 1e6);
+}
+
+// In the field's own form, so that what it shows is always text it accepts: "12.5", never "1e+06".
+QString megabytesText(qint64 bytesPerSecond)
+{
+    if (bytesPerSecond <= 0)
+        return {};
+    const qint64 limit = qMin(bytesPerSecond, Preferences::maxDownloadLimit);
+    QString text = QString::number(qRound64(double(limit) / 1e3)).rightJustified(4, QLatin1Char('0'));
+    text.insert(text.size() - 3, QLatin1Char('.'));
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text == QLatin1String("0") ? QStringLiteral("0.001") : text;
+}
+}
+
 bool AppModel::setDownloadLimit(const QString &megabytesPerSecond)
 {
     const QString text = megabytesPerSecond.trimmed();
     // What the field shows stands for the limit as it is, even when it was rounded for showing.
     if (text == downloadLimitText())
         return true;
-    // The field's own rule: up to six digits, then up to three decimals.
-    static const QRegularExpression form(QStringLiteral("^[0-9]{0,6}([.,][0-9]{0,3})?$"));
-    if (!form.match(text).hasMatch())
+    const std::optional<qint64> bytes = bytesPerSecondOf(text);
+    if (!bytes)
         return false;
-    QString number = text;
-    number.replace(QLatin1Char(','), QLatin1Char('.'));
-    // Decimal megabytes, as the game panel writes sizes and rates.
-    const qint64 bytes = number.isEmpty() || number == QLatin1String(".") ? 0 : qRound64(number.toDouble() * 1e6);
-    if (bytes == m_downloadLimit)
+    if (*bytes == m_downloadLimit)
         return true;
-    applyDownloadLimit(bytes);
+    applyDownloadLimit(*bytes);
     savePreferences();
     return true;
+}
+
+bool AppModel::setUploadLimit(const QString &megabytesPerSecond)
+{
+    const QString text = megabytesPerSecond.trimmed();
+    if (text == uploadLimitText())
+        return true;
+    const std::optional<qint64> bytes = bytesPerSecondOf(text);
+    if (!bytes)
+        return false;
+    if (*bytes == m_uploadLimit)
+        return true;
+    m_uploadLimit = *bytes;
+    emit uploadLimitChanged();
+    applySharing();
+    savePreferences();
+    return true;
+}
+
+QString AppModel::uploadLimitText() const
+{
+    return megabytesText(m_uploadLimit);
+}
+
+void AppModel::setShareOnNetwork(bool on)
+{
+    if (m_shareOnNetwork == on)
+        return;
+    m_shareOnNetwork = on;
+    emit shareOnNetworkChanged();
+    applySharing();
+    savePreferences();
 }
 
 void AppModel::setAutomaticUpdates(bool on)
@@ -75,7 +132,7 @@ void AppModel::setAutomaticUpdates(bool on)
 
 void AppModel::savePreferences() const
 {
-    write(Preferences{m_downloadLimit, m_automaticUpdates, m_language});
+    write(Preferences{m_downloadLimit, m_automaticUpdates, m_language, m_shareOnNetwork, m_uploadLimit});
 }
 
 void AppModel::setLanguage(const QString &code)
@@ -113,17 +170,7 @@ QVariantList AppModel::languages() const
     return list;
 }
 
-// In the field's own form, so that what it shows is always text it accepts: "12.5", never "1e+06".
 QString AppModel::downloadLimitText() const
 {
-    if (m_downloadLimit <= 0)
-        return {};
-    const qint64 limit = qMin(m_downloadLimit, Preferences::maxDownloadLimit);
-    QString text = QString::number(qRound64(double(limit) / 1e3)).rightJustified(4, QLatin1Char('0'));
-    text.insert(text.size() - 3, QLatin1Char('.'));
-    while (text.endsWith(QLatin1Char('0')))
-        text.chop(1);
-    if (text.endsWith(QLatin1Char('.')))
-        text.chop(1);
-    return text == QLatin1String("0") ? QStringLiteral("0.001") : text;
+    return megabytesText(m_downloadLimit);
 }

@@ -88,12 +88,14 @@ QCoro::Task<> AppModel::patch()
         const QList<ManifestEntry> needed = co_await Patcher::fullDiff(manifest, root, onVerify);
         applyReports();
         Log::info(QString::fromLatin1("patch: %1 files to download").arg(needed.size()));
+        shareVerified(manifest, Patcher::listDigest(m_config.manifestURL()), needed);
 
         if (needed.isEmpty())
             co_await Patcher::clearDownloadArea(root);
         if (!needed.isEmpty()) {
             const Patcher::PhaseProgress onPhase = [reports](const PatchPhase &phase) { reports->push(phase); };
-            co_await Patcher::apply(needed, root, onPhase, nullptr, manifest.mirrors);
+            const Patcher::PeerHooks peers = peerHooks();
+            co_await Patcher::apply(needed, root, onPhase, nullptr, manifest.mirrors, peers);
             applyReports();
         }
     } catch (...) {

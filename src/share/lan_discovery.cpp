@@ -32,7 +32,14 @@ QDBusMessage call(const QString &path, const QString &interface, const QString &
 template<typename F>
 void whenAnswered(QObject *context, const QDBusMessage &message, F then)
 {
-    auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(message, callMs), context);
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        // No bus at all: answered at once, but never on the caller's stack.
+        const QDBusMessage error = message.createErrorReply(QDBusError::Disconnected, bus.lastError().message());
+        QMetaObject::invokeMethod(context, [then, error] { then(error); }, Qt::QueuedConnection);
+        return;
+    }
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, callMs), context);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [watcher, then] {
         watcher->deleteLater();
         then(watcher->reply());

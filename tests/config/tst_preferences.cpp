@@ -85,6 +85,61 @@ private slots:
         QCOMPARE(QDir(Paths::launcherDir()).entryList({"preferences*"}, QDir::Files), QStringList{"preferences.json"});
     }
 
+    void readingSharing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("share");
+        QTest::addColumn<qint64>("upload");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("no keys: off") << QByteArray(R"({"download_limit": 5})") << false << qint64(0) << false;
+        QTest::newRow("on") << QByteArray(R"({"share_on_network": true})") << true << qint64(0) << false;
+        QTest::newRow("on with a limit") << QByteArray(R"({"share_on_network": true, "upload_limit": 2000000})") << true
+                                         << qint64(2'000'000) << false;
+        QTest::newRow("null") << QByteArray(R"({"share_on_network": null, "upload_limit": null})") << false << qint64(0) << false;
+        QTest::newRow("as text") << QByteArray(R"({"share_on_network": "yes"})") << false << qint64(0) << true;
+        QTest::newRow("negative limit") << QByteArray(R"({"share_on_network": true, "upload_limit": -1})") << false << qint64(0)
+                                        << true;
+        QTest::newRow("limit as text") << QByteArray(R"({"upload_limit": "2M"})") << false << qint64(0) << true;
+    }
+    void readingSharing()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, share);
+        QFETCH(qint64, upload);
+        QFETCH(bool, warned);
+        writeFile(file(), content);
+        QCOMPARE(Preferences::load().shareOnNetwork, share);
+        QCOMPARE(Preferences::load().uploadLimit, upload);
+        QCOMPARE(logText().contains("[WARN] preferences: preferences.json is damaged"), warned);
+        QVERIFY(Preferences::load().save());
+        QCOMPARE(Preferences::load(), Preferences::load());
+    }
+
+    // The switch: on starts the service (inert here, with one line, when no Avahi answers on the
+    // system bus), off ends it; both are saved with the other preferences as they are.
+    void theModelSharesAndSaves()
+    {
+        writeFile(file(), R"({"download_limit": 7000000, "upload_limit": 3000000})");
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + QFile::encodeName(profile.root()) + "/no-bus");
+        auto model = makeModel<OpenModel>(LauncherConfig{});
+        QVERIFY(!model->lanShare());
+        QCOMPARE(model->property("uploadLimit").toString(), QStringLiteral("3"));
+        QVERIFY(model->setProperty("shareOnNetwork", true));
+        QVERIFY(model->lanShare());
+        QTRY_VERIFY(Preferences::load().shareOnNetwork);
+        QCOMPARE(Preferences::load().downloadLimit, 7'000'000);
+        QTRY_COMPARE(logText().count("[INFO] share: Avahi is not running"), 1);
+        QVERIFY(model->setUploadLimit(QStringLiteral("0,5")));
+        QTRY_COMPARE(Preferences::load().uploadLimit, 500'000);
+        QVERIFY(!model->setUploadLimit(QStringLiteral("fast")));
+        QCOMPARE(model->uploadLimit(), 500'000);
+        QVERIFY(model->setProperty("shareOnNetwork", false));
+        QVERIFY(!model->lanShare());
+        QTRY_VERIFY(!Preferences::load().shareOnNetwork);
+        QCOMPARE(Preferences::load().uploadLimit, 500'000);
+        RateLimiter::global().setLimit(0);
+    }
+
     // The settings field: megabytes per second, decimal; "" or "0" is no limit; other text is refused.
     void theModelAppliesAndSavesTheLimit_data()
     {

@@ -322,6 +322,9 @@ private slots:
             QCOMPARE(model->automaticUpdates(), on);
             QTRY_COMPARE(Preferences::load().automaticUpdates, on);
         }
+        // Sharing is off until the player turns it on; its upload limit waits for it.
+        QVERIFY(!find("shareOnNetworkSwitch")->property("checked").toBool());
+        QVERIFY(!find("uploadLimitField")->isEnabled());
         if (!qEnvironmentVariable("VANTOREL_SCREENSHOTS").isEmpty()) {
             QTest::qWait(300);
             settings->grabWindow().save(qEnvironmentVariable("VANTOREL_SCREENSHOTS") + "/30-settings.png");

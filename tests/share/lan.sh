@@ -92,6 +92,20 @@ row_peer_killed() {
   check "killed: the rest from the CDN" "[ $(cdn_bytes) -gt 0 ]"
 }
 
+row_peer_frozen() {
+  build 3 3000000 v9
+  share_from a --limit-rate 2M
+  # Stopped, not gone: its connections stay open and silent.
+  ( sleep 1.5; kill -STOP "$(cat "$W/a/share.pid")" ) &
+  local freezer=$!
+  local start=$SECONDS
+  update_on b --lan
+  wait $freezer
+  check "frozen: update complete" "grep -q '^complete' '$W/b/update.out' && same_files b"
+  check "frozen: left for the CDN ($((SECONDS - start)) s)" "[ $((SECONDS - start)) -lt 30 ] && [ $(cdn_bytes) -gt 0 ]"
+  stop_share a
+}
+
 row_wrong_bytes() {
   build 3 2000000 v4
   share_from a
@@ -158,6 +172,6 @@ row_hostile() {
 }
 
 rows=("$@")
-[ ${#rows[@]} -eq 0 ] && rows=(discovery update_from_peer peer_killed wrong_bytes other_list sharing_off hostile)
+[ ${#rows[@]} -eq 0 ] && rows=(discovery update_from_peer peer_killed peer_frozen wrong_bytes other_list sharing_off hostile)
 for r in "${rows[@]}"; do "row_$r"; done
 exit $failed

@@ -14,6 +14,11 @@ LanShare::LanShare(QObject *parent) : QObject(parent), m_index(std::make_shared<
 
 LanShare::~LanShare()
 {
+    // The server goes with its thread, not after it: a deletion posted to a thread that is ending
+    // might never run.
+    if (m_server)
+        QMetaObject::invokeMethod(m_server, [server = m_server] { delete server; }, Qt::BlockingQueuedConnection);
+    m_server = nullptr;
     stop();
     m_thread.quit();
     m_thread.wait();

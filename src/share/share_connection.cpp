@@ -73,7 +73,7 @@ void ShareConnection::readHead()
         return;
     m_active.restart();
     const int limit = m_server->limits().headerBytes;
-    m_head += m_socket->read(limit + 4 - m_head.size());
+    m_head += m_socket->read(qMax<qint64>(0, limit + 4 - m_head.size()));
     const qsizetype at = m_head.indexOf("\r\n\r\n");
     if (at < 0) {
         if (m_head.size() > limit)

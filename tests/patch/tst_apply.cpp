@@ -1,4 +1,7 @@
+#include "support/sha256.h"
 #include "transfer/downloader.h"
+#include "transfer/origin_pool.h"
+#include "transfer/slow_watch.h"
 #include "patch/patcher.h"
 #include "support/apply_run.h"
 #include "support/await_task.h"
@@ -327,6 +330,71 @@ private slots:
         QVERIFY(stats->perOrigin.at(0).second > 0);
         if (second.isEmpty() && third.isEmpty())
             QVERIFY(stats->perOrigin.at(1).second > 0 && stats->perOrigin.at(2).second > 0);
+    }
+
+    // A peer on the local network, asked before the origin for every file: twelve files, six at
+    // a time, so that the later ones show how the peer was judged by the earlier ones.
+    void peerBeforeTheOrigin_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("fromPeerMin");  // files
+        QTest::addColumn<int>("fromPeerMax");
+        QTest::addColumn<QString>("warning");  // every WARN line names the peer and says this; "": none
+        QTest::newRow("healthy: every file from the peer") << "" << 12 << 12 << "";
+        QTest::newRow("lacks every file: all from the origin, no warning") << "404" << 0 << 0 << "";
+        QTest::newRow("lacks one file: the others still from the peer") << "404 one" << 11 << 11 << "";
+        // Refused for the run: once the first six have failed there, no later file goes to it.
+        QTest::newRow("wrong bodies: set aside for the run") << "wrong" << 0 << 6 << "failed its checksum";
+        QTest::newRow("goes silent: left within moments") << "stall" << 0 << 0 << SlowWatch::why();
+    }
+    void peerBeforeTheOrigin()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, fromPeerMin);
+        QFETCH(int, fromPeerMax);
+        QFETCH(QString, warning);
+        constexpr qint64 size = 400'000;
+        QHash<QString, QString> pathOf;  // by SHA-256
+        QList<ManifestEntry> entries;
+        for (int i = 0; i < 12; ++i) {
+            entries.append(site.add(QStringLiteral("p%1.dat").arg(i, 2, 10, QLatin1Char('0')), bytesOf(size, char('a' + i))));
+            pathOf.insert(entries.last().sha256, entries.last().path);
+        }
+        Standin::Service peer(site.folder());
+        QVERIFY(peer.listen());
+        Standin::Fault fault;
+        fault.status = how.startsWith("404") ? 404 : 0;
+        fault.hasBody = how == "wrong";
+        fault.body = bytesOf(size, 'w');
+        fault.stallAfter = how == "stall" ? 1000 : -1;
+        for (int i = how == "404 one" ? 11 : 0; i < 12 && !how.isEmpty(); ++i)
+            peer.http().setFault(QStringLiteral("/files/p%1.dat").arg(i, 2, 10, QLatin1Char('0')).toUtf8(), fault);
+        Patcher::PeerHooks hooks;
+        hooks.peersOf = [pathOf, at = peer.origin()](const QString &sha256) {
+            return QStringList{at + "/files/" + pathOf.value(sha256)};
+        };
+        // A peer set aside comes back at once unless it was refused for the run.
+        Patcher::timing().peerAsideMs = 1;
+        Patcher::timing().peerStallMs = 500;
+        auto stats = std::make_shared<Patcher::ApplyStats>();
+        const ApplyRun run = runApply(entries, install.path(), stats, {}, hooks);
+        Patcher::timing().peerAsideMs = 10'000;
+        Patcher::timing().peerStallMs = 3'000;
+        QCOMPARE(run.error, QString());
+        for (const ManifestEntry &entry : entries)
+            QCOMPARE(sha256Of(installed(entry.path)), entry.sha256);
+        qint64 fromPeer = 0;
+        for (const auto &[origin, bytes] : stats->perOrigin)
+            if (origin == OriginPool::nameOf(peer.origin()))
+                fromPeer = bytes;
+        QVERIFY2(fromPeer >= fromPeerMin * size && fromPeer <= fromPeerMax * size + 12 * 1000, qPrintable(QString::number(fromPeer)));
+        const QStringList warned = warnings();
+        QCOMPARE(warned.isEmpty(), warning.isEmpty());
+        for (const QString &line : warned)
+            QVERIFY2(line.contains(warning) && line.contains("(peer " + OriginPool::nameOf(peer.origin()) + ")"), qPrintable(line));
+        // The log's line of bytes per origin names the peer.
+        Log::flush();
+        QVERIFY(readText(Log::file()).contains("bytes per origin: peer " + OriginPool::nameOf(peer.origin())));
     }
 
     void neverMoreThanSixAtOnce()

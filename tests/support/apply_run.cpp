@@ -11,7 +11,7 @@
 #include <QMutex>
 
 ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std::shared_ptr<Patcher::ApplyStats> stats,
-                  const Mirrors &mirrors)
+                  const Mirrors &mirrors, const Patcher::PeerHooks &peers)
 {
     auto phases = std::make_shared<QList<PatchPhase>>();
     auto mutex = std::make_shared<QMutex>();
@@ -21,7 +21,7 @@ ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root, std:
     };
     ApplyRun run;
     try {
-        awaitTask(Patcher::apply(entries, root, progress, std::move(stats), mirrors));
+        awaitTask(Patcher::apply(entries, root, progress, std::move(stats), mirrors, peers));
     } catch (...) {
         run.error = describeCurrentException();
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/states.h"
 #include "manifest/manifest.h"
+#include "patch/patcher.h"
 
 #include <QList>
 #include <QString>
@@ -17,7 +18,8 @@ struct ApplyRun {
     QString error;
 };
 ApplyRun runApply(const QList<ManifestEntry> &entries, const QString &root,
-                  std::shared_ptr<Patcher::ApplyStats> stats = nullptr, const Mirrors &mirrors = {});
+                  std::shared_ptr<Patcher::ApplyStats> stats = nullptr, const Mirrors &mirrors = {},
+                  const Patcher::PeerHooks &peers = {});
 
 class PatchSite;
 // Before each test of a patch run: an empty install folder and download area, no log yet, and a

@@ -225,6 +225,10 @@ private:
     // shared from now on (when sharing is on).
     void shareVerified(const Manifest &manifest, const QString &digest, const QList<ManifestEntry> &differ);
     Patcher::PeerHooks peerHooks() const;
+    // After a check: the list is the current one, and files verified by an earlier run and unchanged
+    // since are shared again. After a run: what it verified and installed is kept for the next start.
+    void shareChecked(const Manifest &manifest, const QString &digest);
+    void shareRunEnded();
     void savePreferences() const;
     QCoro::Task<> updateIfAutomatic();
     void recheck();

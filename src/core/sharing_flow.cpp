@@ -37,3 +37,17 @@ Patcher::PeerHooks AppModel::peerHooks() const
 {
     return m_share ? m_share->hooks() : Patcher::PeerHooks{};
 }
+
+void AppModel::shareChecked(const Manifest &manifest, const QString &digest)
+{
+    if (!m_share)
+        return;
+    m_share->setList(manifest.files, m_config.installPath, digest);
+    m_share->recall();
+}
+
+void AppModel::shareRunEnded()
+{
+    if (m_share)
+        m_share->remember();
+}

@@ -40,6 +40,7 @@ QCoro::Task<> AppModel::runCheck()
         const QList<ManifestEntry> needed = co_await Background::run(diff);
         if (generation != m_checkGeneration)
             co_return;
+        shareChecked(manifest, Patcher::listDigest(m_config.manifestURL()));
         const qint64 count = needed.size();
         const qint64 bytes = Patcher::totalSize(needed);
         if (count == 0) {
@@ -106,6 +107,7 @@ QCoro::Task<> AppModel::patch()
         co_await Background::run(letGo);
     }
     lock.reset();
+    shareRunEnded();
     if (failure) {
         if (Background::stopping())
             co_return;  // quitting: nothing more to show

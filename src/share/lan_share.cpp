@@ -2,9 +2,42 @@
 #include "share/network_scope.h"
 #include "share/share_index.h"
 #include "share/share_server.h"
+#include "support/background.h"
 #include "support/log.h"
+#include "support/paths.h"
 
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
 #include <QThreadPool>
+
+namespace {
+// The index's disk work, one task at a time in the order asked: files a run installs are added
+// before the record of them is written.
+QThreadPool &indexPool()
+{
+    static QThreadPool *pool = [] {
+        auto *p = new QThreadPool;
+        p->setMaxThreadCount(1);
+        Background::trackPool(p);
+        return p;
+    }();
+    return *pool;
+}
+
+QString recordFile()
+{
+    return Paths::launcherDir() + QStringLiteral("/shared-files.json");
+}
+
+void writeRecords(const ShareIndex &index)
+{
+    QDir().mkpath(Paths::launcherDir());
+    QSaveFile out(recordFile());
+    if (out.open(QIODevice::WriteOnly) && out.write(index.records()) >= 0)
+        out.commit();
+}
+}
 
 LanShare::LanShare(QObject *parent) : QObject(parent), m_index(std::make_shared<ShareIndex>())
 {
@@ -106,7 +139,24 @@ void LanShare::setList(const QList<ManifestEntry> &files, const QString &root, c
 
 void LanShare::verified(QList<ManifestEntry> entries)
 {
-    QThreadPool::globalInstance()->start([index = m_index, entries] { index->verified(entries); });
+    indexPool().start([index = m_index, entries] {
+        index->verified(entries);
+        writeRecords(*index);
+    });
+}
+
+void LanShare::recall()
+{
+    indexPool().start([index = m_index] {
+        QFile in(recordFile());
+        if (in.open(QIODevice::ReadOnly) && in.size() < (qint64(64) << 20))
+            index->restore(in.readAll());
+    });
+}
+
+void LanShare::remember()
+{
+    indexPool().start([index = m_index] { writeRecords(*index); });
 }
 
 Patcher::PeerHooks LanShare::hooks()
@@ -124,7 +174,7 @@ Patcher::PeerHooks LanShare::hooks()
         };
     if (m_options.serve)
         hooks.installed = [index = m_index](const ManifestEntry &entry) {
-            QThreadPool::globalInstance()->start([index, entry] { index->verified(entry); });
+            indexPool().start([index, entry] { index->verified(entry); });
         };
     return hooks;
 }

@@ -40,8 +40,14 @@ public:
 
     // The list now current for this folder (its digest from Patcher::listDigest).
     void setList(const QList<ManifestEntry> &files, const QString &root, const QString &digest);
-    // Files checked against the list just now; reads disk, so it runs on the pool.
+    // Files checked against the list just now; reads disk, so it runs off this thread, and what is
+    // verified is kept for the next start.
     void verified(QList<ManifestEntry> entries);
+    // Takes up what an earlier process verified for the current list (the files unchanged since),
+    // so that a launcher whose files are up to date shares them without hashing them again.
+    void recall();
+    // Keeps what is verified now for the next start (after a run has installed files).
+    void remember();
     // For Patcher::apply: peers asked first, and each installed file shared at once.
     Patcher::PeerHooks hooks();
 

@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 // A file beneath the root that is what it says: no link anywhere on the way out of the root.
@@ -104,4 +107,47 @@ qsizetype ShareIndex::count() const
 {
     QMutexLocker lock(&m_lock);
     return m_verified.size();
+}
+
+QByteArray ShareIndex::records() const
+{
+    QMutexLocker lock(&m_lock);
+    QJsonArray files;
+    for (auto it = m_verified.cbegin(); it != m_verified.cend(); ++it)
+        files.append(QJsonObject{{QStringLiteral("sha256"), it.key()},
+                                 {QStringLiteral("size"), it->size},
+                                 {QStringLiteral("mtime_ms"), it->modified.toMSecsSinceEpoch()}});
+    return QJsonDocument(QJsonObject{{QStringLiteral("list"), m_digest}, {QStringLiteral("root"), m_root},
+                                     {QStringLiteral("files"), files}})
+        .toJson(QJsonDocument::Compact);
+}
+
+void ShareIndex::restore(const QByteArray &records)
+{
+    const QJsonObject object = QJsonDocument::fromJson(records).object();
+    {
+        QMutexLocker lock(&m_lock);
+        if (m_digest.isEmpty() || object.value(QStringLiteral("list")).toString() != m_digest
+            || object.value(QStringLiteral("root")).toString() != m_root)
+            return;
+    }
+    QHash<QString, QPair<qint64, qint64>> recorded;  // size and time by SHA-256
+    for (const QJsonValue &file : object.value(QStringLiteral("files")).toArray())
+        recorded.insert(file[QStringLiteral("sha256")].toString(),
+                        {qint64(file[QStringLiteral("size")].toDouble()), qint64(file[QStringLiteral("mtime_ms")].toDouble())});
+    QList<ManifestEntry> candidates;
+    {
+        QMutexLocker lock(&m_lock);
+        for (auto it = recorded.cbegin(); it != recorded.cend(); ++it)
+            if (m_listed.contains(it.key()))
+                candidates.append(m_listed.value(it.key()));
+    }
+    for (const ManifestEntry &entry : std::as_const(candidates)) {
+        const std::optional<Verified> now = look(entry);
+        const auto before = recorded.value(entry.sha256.toLower());
+        if (!now || now->size != before.first || now->modified.toMSecsSinceEpoch() != before.second)
+            continue;
+        QMutexLocker lock(&m_lock);
+        m_verified.insert(entry.sha256.toLower(), *now);
+    }
 }

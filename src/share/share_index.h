@@ -32,6 +32,11 @@ public:
     std::optional<File> find(const QString &sha256);
     qsizetype count() const;
 
+    // What was verified, to be taken up again by a later process (JSON), and taking it up: only
+    // records of the current list and folder whose files have the same size and time still count.
+    QByteArray records() const;
+    void restore(const QByteArray &records);
+
 private:
     struct Verified {
         QString path;

@@ -143,6 +143,52 @@ private slots:
             QCOMPARE(bodyOf(reply), body);
     }
 
+    // What one process verified, taken up by the next: only for the same list and folder, and
+    // only files with the same size and time.
+    void recordsForTheNextStart_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("sameFolder");
+        QTest::addColumn<bool>("touch");
+        QTest::addColumn<int>("restored");
+        QTest::newRow("same list and files") << "list" << true << false << 2;
+        QTest::newRow("one file written since") << "list" << true << true << 1;
+        QTest::newRow("another list") << "other" << true << false << 0;
+        QTest::newRow("another folder") << "list" << false << false << 0;
+    }
+    void recordsForTheNextStart()
+    {
+        QFETCH(QString, list);
+        QFETCH(bool, sameFolder);
+        QFETCH(bool, touch);
+        QFETCH(int, restored);
+        QTemporaryDir root;
+        QList<ManifestEntry> entries;
+        for (const char *name : {"one.bin", "two.bin"}) {
+            const QByteArray content = bytesOf(300, name[0]);
+            writeFile(root.path() + '/' + name, content);
+            entries.append({QString::fromLatin1(name), hex(content), content.size(), QStringLiteral("http://cdn.invalid/x"), {}});
+        }
+        ShareIndex before;
+        before.setList(entries, root.path(), QStringLiteral("list"));
+        before.verified(entries);
+        QCOMPARE(before.count(), 2);
+        const QByteArray records = before.records();
+        if (touch) {
+            QFile file(root.path() + "/one.bin");
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        QTemporaryDir elsewhere;
+        if (!sameFolder)
+            for (const ManifestEntry &entry : entries)
+                QFile::copy(root.path() + '/' + entry.path, elsewhere.path() + '/' + entry.path);
+        ShareIndex after;
+        after.setList(entries, sameFolder ? root.path() : elsewhere.path(), list);
+        after.restore(records);
+        QCOMPARE(after.count(), restored);
+    }
+
     // One connection asks again and again: every answer on it, 404s included, in order.
     void keepAlive()
     {

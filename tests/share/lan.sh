@@ -65,7 +65,11 @@ row_discovery() {
   check "discovery: a is announced with its list" "sees b 'vt-a.*list=$(sha256sum "$W/www/stable/manifest.json" | cut -c1-64)'"
   check "discovery: b finds a" "sees b vt-a.local"
   check "discovery: a finds b" "sees a vt-b.local"
-  stop_share a; stop_share b
+  stop_share a
+  # The launcher's own browsing, the other way round from the rows below.
+  update_on a --lan
+  check "discovery: a's update finds b and uses it" "grep -q '^peers: 1' '$W/a/update.out' && [ -n '$(peer_bytes a b)' ]"
+  stop_share b
 }
 
 row_update_from_peer() {

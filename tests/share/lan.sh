@@ -96,6 +96,23 @@ row_peer_lacks_a_file() {
   stop_share a
 }
 
+row_shares_while_updating() {
+  build 10 1000000 v11
+  # a updates slowly (its own download limit); b starts a moment later and finds a's first files.
+  rm -rf "$W/a/game" "$W/a/profile" && mkdir -p "$W/a/game"
+  in_ns_exec a "$P" update "$URL" "$W/a/game" --lan --limit-rate 1M > "$W/a/update.out" 2>&1 &
+  local a_pid=$!
+  local i
+  for i in $(seq 200); do
+    [ "$(find "$W/a/game/data" -name 'big*.bin' -size 1000000c 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.1
+  done
+  update_on b --lan
+  wait $a_pid
+  check "while updating: both complete" "same_files a && same_files b"
+  check "while updating: b took files a had just installed" "[ -n '$(peer_bytes b a)' ] && [ $(peer_bytes b a || echo 0) -gt 0 ]"
+}
+
 row_peer_killed() {
   build 4 3000000 v3
   share_from a --limit-rate 2M
@@ -189,6 +206,6 @@ row_hostile() {
 }
 
 rows=("$@")
-[ ${#rows[@]} -eq 0 ] && rows=(discovery update_from_peer peer_lacks_a_file peer_killed peer_frozen wrong_bytes other_list sharing_off hostile)
+[ ${#rows[@]} -eq 0 ] && rows=(discovery update_from_peer peer_lacks_a_file shares_while_updating peer_killed peer_frozen wrong_bytes other_list sharing_off hostile)
 for r in "${rows[@]}"; do "row_$r"; done
 exit $failed

@@ -65,5 +65,6 @@ qml6-module-qt5compat-graphicaleffects, qt6-wayland, libsecret-1-0, fonts-inter,
 # The launcher asks libproxy for the proxy; without these plugins libproxy knows only the environment's
 # https_proxy/http_proxy/no_proxy, not what the player set in GNOME or KDE.
 # Glyphs for Japanese, Korean and Chinese, and for Arabic, where the system has none yet.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libproxy1-plugin-gsettings | libproxy1-plugin-kconfig, fonts-noto-cjk, fonts-dejavu-core")
+# Avahi finds the other computers that share game files on the local network.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libproxy1-plugin-gsettings | libproxy1-plugin-kconfig, fonts-noto-cjk, fonts-dejavu-core, avahi-daemon")
 include(CPack)

@@ -110,7 +110,8 @@ void LanDiscovery::itemNew(int interface, int protocol, const QString &name, con
                            uint flags)
 {
     const QString key = keyOf(interface, protocol, name);
-    if (((flags & ourOwn) && name == m_serviceName) || m_resolvers.contains(key))
+    // A service of this computer is never a peer (two programs here cannot share one port).
+    if ((flags & ourOwn) || m_resolvers.contains(key))
         return;
     // A resolver that stays: it reports the service again whenever its address or TXT changes
     // (a peer that moved on to a new list).

@@ -42,6 +42,8 @@ void writeRecords(const ShareIndex &index)
 LanShare::LanShare(QObject *parent) : QObject(parent), m_index(std::make_shared<ShareIndex>())
 {
     m_thread.setObjectName(QStringLiteral("share-server"));
+    m_watch.setInterval(std::chrono::seconds(30));
+    connect(&m_watch, &QTimer::timeout, this, &LanShare::openPort);
     connect(this, &LanShare::listening, this, [this] { m_settled = true; });
 }
 
@@ -73,12 +75,30 @@ void LanShare::start(Options options)
             emit listening(0);
             return;
         }
-        const QList<QHostAddress> addresses = NetworkScope::listenAddresses();
-        if (addresses.isEmpty()) {
-            Log::info(QStringLiteral("share: no address on a local network; game files are not shared"));
-            emit listening(0);
-            return;
-        }
+        openPort();
+        // A laptop that joins another network, or gets its address late, is served there too.
+        m_watch.start();
+    });
+    m_discovery->start();
+}
+
+void LanShare::openPort()
+{
+    const QList<QHostAddress> addresses = NetworkScope::listenAddresses();
+    const QList<NetworkScope::Subnet> subnets = NetworkScope::localSubnets();
+    if (addresses == m_addresses && subnets == m_subnets && (m_server || addresses.isEmpty()))
+        return;
+    m_addresses = addresses;
+    m_subnets = subnets;
+    if (addresses.isEmpty()) {
+        Log::info(QStringLiteral("share: no address on a local network; game files are not shared"));
+        if (m_server)
+            QMetaObject::invokeMethod(m_server, [server = m_server] { server->close(); });
+        m_port = 0;
+        emit listening(0);
+        return;
+    }
+    if (!m_server) {
         if (!m_thread.isRunning())
             m_thread.start();
         m_server = new ShareServer(m_index, {});
@@ -91,15 +111,15 @@ void LanShare::start(Options options)
         });
         connect(m_server, &ShareServer::failed, this, [this](const QString &why) {
             Log::warn(QStringLiteral("share: cannot open the port for sharing: ") + why);
+            m_port = 0;
             emit listening(0);
         });
-        const qint64 limit = m_options.uploadLimit;
-        QMetaObject::invokeMethod(m_server, [server = m_server, addresses, port = m_options.port, limit] {
-            server->setUploadLimit(limit);
-            server->listen(addresses, port, NetworkScope::localSubnets());
-        });
+    }
+    const qint64 limit = m_options.uploadLimit;
+    QMetaObject::invokeMethod(m_server, [server = m_server, addresses, subnets, port = m_options.port, limit] {
+        server->setUploadLimit(limit);
+        server->listen(addresses, port, subnets);
     });
-    m_discovery->start();
 }
 
 void LanShare::stop()
@@ -108,6 +128,9 @@ void LanShare::stop()
         return;
     m_running = false;
     m_port = 0;
+    m_watch.stop();
+    m_addresses.clear();
+    m_subnets.clear();
     if (m_server) {
         QMetaObject::invokeMethod(m_server, [server = m_server] {
             server->close();
@@ -196,7 +219,11 @@ QList<LanDiscovery::Peer> LanShare::usablePeers() const
     if (!m_discovery || !m_options.usePeers || digest.isEmpty())
         return out;
     const QList<NetworkScope::Subnet> subnets = NetworkScope::localSubnets();
+    const QList<QHostAddress> own = NetworkScope::listenAddresses();
     for (const LanDiscovery::Peer &peer : m_discovery->peers()) {
+        // An announcement of this computer that the daemon still holds from an earlier run.
+        if (own.contains(peer.address))
+            continue;
         // A peer outside the local network, or on another list, has nothing this run can use.
         if (peer.txt.value(QStringLiteral("v")) != QString::number(protocolVersion)
             || peer.txt.value(QStringLiteral("list")) != digest || !NetworkScope::isPrivate(peer.address)

@@ -2,10 +2,12 @@
 #include "manifest/manifest.h"
 #include "patch/patcher.h"
 #include "share/lan_discovery.h"
+#include "share/network_scope.h"
 
 #include <QMutex>
 #include <QObject>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 
 class ShareIndex;
@@ -66,6 +68,8 @@ signals:
 private:
     void announce();
     void refreshPeers();
+    // Listens on this computer's local-network addresses, again whenever they have changed.
+    void openPort();
 
     Options m_options;
     bool m_running = false;
@@ -75,6 +79,9 @@ private:
     LanDiscovery *m_discovery = nullptr;
     QThread m_thread;
     ShareServer *m_server = nullptr;
+    QList<QHostAddress> m_addresses;  // what the server listens on
+    QList<NetworkScope::Subnet> m_subnets;
+    QTimer m_watch;
 
     struct Usable {
         mutable QMutex lock;

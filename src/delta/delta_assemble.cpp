@@ -257,7 +257,7 @@ QCoro::Task<DownloadResult> assemble(ManifestEntry entry, std::shared_ptr<const 
         }
         const auto finish = [build] { build->finish(); };
         co_await Background::run(finish, pool);
-        body = DownloadResult{build->path, build->digest.hex()};
+        body = DownloadResult{build->path, build->digest.hex(), nullptr};
     } catch (...) {
         error = std::current_exception();
     }

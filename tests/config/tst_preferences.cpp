@@ -76,9 +76,11 @@ private slots:
     void writtenWholeInOneStep()
     {
         writeFile(file(), "old and damaged");
-        QVERIFY((Preferences{1'500'000}).save());
-        QCOMPARE(Preferences::load(), Preferences{1'500'000});
-        const Preferences chosen{0, true, QStringLiteral("ja")};
+        Preferences limited;
+        limited.downloadLimit = 1'500'000;
+        QVERIFY(limited.save());
+        QCOMPARE(Preferences::load(), limited);
+        const Preferences chosen{0, true, QStringLiteral("ja"), false, 0};
         QVERIFY(chosen.save());
         QCOMPARE(Preferences::load(), chosen);
         // Nothing but the file itself: the temporary was renamed over it.

@@ -79,7 +79,7 @@ OriginPool::Failure judge(const std::exception_ptr &error, const ManifestEntry &
 }
 
 // One download of the entry from one origin, checked and installed.
-QCoro::Task<Failure> attemptOnce(ManifestEntry entry, OriginPool::Lease at, bool sameOrigin, QString destination,
+QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool::Lease at, bool sameOrigin, QString destination,
                                  std::optional<PartialBody> from, FetchRun run, std::shared_ptr<Tally> tally)
 {
     std::exception_ptr error;
@@ -87,7 +87,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, OriginPool::Lease at, bool
     SlowWatch watch(run.origins, at, run.downloader, handle, run.origins->countFor(entry.url) > 1);
     try {
         DownloadRequest request;
-        request.url = QUrl(at.url, QUrl::StrictMode);
+        request.url = at.url == entry.url ? entryUrl : QUrl(at.url, QUrl::StrictMode);
         request.ifRange = sameOrigin;
         request.handle = handle;
         request.maxBytes = entry.size;
@@ -212,7 +212,7 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
         for (OriginPool::Lease at = run.origins->take(entry.url, tried); at.isValid();
              at = run.origins->take(entry.url, tried)) {
             tried.insert(at.origin);
-            error = (co_await attemptOnce(entry, at, !mirrored || keptFrom == at.origin, destination, from, run, tally)).error;
+            error = (co_await attemptOnce(entry, url, at, !mirrored || keptFrom == at.origin, destination, from, run, tally)).error;
             if (!error) {
                 run.stats->kept += tally->fromBefore;
                 co_return;

@@ -31,6 +31,13 @@ struct Reader {
     Reader &operator=(const Reader &) = delete;
     const int fd;
 };
+
+// Looked up once: in OpenSSL 3 each lookup by name (EVP_sha256()) costs more than hashing a small file.
+const EVP_MD *sha256Method()
+{
+    static EVP_MD *method = EVP_MD_fetch(nullptr, "SHA256", nullptr);
+    return method;
+}
 }
 
 QString sha256Of(const QString &path)
@@ -41,7 +48,7 @@ QString sha256Of(const QString &path)
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 #endif
     std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
-    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1)
+    if (!context || EVP_DigestInit_ex(context.get(), sha256Method(), nullptr) != 1)
         throw PlatformError(QStringLiteral("SHA-256 is not available."));
     std::unique_ptr<unsigned char[]> buffer(new unsigned char[chunkSize]);
     for (;;) {
@@ -72,7 +79,7 @@ Sha256Stream &Sha256Stream::operator=(Sha256Stream &&) noexcept = default;
 
 void Sha256Stream::reset()
 {
-    if (!m_context || EVP_DigestInit_ex(m_context.get(), EVP_sha256(), nullptr) != 1)
+    if (!m_context || EVP_DigestInit_ex(m_context.get(), sha256Method(), nullptr) != 1)
         throw PlatformError(QStringLiteral("SHA-256 is not available."));
 }
 

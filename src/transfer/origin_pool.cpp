@@ -22,9 +22,27 @@ OriginPool::OriginPool(Mirrors mirrors) : m_mirrors(std::move(mirrors))
 
 QString OriginPool::nameOf(const QString &url)
 {
+    // Asked for every file several times: the URL is parsed once per origin, not once per call.
+    static QMutex cacheLock;
+    static QHash<QString, QString> cache;  // by scheme and authority
+    const qsizetype start = url.indexOf(QLatin1String("://"));
+    qsizetype end = start < 0 ? -1 : start + 3;
+    while (end >= 0 && end < url.size() && url.at(end) != QLatin1Char('/') && url.at(end) != QLatin1Char('?')
+           && url.at(end) != QLatin1Char('#'))
+        ++end;
+    const QString origin = end < 0 ? url : url.left(end);
+    {
+        QMutexLocker lock(&cacheLock);
+        const auto known = cache.constFind(origin);
+        if (known != cache.cend())
+            return *known;
+    }
     const QUrl parsed(url);
     const int port = parsed.port();
-    return port < 0 ? parsed.host() : parsed.host() + QLatin1Char(':') + QString::number(port);
+    const QString name = port < 0 ? parsed.host() : parsed.host() + QLatin1Char(':') + QString::number(port);
+    QMutexLocker lock(&cacheLock);
+    cache.insert(origin, name);
+    return name;
 }
 
 OriginPool::Origin &OriginPool::originNamed(const QString &name)

@@ -28,7 +28,8 @@ public:
     {
         bool known = false;
         const qint64 length = response.header("Content-Length").toLongLong(&known);
-        return !(known && m_maxBytes >= 0 && length > m_maxBytes) || (m_tooLarge = true, false);
+        m_tooLarge = known && m_maxBytes >= 0 && length > m_maxBytes;
+        return !m_tooLarge;
     }
     Take onBody(const char *data, qint64 size) override
     {

@@ -278,18 +278,9 @@ void DownloadSink::onEnd(const Net::Ending &ending, const Net::Response &respons
         return;
     }
     if (m_restart && ending.kind == Net::Ending::Refused) {
-        // A range answer that does not fit: forget the kept bytes and ask for the whole body,
-        // unless the run was cancelled meanwhile.
+        // A range answer that does not fit: forget the kept bytes and ask for the whole body
+        // (send() ends it instead when the run was cancelled meanwhile).
         dropKept();
-        bool cancelled = false;
-        {
-            std::lock_guard lock(m_group->mutex);
-            cancelled = m_group->cancelled;
-        }
-        if (cancelled) {
-            end(transportError(Downloader::cancelledWhy()), false);
-            return;
-        }
         m_validator = {};
         send();
         return;

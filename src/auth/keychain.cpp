@@ -1,7 +1,9 @@
 #include "auth/keychain.h"
 #include "support/launcher_error.h"
+#include "support/log.h"
 
 #include <QDBusConnection>
+#include <QTimer>
 #include <QDBusConnectionInterface>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -13,27 +15,51 @@ namespace {
 const QString service = QStringLiteral("vantorel-launcher");
 const QString key = QStringLiteral("session");
 
-// Jobs delete themselves after finishing unless told otherwise; the coroutine owns them instead.
-template<typename Job>
-std::unique_ptr<Job, void (*)(Job *)> makeJob()
-{
-    auto *job = new Job(service);
-    job->setAutoDelete(false);
-    job->setInsecureFallback(false);
-    job->setKey(key);
-    return {job, [](Job *j) { j->deleteLater(); }};
-}
+std::chrono::milliseconds answerDeadline{10'000};
 
+// A store that never answers (a daemon stuck on a prompt nobody can see) must not hold the start
+// for ever: past the deadline the job is left to finish on its own and the caller hears a failure.
 template<typename Job>
-QCoro::Task<> run(Job *job)
-{
-    // A job may finish inside start(); a signal emitted before the co_await would be lost.
-    bool done = false;
-    QObject::connect(job, &QKeychain::Job::finished, job, [&done] { done = true; });
-    job->start();
-    if (!done)
-        co_await qCoro(job, &QKeychain::Job::finished);
-}
+struct JobHandle {
+    Job *job = new Job(service);
+    bool answered = false;
+    JobHandle()
+    {
+        job->setAutoDelete(false);
+        job->setInsecureFallback(false);
+        job->setKey(key);
+    }
+    ~JobHandle()
+    {
+        if (answered)
+            job->deleteLater();
+        else  // the backend still holds it: it goes when it finally finishes
+            QObject::connect(job, &QKeychain::Job::finished, job, &QObject::deleteLater);
+    }
+    JobHandle(const JobHandle &) = delete;
+    JobHandle &operator=(const JobHandle &) = delete;
+
+    QCoro::Task<bool> run()
+    {
+        // One signal ends the wait, the job's end or the deadline; it goes with this frame, so
+        // an end that comes too late resumes nothing.
+        QTimer wake;
+        wake.setSingleShot(true);
+        bool finished = false;
+        QObject::connect(job, &QKeychain::Job::finished, &wake, [&finished, &wake] {
+            finished = true;
+            wake.start(0);
+        });
+        wake.start(answerDeadline);
+        job->start();  // may finish in here
+        co_await qCoro(&wake, &QTimer::timeout);
+        answered = finished;
+        if (!answered)
+            Log::info(QStringLiteral("keychain: the secret service did not answer in %1 s")
+                          .arg(qMax<qint64>(1, answerDeadline.count() / 1000)));
+        co_return answered;
+    }
+};
 
 // Asked of the bus without waiting on it: a bus that is slow to answer must not freeze the window.
 QCoro::Task<bool> secretServicePresent()
@@ -52,9 +78,11 @@ QCoro::Task<bool> secretServicePresent()
 // The libsecret backend reports a missing bus or daemon as a generic failure.
 QCoro::Task<int> statusOf(int error)
 {
-    if (error == QKeychain::OtherError && !co_await secretServicePresent())
-        error = QKeychain::NoBackendAvailable;
-    co_return Keychain::statusCode(error);
+    if (error != QKeychain::OtherError)
+        co_return Keychain::statusCode(error);
+    // Awaited in a statement of its own: GCC 12 mis-handles the task's lifetime inside a condition.
+    const bool present = co_await secretServicePresent();
+    co_return Keychain::statusCode(present ? error : int(QKeychain::NoBackendAvailable));
 }
 }
 
@@ -71,10 +99,14 @@ int statusCode(int error)
     }
 }
 
+void setAnswerDeadline(std::chrono::milliseconds deadline) { answerDeadline = deadline; }
+
 QCoro::Task<std::optional<Session>> load()
 {
-    auto job = makeJob<QKeychain::ReadPasswordJob>();
-    co_await run(job.get());
+    JobHandle<QKeychain::ReadPasswordJob> handle;
+    auto *job = handle.job;
+    if (!co_await handle.run())
+        throw LauncherError::keychain(LauncherError::keychainRead(timedOutStatus));
     const int status = co_await statusOf(job->error());
     if (status == -25300)
         co_return std::nullopt;
@@ -85,11 +117,13 @@ QCoro::Task<std::optional<Session>> load()
 
 QCoro::Task<> store(Session session)
 {
-    auto job = makeJob<QKeychain::WritePasswordJob>();
+    JobHandle<QKeychain::WritePasswordJob> handle;
+    auto *job = handle.job;
     // Text, so the secret is the JSON itself for every client of the item; binary data would be
     // stored as base64. Items of that older form still read back (QtKeychain decodes them).
     job->setTextData(QString::fromUtf8(session.encoded()));
-    co_await run(job.get());
+    if (!co_await handle.run())
+        throw LauncherError::keychain(LauncherError::keychainSave(timedOutStatus));
     const int status = co_await statusOf(job->error());
     if (status != 0)
         throw LauncherError::keychain(LauncherError::keychainSave(status));
@@ -97,7 +131,7 @@ QCoro::Task<> store(Session session)
 
 QCoro::Task<> clear()
 {
-    auto job = makeJob<QKeychain::DeletePasswordJob>();
-    co_await run(job.get());
+    JobHandle<QKeychain::DeletePasswordJob> handle;
+    co_await handle.run();
 }
 }

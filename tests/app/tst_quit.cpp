@@ -156,6 +156,24 @@ private slots:
         QCOMPARE(kept.size(), 2);
         QVERIFY(kept.at(1) == kept.at(0) + ".resume");
     }
+
+    // Every start after a quit or a kill reaches the home screen (its install check goes out).
+    void startsAgainAfterEachQuitOrKill()
+    {
+        publish({site.add(QStringLiteral("small.dat"), bytesOf(1000))});
+        writeFile(game + "/small.dat", bytesOf(1000));
+        launcher.setProcessChannelMode(QProcess::ForwardedChannels);
+        for (int round = 0; round < 10; ++round) {
+            site.server().clearRequests();
+            launcher.start(QStringLiteral(VANTOREL_LAUNCHER_BIN), {});
+            QVERIFY(launcher.waitForStarted());
+            QTRY_VERIFY2_WITH_TIMEOUT(!site.server().requestsTo("/release/manifest.json").isEmpty(),
+                                      qPrintable(QStringLiteral("start %1; launcher log:\n").arg(round + 1) + logText()), 30000);
+            ::kill(pid_t(launcher.processId()), round % 2 ? SIGKILL : SIGTERM);
+            QVERIFY2(launcher.waitForFinished(10000), qPrintable(QStringLiteral("start %1 did not end").arg(round + 1)));
+        }
+        QVERIFY2(!logText().contains(QStringLiteral("[WARN] keychain")), qPrintable(logText()));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestQuit)

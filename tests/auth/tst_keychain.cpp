@@ -5,6 +5,7 @@
 #include "support/test_profile.h"
 
 #include <QProcess>
+#include <QElapsedTimer>
 #include <QtTest>
 #include <qt6keychain/keychain.h>
 #include <QCoro/QCoroSignal>
@@ -118,6 +119,30 @@ private slots:
         }
         awaitTask(Keychain::clear());  // reports nothing
         QVERIFY(QDir(profile.root()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
+    }
+
+    // A store that holds its name and never answers: each operation gives up after the deadline.
+    void aSecretServiceThatNeverAnswersIsAFailure()
+    {
+        if (!isChildRun()) {
+            QByteArray output;
+            QVERIFY2(runWithSilentSecretService("aSecretServiceThatNeverAnswersIsAFailure", &output), output.constData());
+            return;
+        }
+        Keychain::setAnswerDeadline(std::chrono::milliseconds(1500));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            awaitTask(Keychain::load());
+            QFAIL("load did not fail");
+        } catch (const LauncherError &error) {
+            QCOMPARE(error.errorDescription(),
+                     QStringLiteral("Couldn't read your saved sign-in from the Keychain (error -25308). Sign in again."));
+        }
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY_THROWS_EXCEPTION(LauncherError, awaitTask(Keychain::store(Session{"t", "u", 1, "d"})));
+        awaitTask(Keychain::clear());  // still reports nothing
+        QVERIFY2(clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
     }
 };
 

@@ -116,16 +116,40 @@ QByteArray gradientPng(QColor from, QColor to, int width, int height)
     return bytes;
 }
 
-bool runWithoutSecretService(const char *testFunction, QByteArray *output)
+namespace {
+bool runChild(const QString &program, const QStringList &arguments, QProcessEnvironment env, QByteArray *output)
 {
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("VANTOREL_CHILD"), QStringLiteral("1"));
-    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/bus"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(testFunction)});
-    const bool finished = child.waitForFinished(60000);
+    child.start(program, arguments);
+    const bool finished = child.waitForFinished(90000);
     *output = child.readAll();
     return finished && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0;
+}
+}
+
+bool runWithoutSecretService(const char *testFunction, QByteArray *output)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent/bus"));
+    return runChild(QCoreApplication::applicationFilePath(), {QString::fromLatin1(testFunction)}, env, output);
+}
+
+bool runWithSilentSecretService(const char *testFunction, QByteArray *output)
+{
+    // The child starts once the silent service owns the name, and the service ends with it.
+    static const char script[] = R"(/usr/bin/python3 "$0" & service=$!
+for i in $(seq 100); do
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.secrets 2>/dev/null | grep -q true && break
+  sleep 0.1
+done
+"$@"; status=$?; kill $service; exit $status)";
+    return runChild(QStringLiteral("dbus-run-session"),
+                    {QStringLiteral("--"), QStringLiteral("sh"), QStringLiteral("-c"), QString::fromLatin1(script),
+                     QStringLiteral(VANTOREL_TEST_SUPPORT_DIR "/silent_secret_service.py"),
+                     QCoreApplication::applicationFilePath(), QString::fromLatin1(testFunction)},
+                    QProcessEnvironment::systemEnvironment(), output);
 }

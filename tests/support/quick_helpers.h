@@ -26,4 +26,6 @@ QByteArray gradientPng(QColor from, QColor to, int width = 1280, int height = 72
 // so nothing there can reach a secret service; returns the child's output, and fails on its failure.
 // The child sees VANTOREL_CHILD set.
 bool runWithoutSecretService(const char *testFunction, QByteArray *output);
+// The same, on a private session bus whose secret service holds its name and never answers.
+bool runWithSilentSecretService(const char *testFunction, QByteArray *output);
 inline bool isChildRun() { return qEnvironmentVariableIsSet("VANTOREL_CHILD"); }

@@ -75,45 +75,55 @@ CURL *openEasy(Transfer *t, CURLSH *share, const QByteArray &proxy)
 {
     const Request &r = t->request;
     CURL *e = curl_easy_init();
+    if (!e)
+        return nullptr;
+    // An option this libcurl refuses (built without a protocol, too old) would change what is
+    // sent without a word: such a transfer does not start.
+    bool ok = true;
+    const auto set = [e, &ok](CURLoption option, auto value) { ok = ok && curl_easy_setopt(e, option, value) == CURLE_OK; };
     const bool https = r.url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
-    curl_easy_setopt(e, CURLOPT_URL, r.url.toEncoded().constData());
-    curl_easy_setopt(e, CURLOPT_PRIVATE, t);
-    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(e, CURLOPT_SHARE, share);
-    curl_easy_setopt(e, CURLOPT_ERRORBUFFER, t->error);
-    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, r.followRedirects ? 1L : 0L);
-    curl_easy_setopt(e, CURLOPT_MAXREDIRS, maxRedirects);
-    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
-    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, long(r.idleMs));
-    curl_easy_setopt(e, CURLOPT_BUFFERSIZE, r.bufferBytes > 0 ? long(r.bufferBytes) : r.bulk ? bulkBufferBytes : smallBufferBytes);
+    set(CURLOPT_URL, r.url.toEncoded().constData());
+    set(CURLOPT_PRIVATE, t);
+    set(CURLOPT_NOSIGNAL, 1L);
+    set(CURLOPT_SHARE, share);
+    set(CURLOPT_ERRORBUFFER, t->error);
+    set(CURLOPT_PROTOCOLS_STR, "http,https");
+    set(CURLOPT_FOLLOWLOCATION, r.followRedirects ? 1L : 0L);
+    set(CURLOPT_MAXREDIRS, maxRedirects);
+    set(CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
+    set(CURLOPT_CONNECTTIMEOUT_MS, long(r.idleMs));
+    set(CURLOPT_BUFFERSIZE, r.bufferBytes > 0 ? long(r.bufferBytes) : r.bulk ? bulkBufferBytes : smallBufferBytes);
     // Over TLS a file waits to share an HTTP/2 connection rather than open one of its own; plain
     // HTTP is 1.1, where waiting would only hold it behind a slow answer.
-    curl_easy_setopt(e, CURLOPT_PIPEWAIT, r.bulk && https ? 1L : 0L);
-    curl_easy_setopt(e, CURLOPT_PROXY, proxy.constData());
-    curl_easy_setopt(e, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
+    set(CURLOPT_PIPEWAIT, r.bulk && https ? 1L : 0L);
+    set(CURLOPT_PROXY, proxy.constData());
+    set(CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     if (r.decode)
-        curl_easy_setopt(e, CURLOPT_ACCEPT_ENCODING, "");
+        set(CURLOPT_ACCEPT_ENCODING, "");
     if (!r.userAgent.isEmpty())
-        curl_easy_setopt(e, CURLOPT_USERAGENT, r.userAgent.constData());
+        set(CURLOPT_USERAGENT, r.userAgent.constData());
     for (const auto &[name, value] : r.headers)
         t->headerList = curl_slist_append(t->headerList, (value.isEmpty() ? name + ';' : name + ": " + value).constData());
     if (r.body) {
         t->headerList = curl_slist_append(t->headerList, "Expect:");  // no waiting for 100-continue
-        curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(r.body->size()));
-        curl_easy_setopt(e, CURLOPT_COPYPOSTFIELDS, r.body->constData());
+        set(CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(r.body->size()));
+        set(CURLOPT_COPYPOSTFIELDS, r.body->constData());
     }
     if (r.method == "HEAD")
-        curl_easy_setopt(e, CURLOPT_NOBODY, 1L);
+        set(CURLOPT_NOBODY, 1L);
     else if (r.method != "GET" && !(r.method == "POST" && r.body))
-        curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, r.method.constData());
-    curl_easy_setopt(e, CURLOPT_HTTPHEADER, t->headerList);
-    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &onHeader);
-    curl_easy_setopt(e, CURLOPT_HEADERDATA, t);
-    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &onWrite);
-    curl_easy_setopt(e, CURLOPT_WRITEDATA, t);
-    curl_easy_setopt(e, CURLOPT_PREREQFUNCTION, &onPrereq);
-    curl_easy_setopt(e, CURLOPT_PREREQDATA, t);
+        set(CURLOPT_CUSTOMREQUEST, r.method.constData());
+    set(CURLOPT_HTTPHEADER, t->headerList);
+    set(CURLOPT_HEADERFUNCTION, &onHeader);
+    set(CURLOPT_HEADERDATA, t);
+    set(CURLOPT_WRITEFUNCTION, &onWrite);
+    set(CURLOPT_WRITEDATA, t);
+    set(CURLOPT_PREREQFUNCTION, &onPrereq);
+    set(CURLOPT_PREREQDATA, t);
+    if (!ok) {
+        curl_easy_cleanup(e);
+        return nullptr;
+    }
     return e;
 }
 
@@ -131,11 +141,17 @@ void announce(Transfer *t)
 // complete by this libcurl.
 bool cutShort(const Transfer *t)
 {
-    if (t->request.decode || t->request.method == "HEAD" || t->response.status == 204 || t->response.status == 304)
+    if (t->request.method == "HEAD" || t->response.status == 204 || t->response.status == 304)
         return false;
     bool known = false;
     const qint64 length = t->response.header("Content-Length").toLongLong(&known);
-    return known && length != t->bodyBytes;
+    if (!known)
+        return false;
+    // The length counts the bytes as sent, before any decoding: so does libcurl's own count.
+    curl_off_t received = 0;
+    if (curl_easy_getinfo(t->easy, CURLINFO_SIZE_DOWNLOAD_T, &received) != CURLE_OK)
+        received = t->bodyBytes;
+    return length != qint64(received);
 }
 
 Ending failureOf(Transfer *t, CURLcode code)

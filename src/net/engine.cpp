@@ -217,6 +217,10 @@ private:
     {
         Transfer *t = owned.release();
         t->easy = openEasy(t, m_share, proxy);
+        if (!t->easy) {
+            finish(t, {Ending::Failed, Ending::Other, QStringLiteral("The request could not be set up.")});
+            return;
+        }
         m_running.emplace(t->easy, t);
         curl_multi_add_handle(m_multi, t->easy);
     }

@@ -64,23 +64,21 @@ struct Failure {
 };
 
 // What a failure says of the origin that sent it.
-OriginPool::Failure judge(const std::exception_ptr &error, const ManifestEntry &entry)
+OriginPool::Failure judge(const std::exception_ptr &error)
 {
     try {
         std::rethrow_exception(error);
-    } catch (const LauncherError &e) {
-        if (e.errorDescription() == LauncherError::downloadStatus(404))
+    } catch (const StatusFailure &e) {
+        if (e.status() == 404)
             return OriginPool::Failure::Missing;
-        if (e.errorDescription() == LauncherError::checksumFailed(entry.path))
-            return OriginPool::Failure::WrongBody;
     } catch (...) {
     }
-    return OriginPool::Failure::Transport;
+    return causeOf(error) == FailureCause::Content ? OriginPool::Failure::WrongBody : OriginPool::Failure::Transport;
 }
 
 // One download of the entry from one origin, checked and installed.
 QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool::Lease at, bool sameOrigin, QString destination,
-                                 std::optional<PartialBody> from, FetchRun run, std::shared_ptr<Tally> tally)
+                                 std::optional<PartialBody> from, bool wholeOverKept, FetchRun run, std::shared_ptr<Tally> tally)
 {
     std::exception_ptr error;
     auto handle = std::make_shared<int>(0);
@@ -89,6 +87,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
         DownloadRequest request;
         request.url = at.url == entry.url ? entryUrl : QUrl(at.url, QUrl::StrictMode);
         request.ifRange = sameOrigin;
+        request.wholeOverKept = wholeOverKept;
         request.handle = handle;
         request.maxBytes = entry.size;
         // A small body is cheaper to fetch again than to keep: no record, no lock, no move.
@@ -124,7 +123,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
             if (!sameDigest(result.sha256, entry.sha256)) {
                 const auto drop = [file = result.file] { QFile::remove(file); };
                 co_await Background::run(drop, &installPool());
-                throw LauncherError::patch(LauncherError::checksumFailed(entry.path));
+                throw WrongContent(entry.path);
             }
             run.batch->add(result.file, destination, entry.size);
             run.origins->release(at, false, watch.bytes(), took);
@@ -134,10 +133,16 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
         const auto settle = [result, destination, path = entry.path, expected = entry.sha256] {
             try {
                 if (!sameDigest(result.sha256, expected))
-                    throw LauncherError::patch(LauncherError::checksumFailed(path));
+                    throw WrongContent(path);
                 Background::yieldToInterface();
                 Background::throwIfStopping();
-                install(result.file, destination);
+                try {
+                    install(result.file, destination);
+                } catch (const Cancelled &) {
+                    throw;
+                } catch (const PlatformError &e) {
+                    throw LocalFailure(e.errorDescription());
+                }
             } catch (...) {
                 QFile::remove(result.file);
                 throw;
@@ -148,13 +153,25 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
         run.origins->release(at, false, watch.bytes(), took);
         at = {};
     } catch (const BodyTooLarge &) {
-        error = std::make_exception_ptr(LauncherError::patch(LauncherError::checksumFailed(entry.path)));
+        error = std::make_exception_ptr(WrongContent(entry.path));
     } catch (...) {
         error = std::current_exception();
     }
+    // This computer's own failure says nothing of the origin.
     if (at.isValid())
-        run.origins->release(at, true, watch.bytes(), watch.elapsed(), judge(error, entry));
+        run.origins->release(at, causeOf(error) != FailureCause::Local, watch.bytes(), watch.elapsed(), judge(error));
     co_return Failure{error};
+}
+
+bool refusedToResume(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const ResumeRefused &) {
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 // With mirrors, the line names the origin that failed.
@@ -205,6 +222,8 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
     const bool mirrored = run.origins->countFor(entry.url) > 1;
     // Which origin the kept body's validator is from; unknown for a body kept by an earlier run.
     QString keptFrom;
+    // A server refused to continue the kept body: later attempts ask for all of it instead.
+    bool wholeOverKept = false;
     for (int attempt = 0; attempt < 5; ++attempt) {
         // An attempt fails only when every origin has failed it; the next origin is tried at once.
         QSet<QString> tried;
@@ -212,7 +231,7 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
         for (OriginPool::Lease at = run.origins->take(entry.url, tried); at.isValid();
              at = run.origins->take(entry.url, tried)) {
             tried.insert(at.origin);
-            error = (co_await attemptOnce(entry, url, at, !mirrored || keptFrom == at.origin, destination, from, run, tally)).error;
+            error = (co_await attemptOnce(entry, url, at, !mirrored || keptFrom == at.origin, destination, from, wholeOverKept, run, tally)).error;
             if (!error) {
                 run.stats->kept += tally->fromBefore;
                 co_return;
@@ -231,10 +250,14 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
             if (!from)
                 tally->fromBefore = 0;
             // A peer that lacks a file is no fault: most peers lack most files while they update.
-            if (!at.peer || judge(error, entry) != OriginPool::Failure::Missing)
+            const FailureCause cause = causeOf(error);
+            if (!at.peer || judge(error) != OriginPool::Failure::Missing)
                 warnFailed(entry.path, attempt, error, mirrored ? (at.peer ? QStringLiteral("peer ") : QString()) + at.origin : QString());
-            if (run.state->cancelled)
+            // Another attempt would fetch the body again into the same disk, for nothing.
+            if (run.state->cancelled || cause == FailureCause::Local)
                 std::rethrow_exception(error);
+            if (from && refusedToResume(error))
+                wholeOverKept = true;
         }
         if (attempt == 4)
             std::rethrow_exception(error);

@@ -17,11 +17,19 @@ namespace {
 constexpr qint64 checkpointBytes = 64 << 20;  // a cut body loses at most this much to a crash
 constexpr int partialContent = 206;
 constexpr int rangeNotSatisfiable = 416;
+constexpr qint64 errorBodyCap = 64 << 10;  // enough of an error page for any log; the status says the rest
 
 std::exception_ptr writeError(int error)
 {
     return std::make_exception_ptr(
-        PlatformError(QStringLiteral("Couldn't write the download: %1").arg(QString::fromLocal8Bit(strerror(error)))));
+        LocalFailure(QStringLiteral("Couldn't write the download: %1").arg(QString::fromLocal8Bit(strerror(error)))));
+}
+
+qint64 contentLength(const Net::Response &response)
+{
+    bool known = false;
+    const qint64 length = response.header("Content-Length").toLongLong(&known);
+    return known ? length : -1;
 }
 
 std::exception_ptr transportError(const QString &why)
@@ -74,7 +82,7 @@ void DownloadSink::begin()
     // Only HTTP answers have a status; other schemes are never asked for.
     const QString scheme = m_request.url.scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
-        end(std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(0))), false);
+        end(std::make_exception_ptr(StatusFailure(0)), false);
         return;
     }
     if (const auto &from = m_request.from) {
@@ -94,26 +102,33 @@ void DownloadSink::begin()
     }
     if (m_base == 0 && !m_request.staging.isEmpty()) {
         if (!openStaging()) {
-            end(std::make_exception_ptr(PlatformError(
+            end(std::make_exception_ptr(LocalFailure(
                     QStringLiteral("Couldn't create \"%1\": %2").arg(m_request.staging, m_file->errorString()))),
                 false);
             return;
         }
         m_out.reset(int(m_file->handle()), 0);
     } else if (m_base == 0) {
-        const QString folder = Paths::downloadTemp();
-        QDir().mkpath(folder);
-        m_file->setFileName(folder + QStringLiteral("/vantorel-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
-        if (!m_file->open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-            end(std::make_exception_ptr(PlatformError(
-                    QStringLiteral("Couldn't create a download file in %1: %2").arg(folder, m_file->errorString()))),
+        if (!openInDownloadArea(*m_file)) {
+            end(std::make_exception_ptr(LocalFailure(QStringLiteral("Couldn't create a download file in %1: %2")
+                                                         .arg(Paths::downloadTemp(), m_file->errorString()))),
                 false);
             return;
         }
-        ResumeStore::lock(int(m_file->handle()));
         m_out.reset(int(m_file->handle()), 0);
     }
     send();
+}
+
+bool DownloadSink::openInDownloadArea(QFile &file)
+{
+    const QString folder = Paths::downloadTemp();
+    QDir().mkpath(folder);
+    file.setFileName(folder + QStringLiteral("/vantorel-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return false;
+    ResumeStore::lock(int(file.handle()));
+    return true;
 }
 
 // A small body goes straight to its staging file beside its destination: no move out of the
@@ -125,19 +140,23 @@ bool DownloadSink::openStaging()
     static thread_local QSet<QString> madeFolders;
     const QString folder = QFileInfo(m_request.staging).absolutePath();
     m_file->setFileName(m_request.staging);
-    if (!madeFolders.contains(folder)) {
-        if (!QDir().mkpath(folder))
-            return false;
-        madeFolders.insert(folder);
-    }
-    // Exclusive creation never writes through a leftover (it may be a link): one is removed first.
     const auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
-    if (m_file->open(mode))
-        return true;
-    ::unlink(QFile::encodeName(m_request.staging).constData());
-    if (m_file->open(mode))
-        return true;
-    madeFolders.remove(folder);  // the next attempt looks again
+    // A folder made earlier may be gone since (the game was deleted while the launcher ran): a
+    // failure looks at it again, once.
+    for (int round = 0; round < 2; ++round) {
+        if (round > 0 || !madeFolders.contains(folder)) {
+            if (!QDir().mkpath(folder))
+                break;
+            madeFolders.insert(folder);
+        }
+        if (m_file->open(mode))
+            return true;
+        // Exclusive creation never writes through a leftover (it may be a link): one is removed first.
+        ::unlink(QFile::encodeName(m_request.staging).constData());
+        if (m_file->open(mode))
+            return true;
+    }
+    madeFolders.remove(folder);
     return false;
 }
 
@@ -153,13 +172,12 @@ void DownloadSink::send()
     if (m_request.rangeFirst >= 0) {
         request.headers.append({"Range", "bytes=" + QByteArray::number(m_request.rangeFirst) + '-'
                                              + QByteArray::number(m_request.rangeLast)});
-    } else if (m_base > 0) {
+    } else if (m_base > 0 && !m_request.wholeOverKept) {
         request.headers.append({"Range", "bytes=" + QByteArray::number(m_base) + '-'});
         if (m_request.ifRange)
             request.headers.append({"If-Range", m_validator.ifRange()});
     }
     m_body = false;
-    m_restart = false;
     {
         // Under the group's lock: a cancel either sees this transfer's id or is seen here.
         std::lock_guard lock(m_group->mutex);
@@ -193,32 +211,67 @@ bool DownloadSink::judgeRange(const Net::Response &response)
     }
     if (code != 200 && code != partialContent && code != rangeNotSatisfiable)
         return true;  // an error answer, reported as its status
-    m_error = std::make_exception_ptr(RangeRefused(QStringLiteral("The server didn't send the part of the file that was asked for.")));
+    return refuse(QStringLiteral("The server didn't send the part of the file that was asked for."));
+}
+
+bool DownloadSink::refuse(const QString &why)
+{
+    m_error = std::make_exception_ptr(RangeRefused(why));
     return false;
 }
 
-// The rest of a kept body: only a 206 from exactly its end continues it.
+bool DownloadSink::refuseResume(const QString &why)
+{
+    m_error = std::make_exception_ptr(ResumeRefused(why));
+    return false;
+}
+
+// The rest of a kept body: only exactly what was asked continues it, a 206 from its end to the
+// entry's end with the same validator. Anything else leaves it as it is and fails the attempt.
 bool DownloadSink::judgeResumed(const Net::Response &response)
 {
     const int code = response.status;
-    if (code == partialContent) {
-        qint64 first = -1, last = -1, total = -1;
-        if (parseContentRange(response.header("Content-Range"), first, last, total) && first == m_base
-            && total == m_request.maxBytes) {
-            m_body = true;
-            return true;
-        }
-        m_restart = true;
-        return false;
-    }
-    if (code == rangeNotSatisfiable) {
-        m_restart = true;
-        return false;
-    }
-    if (code != 200)
+    if (code == 200)
+        return replaceKept(response);
+    if (code != partialContent && code != rangeNotSatisfiable)
         return true;  // an error answer: the kept body stays as it is
-    // The server ignored the range, or the file changed: the whole body replaces the kept one.
-    dropKept();
+    qint64 first = -1, last = -1, total = -1;
+    if (code != partialContent || !parseContentRange(response.header("Content-Range"), first, last, total) || first != m_base
+        || total != m_request.maxBytes || last != total - 1 || contentLength(response) > last - first + 1)
+        return refuseResume(QStringLiteral("The server didn't send the rest of the file that was asked for."));
+    // A validator of the origin that sent the kept bytes must not have changed; another
+    // origin's means nothing here.
+    const auto answered = ResumeStore::Validator::of(response.header("ETag"), response.header("Last-Modified"));
+    const bool changed = m_request.ifRange
+        && ((!answered.etag.isEmpty() && !m_validator.etag.isEmpty() && answered.etag != m_validator.etag)
+            || (answered.etag.isEmpty() && m_validator.etag.isEmpty() && !answered.lastModified.isEmpty()
+                && answered.lastModified != m_validator.lastModified));
+    if (changed)
+        return refuseResume(QStringLiteral("The file changed on the server since its download began."));
+    m_body = true;
+    return true;
+}
+
+// A whole body instead of the rest: taken only with the entry's length, into a file of its own;
+// the kept body goes only once this one has overtaken it (overtake()).
+bool DownloadSink::replaceKept(const Net::Response &response)
+{
+    if (m_request.maxBytes < 0 || contentLength(response) != m_request.maxBytes)
+        return refuse(QStringLiteral("The server sent a whole body of another size than the file."));
+    auto next = std::make_shared<QFile>();
+    if (!openInDownloadArea(*next)) {
+        m_error = std::make_exception_ptr(LocalFailure(
+            QStringLiteral("Couldn't create a download file in %1: %2").arg(Paths::downloadTemp(), next->errorString())));
+        return false;
+    }
+    m_kept = std::exchange(m_file, next);
+    m_keptBytes = m_base;
+    m_out.reset(int(m_file->handle()), 0);
+    m_request.digest->reset();
+    // The bar counts the new body from here; the kept bytes only wait on disk as a fallback.
+    if (m_request.onDropped)
+        m_request.onDropped(m_base);
+    m_base = m_written = m_recorded = 0;
     judgeWhole(response);
     return true;
 }
@@ -231,24 +284,24 @@ void DownloadSink::judgeWhole(const Net::Response &response)
     m_validator = ResumeStore::Validator::of(response.header("ETag"), response.header("Last-Modified"));
 }
 
-// Forgets the bytes the file holds. The record goes first: a crash after this never finds one
-// that vouches for bytes that are gone.
-void DownloadSink::dropKept()
+// The part of an error page that is read counts against the limit (not as bytes of the file);
+// the rest is never read.
+Net::Sink::Take DownloadSink::readErrorBody(qint64 size)
 {
-    QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
-    m_file->resize(0);
-    m_file->seek(0);
-    m_out.reset(int(m_file->handle()), 0);
-    m_request.digest->reset();
-    if (m_request.onDropped && m_base > 0)
-        m_request.onDropped(m_base);
-    m_base = m_written = m_recorded = 0;
+    if (m_errorBytes + size > errorBodyCap) {
+        m_errorCapped = true;
+        return Take::Stop;
+    }
+    if (!RateLimiter::global().admit(size))
+        return Take::Later;
+    m_errorBytes += size;
+    return Take::All;
 }
 
 Net::Sink::Take DownloadSink::onBody(const char *data, qint64 size)
 {
     if (!m_body)
-        return Take::All;  // an error page: not the file
+        return readErrorBody(size);
     if (m_request.maxBytes >= 0 && total() + size > m_request.maxBytes) {
         m_error = std::make_exception_ptr(BodyTooLarge(QStringLiteral("The download is larger than expected.")));
         return Take::Stop;
@@ -263,26 +316,34 @@ Net::Sink::Take DownloadSink::onBody(const char *data, qint64 size)
     m_written += size;
     if (m_request.onBytes)
         m_request.onBytes(size);
+    if (m_kept && m_written > m_keptBytes)
+        overtake();
     // Durable before recorded: after a power loss the record never claims bytes that are not there.
-    if (resumable() && total() - m_recorded >= checkpointBytes && m_out.sync()) {
+    if (!m_kept && resumable() && total() - m_recorded >= checkpointBytes && m_out.sync()) {
         ResumeStore::record(m_file->fileName(), *m_request.key, m_validator, total());
         m_recorded = total();
     }
     return Take::All;
 }
 
+// The new body holds more than the kept one did: that one is no longer worth keeping.
+void DownloadSink::overtake()
+{
+    const std::shared_ptr<QFile> kept = std::move(m_kept);
+    kept->close();
+    ResumeStore::discard(kept->fileName());
+    m_keptBytes = 0;
+}
+
 void DownloadSink::onEnd(const Net::Ending &ending, const Net::Response &response)
 {
-    if (m_error) {
-        end(m_error, false);
+    if (m_errorCapped) {
+        complete(response);
         return;
     }
-    if (m_restart && ending.kind == Net::Ending::Refused) {
-        // A range answer that does not fit: forget the kept bytes and ask for the whole body
-        // (send() ends it instead when the run was cancelled meanwhile).
-        dropKept();
-        m_validator = {};
-        send();
+    if (m_error) {
+        // An answer refused at its head leaves the kept body as it was.
+        end(m_error, m_base > 0 && !m_body);
         return;
     }
     if (ending.kind != Net::Ending::Complete) {
@@ -295,7 +356,7 @@ void DownloadSink::onEnd(const Net::Ending &ending, const Net::Response &respons
 void DownloadSink::complete(const Net::Response &response)
 {
     if (!m_body) {
-        end(std::make_exception_ptr(LauncherError::patch(LauncherError::downloadStatus(response.status))), m_base > 0);
+        end(std::make_exception_ptr(StatusFailure(response.status)), m_base > 0 || m_kept);
         return;
     }
     if (m_request.rangeFirst >= 0 && m_written != m_request.rangeLast - m_request.rangeFirst + 1) {
@@ -306,6 +367,8 @@ void DownloadSink::complete(const Net::Response &response)
         end(writeError(errno), false);
         return;
     }
+    if (m_kept)  // a whole body as short as the kept one was
+        overtake();
     if (m_request.key)
         QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
     DownloadResult result{m_file->fileName(), m_request.digest->hex(), nullptr};
@@ -324,6 +387,13 @@ void DownloadSink::complete(const Net::Response &response)
 
 void DownloadSink::keep()
 {
+    if (m_kept) {
+        // The new body never overtook the kept one: that one stays, with its record, untouched.
+        m_file->close();
+        QFile::remove(m_file->fileName());
+        m_file = std::move(m_kept);
+        return;
+    }
     if (!resumable()) {
         ResumeStore::discard(m_file->fileName());
         return;
@@ -346,6 +416,11 @@ void DownloadSink::end(std::exception_ptr error, bool keepBody)
             keep();
         else if (!m_file->fileName().isEmpty())
             ResumeStore::discard(m_file->fileName());
+    }
+    if (m_kept) {
+        m_kept->close();
+        ResumeStore::discard(m_kept->fileName());
+        m_kept.reset();
     }
     m_file->close();
     m_outcome->deliver(Outcome{{}, std::move(error)});

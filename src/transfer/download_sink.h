@@ -44,12 +44,17 @@ private:
     void send();
     bool judgeRange(const Net::Response &response);
     bool judgeResumed(const Net::Response &response);
+    bool replaceKept(const Net::Response &response);
     void judgeWhole(const Net::Response &response);
-    void dropKept();
+    bool refuse(const QString &why);
+    bool refuseResume(const QString &why);
+    void overtake();
+    Take readErrorBody(qint64 size);
     void complete(const Net::Response &response);
     void keep();
     void end(std::exception_ptr error, bool keepBody);
     bool openStaging();
+    bool openInDownloadArea(QFile &file);
 
     qint64 total() const { return m_base + m_written; }
     bool resumable() const { return m_request.key && !m_validator.isEmpty() && total() > 0; }
@@ -66,7 +71,11 @@ private:
     qint64 m_written = 0;   // bytes of this answer written
     qint64 m_recorded = 0;  // bytes made durable and recorded
     bool m_body = false;    // this answer's body is the file's content
-    bool m_restart = false; // the answer did not fit the kept body: ask again for all of it
+    qint64 m_errorBytes = 0;    // bytes of an error answer's body read
+    bool m_errorCapped = false; // ... and no more will be: the status is all that is needed
+    // The kept body while a whole one on its way replaces it, once it has overtaken it.
+    std::shared_ptr<QFile> m_kept;
+    qint64 m_keptBytes = 0;
     ResumeStore::Validator m_validator;
     std::exception_ptr m_error;  // why this sink stopped the transfer
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "support/sha256.h"
+#include "transfer/download_failure.h"
 #include "transfer/resume_store.h"
 #include "support/launcher_error.h"
 
@@ -10,19 +11,6 @@
 #include <memory>
 #include <optional>
 
-
-// A body that grew past the size the caller allowed; the transfer was stopped at once.
-class BodyTooLarge : public PlatformError {
-public:
-    using PlatformError::PlatformError;
-};
-
-// A range request was answered with anything but exactly that range (a whole body, another
-// range, 416): the server or the file is not what the caller assumed.
-class RangeRefused : public PlatformError {
-public:
-    using PlatformError::PlatformError;
-};
 
 // One body to fetch.
 struct DownloadRequest {
@@ -46,6 +34,9 @@ struct DownloadRequest {
     // A kept body resumed from another origin than the one that sent it: that origin's validator
     // means nothing here, so the rest is asked for by range alone.
     bool ifRange = true;
+    // Set with from: ask for the whole body, which replaces the kept one once it has overtaken it
+    // (the range was refused before).
+    bool wholeOverKept = false;
     // Names the transfer for stop().
     std::shared_ptr<const void> handle;
 };

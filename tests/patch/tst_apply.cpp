@@ -78,27 +78,34 @@ private slots:
         QTest::addColumn<int>("failures");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("wrong body four times") << 4 << "body" << "f.dat failed its checksum after download. Try again.";
-        QTest::newRow("404 five times") << 5 << "404" << "The download server returned HTTP 404. Try again later.";
-        QTest::newRow("500 then 200") << 1 << "500" << "The download server returned HTTP 500. Try again later.";
-        QTest::newRow("connection dropped") << 2 << "drop" << "";
-        QTest::newRow("body longer than its size") << 1 << "long" << "f.dat failed its checksum after download. Try again.";
-        QTest::newRow("body shorter than its size") << 1 << "short" << "f.dat failed its checksum after download. Try again.";
+        QTest::addColumn<bool>("ends");  // the run fails after the last of them
+        QTest::newRow("wrong body four times") << 4 << "body" << "f.dat failed its checksum after download. Try again." << false;
+        QTest::newRow("404 five times") << 5 << "404" << "The download server returned HTTP 404. Try again later." << true;
+        QTest::newRow("500 then 200") << 1 << "500" << "The download server returned HTTP 500. Try again later." << false;
+        QTest::newRow("connection dropped") << 2 << "drop" << "" << false;
+        QTest::newRow("body longer than its size") << 1 << "long" << "f.dat failed its checksum after download. Try again." << false;
+        QTest::newRow("body shorter than its size") << 1 << "short" << "f.dat failed its checksum after download. Try again." << false;
         // File bodies are asked for as they are: one the server compressed anyway is not the file.
-        QTest::newRow("body compressed though not asked for") << 2 << "broken" << "f.dat failed its checksum after download. Try again.";
+        QTest::newRow("body compressed though not asked for") << 2 << "broken" << "f.dat failed its checksum after download. Try again." << false;
         // A server that trickles fails the attempt as too slow instead of holding the run for ever.
-        QTest::newRow("a trickle, then whole") << 1 << "trickle" << "The server sent less than 1 KB in 1 s.";
-        QTest::newRow("a captive portal's page, 200, five times") << 5 << "portal" << "f.dat failed its checksum after download. Try again.";
-        QTest::newRow("an expired certificate, five times") << 5 << "expired" << "SSL certificate problem: certificate has expired";
+        QTest::newRow("a trickle, then whole") << 1 << "trickle" << "The server sent less than 1 KB in 1 s." << false;
+        QTest::newRow("a captive portal's page, 200, five times") << 5 << "portal" << "f.dat failed its checksum after download. Try again." << true;
+        QTest::newRow("an expired certificate, five times") << 5 << "expired" << "SSL certificate problem: certificate has expired" << true;
         QTest::newRow("another host's certificate, five times") << 5 << "other-name"
-            << "SSL: no alternative certificate subject name matches target host name '127.0.0.1'";
+            << "SSL: no alternative certificate subject name matches target host name '127.0.0.1'" << true;
+        // An error page that never ends is read no further than its start: the status is enough.
+        QTest::newRow("503 with an endless body") << 1 << "endless" << "The download server returned HTTP 503. Try again later." << false;
+        // This computer's failure: fetching the file again would change nothing.
+        QTest::newRow("a folder in the file's place") << 1 << "in the way" << "Directory not empty" << true;
     }
     void retriesUntilTheFifthAttempt()
     {
         QFETCH(int, failures);
         QFETCH(QString, kind);
         QFETCH(QString, reason);
-        const QByteArray content = bytesOf(200'000, 'r');
+        QFETCH(bool, ends);
+        // Past the size of small files, which go to their folder before any download.
+        const QByteArray content = bytesOf(kind == QLatin1String("in the way") ? 1'000'000 : 200'000, 'r');
         ManifestEntry entry = site.add(QStringLiteral("f.dat"), content);
         Standin::Service tlsSite(site.folder());
         if (kind == QLatin1String("expired") || kind == QLatin1String("other-name")) {
@@ -123,6 +130,13 @@ private slots:
             fault.gzip = true;
         } else if (kind == QLatin1String("drop")) {
             fault.dropAfter = 50'000;
+        } else if (kind == QLatin1String("endless")) {
+            fault.status = 503;
+            fault.hasBody = true;
+            fault.body = bytesOf(2'000'000, 'e');
+            fault.stallAfter = 1'000'000;
+        } else if (kind == QLatin1String("in the way")) {
+            writeFile(installed("f.dat/saves/slot1"), "the player's");
         } else if (kind == QLatin1String("trickle")) {
             fault.trickleMs = 100;
         } else if (kind.at(0).isDigit()) {
@@ -144,9 +158,13 @@ private slots:
         for (int i = 0; i < warned.size(); ++i) {
             QVERIFY2(warned.at(i).startsWith(QStringLiteral("patch: f.dat failed (attempt %1/5): ").arg(i + 1)), qPrintable(warned.at(i)));
             if (!reason.isEmpty())
-                QVERIFY2(warned.at(i).contains(": " + reason), qPrintable(warned.at(i)));
+                QVERIFY2(warned.at(i).contains(kind == QLatin1String("in the way") ? reason : ": " + reason), qPrintable(warned.at(i)));
         }
-        if (failures == 5) {
+        if (ends && failures < 5) {
+            QVERIFY2(run.error.endsWith(reason), qPrintable(run.error));
+            QCOMPARE(site.server().requestsTo("/files/f.dat").size(), failures);
+            QCOMPARE(readText(installed("f.dat/saves/slot1")), QStringLiteral("the player's"));
+        } else if (failures == 5) {
             QCOMPARE(run.error, reason);
             QVERIFY(!QFile::exists(installed("f.dat")));
             QVERIFY(!run.phases.contains(PatchPhase::finishing()));

@@ -185,14 +185,16 @@ private:
         if (range.isEmpty() || (m_fault && m_fault->ignoreRange))
             return;
         const QByteArray ifRange = m_request.header("If-Range");
-        if (!ifRange.isEmpty() && ifRange != etag && ifRange != lastModified)
+        if (!ifRange.isEmpty() && ifRange != etag && ifRange != lastModified && !(m_fault && m_fault->ignoreIfRange))
             return;
         static const QRegularExpression form(QStringLiteral("^bytes=(\\d+)-(\\d*)$"));
         const auto match = form.match(QString::fromLatin1(range.trimmed()));
         if (!match.hasMatch())
             return;
         const qint64 first = match.captured(1).toLongLong();
-        const qint64 last = match.captured(2).isEmpty() ? size - 1 : qMin(size - 1, match.captured(2).toLongLong());
+        qint64 last = match.captured(2).isEmpty() ? size - 1 : qMin(size - 1, match.captured(2).toLongLong());
+        if (m_fault && m_fault->rangeCap > 0 && match.captured(2).isEmpty())
+            last = qMin(last, first + m_fault->rangeCap - 1);
         if (first >= size || last < first) {
             response.status = 416;
             response.headers.append(Header{"Content-Range", "bytes */" + QByteArray::number(size)});

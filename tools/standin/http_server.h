@@ -39,6 +39,8 @@ struct Fault {
     bool noValidator = false;  // send no ETag and no Last-Modified
     QByteArray etag;           // send this ETag instead (a file that changed)
     qint64 rangeShift = 0;     // a 206 whose Content-Range starts this far from what was asked
+    qint64 rangeCap = 0;       // an open-ended range is answered with at most this many bytes
+    bool ignoreIfRange = false; // a 206 even when If-Range names another validator
     qint64 flipAt = -1;        // invert this byte of the body sent (a part that went bad on the way)
     bool noLength = false;     // no Content-Length: the body ends when the connection does
     int trickleMs = 0;         // send the body one byte at a time, this far apart

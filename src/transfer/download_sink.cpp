@@ -51,12 +51,6 @@ bool parseContentRange(const QByteArray &value, qint64 &first, qint64 &last, qin
     return a && b && c && last >= first && last < total;
 }
 
-// Under a limit, blocks about an eighth of a second of it: one transfer can still reach the
-// limit, and none runs far ahead of it in one block.
-qint64 blockFor(qint64 limit)
-{
-    return limit > 0 ? qBound(qint64(16) << 10, limit / 8, qint64(512) << 10) : 0;
-}
 }
 
 DownloadSink::DownloadSink(DownloadRequest request, QByteArray userAgent, int idleMs, std::shared_ptr<DownloadGroup> group)
@@ -168,7 +162,9 @@ void DownloadSink::send()
     request.idleMs = m_idleMs;
     request.minimumWindowMs = Patcher::timing().slowWindowMs;
     request.bulk = true;
-    request.bufferBytes = blockFor(RateLimiter::global().limit());
+    // Under a limit, small reads: every transfer gets its turn often, none runs far ahead.
+    if (const qint64 limit = RateLimiter::global().limit(); limit > 0)
+        request.bufferBytes = RateLimiter::quantum(limit);
     if (m_request.rangeFirst >= 0) {
         request.headers.append({"Range", "bytes=" + QByteArray::number(m_request.rangeFirst) + '-'
                                              + QByteArray::number(m_request.rangeLast)});

@@ -19,7 +19,13 @@ void RateLimiter::setLimit(qint64 bytesPerSecond)
     QMutexLocker lock(&m_mutex);
     refill();
     m_limit = qMax<qint64>(0, bytesPerSecond);
-    m_tokens = qMin(m_tokens, m_limit * 0.5);
+    // A debt run up under the old limit would stop every transfer under the new one.
+    m_tokens = qBound(0.0, m_tokens, m_limit * 0.5);
+}
+
+qint64 RateLimiter::quantum(qint64 limit)
+{
+    return qBound(qint64(1) << 10, limit / 20, qint64(64) << 10);
 }
 
 qint64 RateLimiter::limit() const
@@ -53,7 +59,9 @@ bool RateLimiter::admit(qint64 bytes)
     if (m_limit <= 0)
         return true;
     refill();
-    if (m_tokens <= 0)
+    // A block is let through once the bucket holds it, or holds all it can (a block larger than
+    // half a second of the limit): the debt is then at most the difference.
+    if (m_tokens < qMin(double(bytes), m_limit * 0.5))
         return false;
     m_tokens -= double(bytes);
     return true;

@@ -19,9 +19,11 @@ public:
     qint64 take(qint64 wanted);
     // Returns bytes granted but not used.
     void giveBack(qint64 bytes);
-    // Lets a whole block through when the bucket holds anything, leaving it in debt for the rest;
-    // false, taking nothing, when it is empty. For transfers whose blocks cannot be split.
+    // Lets a whole block through once the bucket holds it (or is full); false, taking nothing,
+    // before. For transfers whose blocks cannot be split.
     bool admit(qint64 bytes);
+    // The size of the blocks a transfer should read under this limit: about 1/20 s of it.
+    static qint64 quantum(qint64 limit);
 
     // The limiter that all downloads of the process share.
     static RateLimiter &global();

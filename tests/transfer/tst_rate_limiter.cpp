@@ -106,6 +106,30 @@ private slots:
         QCOMPARE(limiter.take(5'000'000), qint64(5'000'000));
     }
 
+    // Blocks that cannot be split go through whole once the bucket holds them; a debt run up under
+    // one limit is forgotten when the player sets another.
+    void wholeBlocksAndLiveChanges()
+    {
+        double now = 0;
+        RateLimiter limiter([&now] { return now; });
+        limiter.setLimit(100'000);
+        now += 0.1;  // 10,000 bytes in the bucket
+        QVERIFY(!limiter.admit(16'384));
+        now += 0.1;
+        QVERIFY(limiter.admit(16'384));
+        QVERIFY(!limiter.admit(16'384));
+        // Below 16 KB per half second the bucket never holds a block: a full one lets it through.
+        limiter.setLimit(1000);
+        now += 1;
+        QVERIFY(limiter.admit(16'384));
+        limiter.setLimit(100'000);
+        now += 0.1;
+        QCOMPARE(limiter.take(1'000'000), qint64(10'000));
+        QCOMPARE(RateLimiter::quantum(100'000), qint64(5000));
+        QCOMPARE(RateLimiter::quantum(1000), qint64(1024));
+        QCOMPARE(RateLimiter::quantum(500'000'000), qint64(65'536));
+    }
+
     // One big file alone takes the whole limit, low or high: about three seconds of it, averaged
     // from the start of the run, reach at least 85 % of the limit and beat it by no more than the
     // bucket's half second.
@@ -183,6 +207,49 @@ private slots:
         for (double t = 2.5; t + 1.0 < took - 0.3; t += 0.5) {
             const qint64 window = bytesAt(t + 1.0) - bytesAt(t);
             QVERIFY2(window > 6'000'000 && window < 14'000'000, qPrintable(QStringLiteral("%1 bytes in [%2, %3] s").arg(window).arg(t).arg(t + 1)));
+        }
+    }
+
+    // Six fast transfers when the player types the lowest limit: from the next second on, every
+    // second brings bytes (no transfer waits out a debt), and about the new limit, not more.
+    void limitLoweredFarDuringARun()
+    {
+        PatchSite site;
+        QTemporaryDir install;
+        QList<ManifestEntry> entries;
+        for (int i = 0; i < 6; ++i)
+            entries.append(site.add(QStringLiteral("f%1.pak").arg(i), bytesOf(20'000'000, char('a' + i))));
+        const qint64 low = 100'000;
+        RateLimiter::global().setLimit(50'000'000);
+        auto samples = std::make_shared<QList<QPair<double, qint64>>>();
+        auto mutex = std::make_shared<QMutex>();
+        QElapsedTimer clock;
+        clock.start();
+        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
+            QMutexLocker lock(mutex.get());
+            if (p.kind == PatchPhase::Downloading)
+                samples->append({clock.nsecsElapsed() / 1e9, p.done});
+        };
+        double changedAt = 1e9;
+        QTimer::singleShot(500, [&] {
+            RateLimiter::global().setLimit(low);
+            changedAt = clock.nsecsElapsed() / 1e9;
+            QTimer::singleShot(5500, [] { RateLimiter::global().setLimit(0); });  // the rest at full speed
+        });
+        awaitTask(Patcher::apply(entries, install.path(), progress));
+        RateLimiter::global().setLimit(0);
+        const auto bytesAt = [&](double t) {
+            qint64 last = 0;
+            for (const auto &[at, done] : *samples)
+                if (at <= changedAt + t)
+                    last = done;
+            return last;
+        };
+        QVERIFY2(bytesAt(5.0) < 120'000'000, "the run ended before the limit was lowered");
+        for (int second = 1; second < 5; ++second) {
+            const qint64 bytes = bytesAt(second + 1) - bytesAt(second);
+            qInfo("second %d after the change: %lld bytes", second, bytes);
+            QVERIFY2(bytes > 0 && bytes < 3 * low, qPrintable(QStringLiteral("%1 bytes in second %2").arg(bytes).arg(second)));
         }
     }
 };

@@ -36,7 +36,9 @@ class TestQuit : public QObject {
     // Starts the launcher on the saved session and starts an update with Return, as a player would.
     void startAndUpdate()
     {
-        launcher.setProcessChannelMode(QProcess::ForwardedChannels);
+        // Nothing of it may hold the test's own output open once it is gone.
+        launcher.setStandardOutputFile(QProcess::nullDevice());
+        launcher.setStandardErrorFile(QProcess::nullDevice());
         launcher.start(QStringLiteral(VANTOREL_LAUNCHER_BIN), {});
         QVERIFY(launcher.waitForStarted());
         QTRY_VERIFY2_WITH_TIMEOUT(site.server().requestsTo("/release/manifest.json").size() == 1,
@@ -162,7 +164,9 @@ private slots:
     {
         publish({site.add(QStringLiteral("small.dat"), bytesOf(1000))});
         writeFile(game + "/small.dat", bytesOf(1000));
-        launcher.setProcessChannelMode(QProcess::ForwardedChannels);
+        // Nothing of it may hold the test's own output open once it is gone.
+        launcher.setStandardOutputFile(QProcess::nullDevice());
+        launcher.setStandardErrorFile(QProcess::nullDevice());
         for (int round = 0; round < 10; ++round) {
             site.server().clearRequests();
             launcher.start(QStringLiteral(VANTOREL_LAUNCHER_BIN), {});

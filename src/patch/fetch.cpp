@@ -116,6 +116,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
             else
                 request.onDropped(from->bytes);
         }
+        watch.arm();
         const DownloadResult result = co_await run.downloader->fetch(std::move(request));
         const qint64 took = watch.elapsed();
         if (small) {

@@ -25,12 +25,16 @@ void Downloader::invalidateAndCancel()
         sink->cancel(cancelledWhy());
 }
 
-void Downloader::stop(std::shared_ptr<const void> handle, QString why)
+bool Downloader::stop(std::shared_ptr<const void> handle, QString why)
 {
     std::lock_guard lock(m_group->mutex);
+    bool found = false;
     for (DownloadSink *sink : m_group->running)
-        if (handle && sink->request().handle == handle)
+        if (handle && sink->request().handle == handle) {
             sink->cancel(why);
+            found = true;
+        }
+    return found;
 }
 
 QCoro::Task<DownloadResult> Downloader::fetch(DownloadRequest request)

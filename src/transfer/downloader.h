@@ -73,8 +73,8 @@ public:
     QCoro::Task<DownloadResult> fetch(DownloadRequest request);
 
     // Ends the transfer of the request with this handle as if its connection broke (its body is
-    // kept for resuming); nothing when it has ended already.
-    void stop(std::shared_ptr<const void> handle, QString why);
+    // kept for resuming); false, doing nothing, when none is running (not begun, or ended).
+    bool stop(std::shared_ptr<const void> handle, QString why);
 
     // Cancels every running transfer (each ends with a transport error) and refuses new ones.
     // Returns at once.

@@ -4,15 +4,22 @@
 
 SlowWatch::SlowWatch(std::shared_ptr<OriginPool> pool, OriginPool::Lease lease, Downloader *downloader,
                      std::shared_ptr<const void> handle, bool elsewhere)
-    : m_pool(std::move(pool)), m_lease(std::move(lease)), m_downloader(downloader), m_handle(std::move(handle))
+    : m_pool(std::move(pool)), m_lease(std::move(lease)), m_downloader(downloader), m_handle(std::move(handle)),
+      m_elsewhere(elsewhere)
 {
     m_clock.start();
-    // Without another origin for the file there is nowhere better to go.
-    if (!m_pool || !elsewhere)
-        return;
     m_timer.setInterval(250);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { check(); });
-    m_timer.start();
+}
+
+void SlowWatch::arm()
+{
+    m_clock.restart();
+    m_seenBytes = *m_bytes;
+    m_seenAt = 0;
+    // Without another origin for the file there is nowhere better to go.
+    if (m_pool && m_elsewhere)
+        m_timer.start();
 }
 
 QString SlowWatch::why()
@@ -35,7 +42,9 @@ void SlowWatch::check()
         return;
     if (!stalledPeer && !m_pool->tooSlow(m_lease, *m_bytes * 1000.0 / ms))
         return;
+    // A transfer that has not begun yet (or has just ended) is judged again at the next look.
+    if (!m_downloader->stop(m_handle, why()))
+        return;
     m_stopped = true;
     m_timer.stop();
-    m_downloader->stop(m_handle, why());
 }

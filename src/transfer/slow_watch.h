@@ -14,6 +14,8 @@ class SlowWatch {
 public:
     SlowWatch(std::shared_ptr<OriginPool> pool, OriginPool::Lease lease, Downloader *downloader,
               std::shared_ptr<const void> handle, bool elsewhere);
+    // The transfer is about to start: its clocks start now, not while its kept bytes were hashed.
+    void arm();
     // Where the transfer's body bytes are counted (from the downloader's thread, which must never
     // hold the watch itself: its timer belongs to this thread).
     std::shared_ptr<std::atomic<qint64>> counter() const { return m_bytes; }
@@ -33,6 +35,7 @@ private:
     std::shared_ptr<std::atomic<qint64>> m_bytes = std::make_shared<std::atomic<qint64>>(0);
     QElapsedTimer m_clock;
     QTimer m_timer;
+    bool m_elsewhere = false;
     bool m_stopped = false;
     qint64 m_seenBytes = 0;
     qint64 m_seenAt = 0;  // when m_seenBytes last grew

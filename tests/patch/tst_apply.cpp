@@ -1,4 +1,5 @@
 #include "support/sha256.h"
+#include "net/http.h"
 #include "transfer/downloader.h"
 #include "transfer/origin_pool.h"
 #include "transfer/slow_watch.h"
@@ -413,6 +414,38 @@ private slots:
         // The log's line of bytes per origin names the peer.
         Log::flush();
         QVERIFY(readText(Log::file()).contains("bytes per origin: peer " + OriginPool::nameOf(peer.origin())));
+    }
+
+    // A peer's transfer is judged from its start, not from the start of its attempt (hashing a
+    // large kept prefix first takes minutes): a peer that goes quiet after a late start is left.
+    void stalledPeerLeftAfterALateStart()
+    {
+        const ManifestEntry entry = site.add(QStringLiteral("late.dat"), bytesOf(400'000, 'l'));
+        Standin::Fault stall;
+        stall.stallAfter = 1000;
+        site.server().http().setFault("/files/late.dat", stall);
+        auto pool = std::make_shared<OriginPool>();
+        const OriginPool::Lease lease{entry.url, OriginPool::nameOf(entry.url), true, entry.url};
+        Downloader downloader("test", 20'000);
+        auto handle = std::make_shared<int>(0);
+        Patcher::timing().peerStallMs = 300;
+        SlowWatch watch(pool, lease, &downloader, handle, true);
+        QTest::qWait(800);  // the kept prefix is hashed
+        watch.arm();
+        DownloadRequest request;
+        request.url = QUrl(entry.url);
+        request.handle = handle;
+        request.maxBytes = entry.size;
+        request.onBytes = [counter = watch.counter()](qint64 n) { *counter += n; };
+        QString why;
+        try {
+            awaitTask(downloader.fetch(request));
+        } catch (const Http::TransportError &error) {
+            why = error.errorDescription();
+        }
+        Patcher::timing().peerStallMs = 3'000;
+        QCOMPARE(why, SlowWatch::why());
+        QVERIFY(watch.stopped());
     }
 
     void neverMoreThanSixAtOnce()

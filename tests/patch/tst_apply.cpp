@@ -1,5 +1,6 @@
 #include "support/sha256.h"
 #include "net/http.h"
+#include "net/proxy.h"
 #include "transfer/downloader.h"
 #include "transfer/origin_pool.h"
 #include "transfer/slow_watch.h"
@@ -446,6 +447,37 @@ private slots:
         Patcher::timing().peerStallMs = 3'000;
         QCOMPARE(why, SlowWatch::why());
         QVERIFY(watch.stopped());
+    }
+
+    // Proxy settings whose script never answers (a WPAD host that is gone): each origin waits 5 s,
+    // side by side, then goes direct with one WARN line, and the run completes.
+    void proxySettingsThatNeverAnswer()
+    {
+        QVERIFY2(TestCa::available(), "runs under scripts/with-test-ca, where cdn.vantorel.test is this computer");
+        auto release = std::make_shared<std::atomic<bool>>(false);
+        Net::Proxy::setAsker([release](const QUrl &) {
+            while (!*release)
+                QThread::msleep(10);
+            return QByteArray();
+        });
+        Standin::Service second(site.folder());
+        QVERIFY(second.listen());
+        QList<ManifestEntry> entries{site.add(QStringLiteral("x1.dat"), bytesOf(1000, 'x')),
+                                     site.add(QStringLiteral("x2.dat"), bytesOf(1000, 'y'))};
+        entries[0].url.replace("127.0.0.1", "cdn.vantorel.test");
+        entries[1].url.replace(site.server().origin(), second.origin()).replace("127.0.0.1", "cdn.vantorel.test");
+        QElapsedTimer clock;
+        clock.start();
+        const ApplyRun run = apply(entries);
+        const qint64 took = clock.elapsed();
+        *release = true;
+        Net::Proxy::setAsker({});
+        QCOMPARE(run.error, QString());
+        QVERIFY2(took < 9000, qPrintable(QString::number(took)));  // the two waits overlapped
+        QCOMPARE(warnings().size(), 2);
+        for (const QString &line : warnings())
+            QVERIFY2(line.startsWith("proxy: the proxy settings gave no answer for http://cdn.vantorel.test:")
+                         && line.endsWith(" in 5 s; connecting directly"), qPrintable(line));
     }
 
     void neverMoreThanSixAtOnce()

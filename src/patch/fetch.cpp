@@ -58,6 +58,57 @@ QCoro::Task<std::shared_ptr<Sha256Stream>> hashKeptPrefix(PartialBody from)
     co_return co_await Background::run(hash, &installPool());
 }
 
+// A whole body goes into place, or away when it fails its checksum. Until it is in place it
+// stays on record, whatever stops it (a quit, a folder in the way): the next run only moves it.
+void putInPlace(const QString &file, const QString &sha256, const QString &destination, const ManifestEntry &entry)
+{
+    if (!sameDigest(sha256, entry.sha256)) {
+        ResumeStore::discard(file);
+        throw WrongContent(entry.path);
+    }
+    Background::yieldToInterface();
+    Background::throwIfStopping();
+    try {
+        install(file, destination);
+    } catch (const Cancelled &) {
+        throw;
+    } catch (const PlatformError &e) {
+        // It may have reached its staging name beside the destination: back to the download
+        // area with it, or it goes.
+        const QString staging = destination + QStringLiteral(".part");
+        if (!QFileInfo::exists(file) && !QFile::rename(staging, file)) {
+            QFile::remove(staging);
+            ResumeStore::discard(file);
+        }
+        throw LocalFailure(e.errorDescription());
+    }
+    QFile::remove(file + QStringLiteral(".resume"));
+}
+
+// A body an earlier run checked whole but did not put in place: checked again and moved, with
+// no request. False, the body gone, when it is not the file after all.
+QCoro::Task<bool> placeWholeBody(PartialBody body, ManifestEntry entry, QString destination)
+{
+    const auto place = [body, entry, destination] {
+        QString sha256;
+        try {
+            sha256 = Sha256Stream::ofPrefix(body.file, body.bytes).hex();
+        } catch (const Cancelled &) {
+            throw;
+        } catch (const PlatformError &) {
+            ResumeStore::discard(body.file);
+            return false;
+        }
+        try {
+            putInPlace(body.file, sha256, destination, entry);
+        } catch (const WrongContent &) {
+            return false;
+        }
+        return true;
+    };
+    co_return co_await Background::run(place, &installPool());
+}
+
 // What failed an attempt, or null. (A task cannot return an exception_ptr itself.)
 struct Failure {
     std::exception_ptr error;
@@ -130,25 +181,8 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
             run.origins->release(at, false, watch.bytes(), took);
             co_return Failure{};
         }
-        // A complete body is never kept: it goes into place, or away (a large file takes a while).
-        const auto settle = [result, destination, path = entry.path, expected = entry.sha256] {
-            try {
-                if (!sameDigest(result.sha256, expected))
-                    throw WrongContent(path);
-                Background::yieldToInterface();
-                Background::throwIfStopping();
-                try {
-                    install(result.file, destination);
-                } catch (const Cancelled &) {
-                    throw;
-                } catch (const PlatformError &e) {
-                    throw LocalFailure(e.errorDescription());
-                }
-            } catch (...) {
-                QFile::remove(result.file);
-                throw;
-            }
-        };
+        // It goes into place, or away (a large file takes a while).
+        const auto settle = [result, destination, entry] { putInPlace(result.file, result.sha256, destination, entry); };
         co_await Background::run(settle, &installPool());
         // Only a body that passed its checksum speaks well of its origin.
         run.origins->release(at, false, watch.bytes(), took);
@@ -204,6 +238,16 @@ QCoro::Task<> fetch(ManifestEntry entry, std::optional<PartialBody> from, FetchR
         throw LauncherError::patch(LauncherError::badUrl(entry.path));
     auto tally = std::make_shared<Tally>();
     tally->counted = tally->fromBefore = from ? from->bytes : 0;
+
+    if (from && from->whole(bodyKey(entry, run.folder))) {
+        if (co_await placeWholeBody(*from, entry, destination)) {
+            run.stats->kept += from->bytes;
+            co_return;
+        }
+        run.meter->addKept(-from->bytes);
+        from.reset();
+        tally->counted = tally->fromBefore = 0;
+    }
 
     if (!entry.chunks.isEmpty()) {
         // Only the file itself is a source, never what a link in its place points at.

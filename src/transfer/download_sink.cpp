@@ -365,8 +365,14 @@ void DownloadSink::complete(const Net::Response &response)
     }
     if (m_kept)  // a whole body as short as the kept one was
         overtake();
-    if (m_request.key)
-        QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
+    if (m_request.key) {
+        // Whole and on disk, it stays on record until the caller has put it in place: a quit or
+        // a crash before then costs nothing of the download.
+        if (total() == m_request.maxBytes && m_out.sync())
+            ResumeStore::record(m_file->fileName(), *m_request.key, m_validator, total());
+        else
+            QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
+    }
     DownloadResult result{m_file->fileName(), m_request.digest->hex(), nullptr};
     // A body in the download area stays locked until the caller has put it in place: another
     // folder's run never takes it for a leftover.

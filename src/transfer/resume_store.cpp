@@ -35,7 +35,9 @@ std::optional<Record> readRecord(const QString &path)
     r.validator = {o.value(QLatin1String("etag")).toString().toLatin1(),
                    o.value(QLatin1String("last_modified")).toString().toLatin1()};
     r.bytes = o.value(QLatin1String("bytes")).toInteger(-1);
-    if (r.key.url.isEmpty() || r.key.size < 0 || r.bytes <= 0 || r.bytes >= r.key.size || r.validator.isEmpty())
+    // A whole body (checked, not yet in place) needs no validator: it is never resumed.
+    if (r.key.url.isEmpty() || r.key.size < 0 || r.bytes <= 0 || r.bytes > r.key.size
+        || (r.bytes < r.key.size && r.validator.isEmpty()))
         return std::nullopt;
     return r;
 }

@@ -40,6 +40,8 @@ struct PartialBody {
     QString file;
     qint64 bytes = 0;
     Validator validator;
+    // Every byte of the entry: a body that arrived whole and was not yet put in place.
+    bool whole(const BodyKey &key) const { return bytes == key.size; }
 };
 
 // The kept body for this entry, cut back to the bytes its record vouches for, or none.

@@ -166,6 +166,12 @@ private slots:
             QVERIFY2(run.error.endsWith(reason), qPrintable(run.error));
             QCOMPARE(site.server().requestsTo("/files/f.dat").size(), failures);
             QCOMPARE(readText(installed("f.dat/saves/slot1")), QStringLiteral("the player's"));
+            // The checked body waits in the download area for the next run, with its record.
+            const QStringList kept = QDir(Paths::downloadTemp()).entryList(QDir::Files);
+            QVERIFY2(kept.size() == 2 && kept.at(1) == kept.at(0) + ".resume", qPrintable(kept.join(' ')));
+            QVERIFY(!QFile::exists(installed("f.dat.part")));
+            for (const QString &name : kept)
+                QFile::remove(Paths::downloadTemp() + '/' + name);
         } else if (failures == 5) {
             QCOMPARE(run.error, reason);
             QVERIFY(!QFile::exists(installed("f.dat")));

@@ -451,8 +451,8 @@ private slots:
                                       "vantorel-OTHER.resume"}));
         ::close(held);
     }
-    // A body that arrived whole stays locked until it is in place: another folder's run never
-    // takes it for a leftover (its record is gone by then).
+    // A body that arrived whole stays locked and on record until it is in place: another folder's
+    // run never takes it for a leftover, and a quit before it is in place costs nothing.
     void finishedBodyOutlivesAnotherFoldersSweep()
     {
         const ManifestEntry entry = site.add(QStringLiteral("h.pak"), bytesOf(50'000, 'h'));
@@ -467,7 +467,43 @@ private slots:
         QVERIFY(QFile::exists(result.file));
         result.hold.reset();
         awaitTask(Patcher::clearDownloadArea(otherInstall.path()));
+        const auto kept = ResumeStore::find(*request.key);
+        QVERIFY(kept && kept->file == result.file && kept->whole(*request.key));
+        awaitTask(Patcher::clearDownloadArea(install.path()));
         QVERIFY(!QFile::exists(result.file));
+    }
+
+    // The next run finds a body that arrived whole but was not put in place (the launcher quit
+    // or was killed first): checked again, it is moved without a request; a bad one comes again.
+    void wholeBodyOfAnEarlierRun_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("as it arrived: moved into place") << false;
+        QTest::newRow("changed on disk since: fetched again") << true;
+    }
+    void wholeBodyOfAnEarlierRun()
+    {
+        QFETCH(bool, damaged);
+        const QByteArray content = bytesOf(3'000'000, 'w');
+        const ManifestEntry entry = site.add(QStringLiteral("w.pak"), content);
+        const ResumeStore::BodyKey key = Patcher::bodyKey(entry, ResumeStore::folderOf(install.path()));
+        const QString body = Paths::downloadTemp() + "/vantorel-WHOLE";
+        QByteArray onDisk = content;
+        if (damaged)
+            onDisk[2'000'000] = 'x';
+        writeFile(body, onDisk);
+        ResumeStore::record(body, key, {}, entry.size);
+        auto stats = std::make_shared<Patcher::ApplyStats>();
+        const ApplyRun run = runApply({entry}, install.path(), stats);
+        QCOMPARE(run.error, QString());
+        QCOMPARE(readBytes(install.path() + "/w.pak"), content);
+        const auto seen = fileRequests("/files/w.pak");
+        QCOMPARE(seen.size(), damaged ? 1 : 0);
+        if (damaged)
+            QVERIFY(seen.first().header("Range").isEmpty());
+        QCOMPARE(stats->kept, damaged ? 0 : entry.size);
+        QCOMPARE(warnings(), QStringList());
+        QCOMPARE(area(), QStringList());
     }
 };
 

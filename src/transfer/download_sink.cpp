@@ -1,6 +1,7 @@
 #include "transfer/download_sink.h"
 #include "net/http.h"
 #include "transfer/rate_limiter.h"
+#include "transfer/disk_queue.h"
 #include "support/patch_timing.h"
 #include "support/paths.h"
 
@@ -314,20 +315,34 @@ Net::Sink::Take DownloadSink::onBody(const char *data, qint64 size)
         m_request.onBytes(size);
     if (m_kept && m_written > m_keptBytes)
         overtake();
-    // Durable before recorded: after a power loss the record never claims bytes that are not there.
-    if (!m_kept && resumable() && total() - m_recorded >= checkpointBytes && m_out.sync()) {
-        ResumeStore::record(m_file->fileName(), *m_request.key, m_validator, total());
-        m_recorded = total();
-    }
+    if (!m_kept && resumable() && total() - m_recorded >= checkpointBytes)
+        checkpoint();
     return Take::All;
+}
+
+// Durable before recorded: after a power loss the record never claims bytes that are not there.
+// The bytes so far are handed to the file here; the wait for the disk happens on its own thread.
+void DownloadSink::checkpoint()
+{
+    const int fd = m_out.flush() ? ::dup(int(m_file->handle())) : -1;
+    if (fd < 0)
+        return;  // a write that failed shows at the next one
+    m_recorded = total();
+    DiskQueue::post([fd, file = m_file->fileName(), key = *m_request.key, validator = m_validator, bytes = total()] {
+        if (::fdatasync(fd) == 0)
+            ResumeStore::record(file, key, validator, bytes);
+        ::close(fd);
+    });
 }
 
 // The new body holds more than the kept one did: that one is no longer worth keeping.
 void DownloadSink::overtake()
 {
-    const std::shared_ptr<QFile> kept = std::move(m_kept);
-    kept->close();
-    ResumeStore::discard(kept->fileName());
+    DiskQueue::post([kept = std::move(m_kept)] {
+        kept->close();
+        ResumeStore::discard(kept->fileName());
+    });
+    m_kept.reset();
     m_keptBytes = 0;
 }
 
@@ -365,11 +380,20 @@ void DownloadSink::complete(const Net::Response &response)
     }
     if (m_kept)  // a whole body as short as the kept one was
         overtake();
+    {
+        std::lock_guard lock(m_group->mutex);
+        m_group->running.erase(this);
+    }
+    DiskQueue::post([self = shared_from_this()] { self->deliverWhole(); });
+}
+
+void DownloadSink::deliverWhole()
+{
     if (m_request.key) {
-        // Whole and on disk, it stays on record until the caller has put it in place: a quit or
-        // a crash before then costs nothing of the download.
-        if (total() == m_request.maxBytes && m_out.sync())
-            ResumeStore::record(m_file->fileName(), *m_request.key, m_validator, total());
+        // Whole, it stays on record until the caller has put it in place: a quit or a crash
+        // before then costs nothing of the download (the next run checks it again).
+        if (total() == m_request.maxBytes)
+            ResumeStore::record(m_file->fileName(), *m_request.key, m_validator, total(), false);
         else
             QFile::remove(m_file->fileName() + QStringLiteral(".resume"));
     }
@@ -380,10 +404,6 @@ void DownloadSink::complete(const Net::Response &response)
         result.hold = m_file;
     else
         m_file->close();
-    {
-        std::lock_guard lock(m_group->mutex);
-        m_group->running.erase(this);
-    }
     m_outcome->deliver(Outcome{std::move(result), nullptr});
 }
 
@@ -413,6 +433,13 @@ void DownloadSink::end(std::exception_ptr error, bool keepBody)
         std::lock_guard lock(m_group->mutex);
         m_group->running.erase(this);
     }
+    DiskQueue::post([self = shared_from_this(), error = std::move(error), keepBody]() mutable {
+        self->deliverFailure(std::move(error), keepBody);
+    });
+}
+
+void DownloadSink::deliverFailure(std::exception_ptr error, bool keepBody)
+{
     if (m_file->isOpen() || !m_file->fileName().isEmpty()) {
         if (keepBody)
             keep();

@@ -20,7 +20,8 @@ struct DownloadGroup {
 
 // One body on its way to disk: judges the answer's status and range, writes the bytes as they
 // arrive, hashes them, makes them durable and records them now and then, reads within the speed
-// limit, and keeps a cut body for resuming. Everything in it runs on the network thread.
+// limit, and keeps a cut body for resuming. It runs on the network thread, but for the waits on
+// the disk (opening, syncing, records, the end), which go to the disk's own thread in order.
 class DownloadSink : public Net::Sink, public std::enable_shared_from_this<DownloadSink> {
 public:
     struct Outcome {
@@ -51,8 +52,12 @@ private:
     void overtake();
     Take readErrorBody(qint64 size);
     void complete(const Net::Response &response);
+    void checkpoint();
     void keep();
     void end(std::exception_ptr error, bool keepBody);
+    // The ends of a download, on the disk's thread.
+    void deliverWhole();
+    void deliverFailure(std::exception_ptr error, bool keepBody);
     bool openStaging();
     bool openInDownloadArea(QFile &file);
 

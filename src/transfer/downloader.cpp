@@ -1,5 +1,6 @@
 #include "transfer/downloader.h"
 #include "transfer/download_sink.h"
+#include "transfer/disk_queue.h"
 
 
 Downloader::Downloader(QByteArray userAgent, int idleTimeoutMs)
@@ -41,8 +42,8 @@ QCoro::Task<DownloadResult> Downloader::fetch(DownloadRequest request)
 {
     auto sink = std::make_shared<DownloadSink>(std::move(request), m_userAgent, m_idleMs, m_group);
     const auto handoff = sink->outcome();
-    // Files are opened on the network thread, never on the caller's.
-    Net::Engine::instance().run([sink] { sink->begin(); });
+    // Files are opened on the disk's thread, never on the caller's nor the network's.
+    DiskQueue::post([sink] { sink->begin(); });
     const DownloadSink::Outcome outcome = co_await *handoff;
     if (outcome.error)
         std::rethrow_exception(outcome.error);

@@ -116,7 +116,7 @@ QHash<QString, PartialBody> findAll(const QList<BodyKey> &keys)
     return found;
 }
 
-void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes)
+void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes, bool durable)
 {
     const QJsonObject o{{QStringLiteral("url"), key.url},           {QStringLiteral("path"), key.path},
                         {QStringLiteral("size"), key.size},         {QStringLiteral("sha256"), key.sha256},
@@ -130,7 +130,7 @@ void record(const QString &file, const BodyKey &key, const Validator &validator,
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
     const QByteArray data = QJsonDocument(o).toJson(QJsonDocument::Compact);
-    const bool written = out.write(data) == data.size() && out.flush() && ::fsync(out.handle()) == 0;
+    const bool written = out.write(data) == data.size() && out.flush() && (!durable || ::fsync(out.handle()) == 0);
     out.close();
     if (!written || ::rename(QFile::encodeName(staging).constData(), QFile::encodeName(target).constData()) != 0)
         QFile::remove(staging);

@@ -49,8 +49,9 @@ std::optional<PartialBody> find(const BodyKey &key);
 // The same for many entries at once (one look at the download area), by entry path.
 QHash<QString, PartialBody> findAll(const QList<BodyKey> &keys);
 // Records that `bytes` bytes of `file` are on disk (the caller has made them durable first).
-// Written atomically; a failure only means the body cannot be resumed.
-void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes);
+// Written atomically; a failure only means the body cannot be resumed. A whole body needs no
+// durable record (`durable` false): it is hashed again before it is used.
+void record(const QString &file, const BodyKey &key, const Validator &validator, qint64 bytes, bool durable = true);
 // Removes a body and its record.
 void discard(const QString &file);
 // Start of a run in `folder`: removes every unlocked body of that folder that none of `wanted` can

@@ -151,11 +151,20 @@ private slots:
         RateLimiter::global().setLimit(limit);
         QElapsedTimer clock;
         clock.start();
-        awaitTask(Patcher::apply({entry}, install.path(), [](const PatchPhase &) {}));
+        // The rate of the bytes as the meter saw them: the install's syncs after the last byte
+        // wait on the disk, which other work on this computer may keep busy.
+        auto last = std::make_shared<QPair<double, qint64>>(0, 0);
+        auto mutex = std::make_shared<QMutex>();
+        awaitTask(Patcher::apply({entry}, install.path(), [=](const PatchPhase &p) {
+            QMutexLocker lock(mutex.get());
+            if (p.kind == PatchPhase::Downloading)
+                *last = {clock.nsecsElapsed() / 1e9, p.done};
+        }));
         const double took = clock.nsecsElapsed() / 1e9;
         RateLimiter::global().setLimit(0);
         QCOMPARE(QFileInfo(install.path() + "/one.pak").size(), size);
-        const double rate = double(size) / took;
+        QVERIFY(last->first > 0);
+        const double rate = double(last->second) / last->first;
         qInfo("limit %lld B/s: one transfer averaged %.0f B/s (%.1f %%)", limit, rate, 100 * rate / double(limit));
         QVERIFY2(rate >= 0.85 * double(limit), qPrintable(QString::number(rate)));
         QVERIFY2(took >= 2.5 * 0.95, qPrintable(QString::number(took)));

@@ -451,6 +451,33 @@ private slots:
                                       "vantorel-OTHER.resume"}));
         ::close(held);
     }
+    // A disk that takes 0.8 s for each sync (a slow USB stick, a network file system), under an
+    // idle time-out of 0.3 s: the transfers go on while bodies are made durable and recorded,
+    // and none fails for a silence of the network thread.
+    void slowDiskHoldsNoTransfer()
+    {
+        if (!qEnvironmentVariableIsSet("VANTOREL_SLOW_SYNC_MS")) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("LD_PRELOAD", VANTOREL_SLOW_SYNC_LIB);
+            env.insert("VANTOREL_SLOW_SYNC_MS", "800");
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(QCoreApplication::applicationFilePath(), {"slowDiskHoldsNoTransfer"});
+            QVERIFY(child.waitForFinished(100'000));
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        const QList<ManifestEntry> entries{site.add(QStringLiteral("s1.pak"), bytesOf(150'000'000, 's')),
+                                           site.add(QStringLiteral("s2.pak"), bytesOf(30'000'000, 't')),
+                                           site.add(QStringLiteral("s3.pak"), bytesOf(30'000'000, 'u'))};
+        const ApplyRun run = apply(entries);
+        QCOMPARE(run.error, QString());
+        QCOMPARE(warnings(), QStringList());
+        for (const ManifestEntry &entry : entries)
+            QCOMPARE(sha256Of(install.path() + '/' + entry.path), entry.sha256);
+    }
+
     // A body that arrived whole stays locked and on record until it is in place: another folder's
     // run never takes it for a leftover, and a quit before it is in place costs nothing.
     void finishedBodyOutlivesAnotherFoldersSweep()

@@ -45,6 +45,31 @@ class TestRateLimiter : public QObject {
         return out;
     }
 
+    // The meter's reports of one real run: bytes so far, by seconds since the run began.
+    struct BytesOverTime {
+        std::shared_ptr<QMutex> mutex = std::make_shared<QMutex>();
+        std::shared_ptr<QList<QPair<double, qint64>>> samples = std::make_shared<QList<QPair<double, qint64>>>();
+        QElapsedTimer clock;
+        BytesOverTime() { clock.start(); }
+        double now() const { return clock.nsecsElapsed() / 1e9; }
+        Patcher::PhaseProgress progress() const
+        {
+            return [mutex = mutex, samples = samples, clock = clock](const PatchPhase &p) {
+                QMutexLocker lock(mutex.get());
+                if (p.kind == PatchPhase::Downloading)
+                    samples->append({clock.nsecsElapsed() / 1e9, p.done});
+            };
+        }
+        qint64 at(double t) const
+        {
+            qint64 last = 0;
+            for (const auto &[when, done] : *samples)
+                if (when <= t)
+                    last = done;
+            return last;
+        }
+    };
+
 private slots:
     void sharesOfOneLimit_data()
     {
@@ -149,22 +174,15 @@ private slots:
         const qint64 size = 3 * limit;
         const ManifestEntry entry = site.add(QStringLiteral("one.pak"), bytesOf(size, 'o'));
         RateLimiter::global().setLimit(limit);
-        QElapsedTimer clock;
-        clock.start();
         // The rate of the bytes as the meter saw them: the install's syncs after the last byte
         // wait on the disk, which other work on this computer may keep busy.
-        auto last = std::make_shared<QPair<double, qint64>>(0, 0);
-        auto mutex = std::make_shared<QMutex>();
-        awaitTask(Patcher::apply({entry}, install.path(), [=](const PatchPhase &p) {
-            QMutexLocker lock(mutex.get());
-            if (p.kind == PatchPhase::Downloading)
-                *last = {clock.nsecsElapsed() / 1e9, p.done};
-        }));
-        const double took = clock.nsecsElapsed() / 1e9;
+        const BytesOverTime bytes;
+        awaitTask(Patcher::apply({entry}, install.path(), bytes.progress()));
+        const double took = bytes.now();
         RateLimiter::global().setLimit(0);
         QCOMPARE(QFileInfo(install.path() + "/one.pak").size(), size);
-        QVERIFY(last->first > 0);
-        const double rate = double(last->second) / last->first;
+        QVERIFY(!bytes.samples->isEmpty() && bytes.samples->last().first > 0);
+        const double rate = double(bytes.samples->last().second) / bytes.samples->last().first;
         qInfo("limit %lld B/s: one transfer averaged %.0f B/s (%.1f %%)", limit, rate, 100 * rate / double(limit));
         QVERIFY2(rate >= 0.85 * double(limit), qPrintable(QString::number(rate)));
         QVERIFY2(took >= 2.5 * 0.95, qPrintable(QString::number(took)));
@@ -181,24 +199,12 @@ private slots:
             entries.append(site.add(QStringLiteral("l%1.pak").arg(i), bytesOf(10'000'000, char('a' + i))));
         const qint64 limit = 20'000'000;
         RateLimiter::global().setLimit(limit);
-        struct Sample {
-            double at;
-            qint64 bytes;
-        };
-        auto samples = std::make_shared<QList<Sample>>();
-        auto mutex = std::make_shared<QMutex>();
-        QElapsedTimer clock;
-        clock.start();
-        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
-            QMutexLocker lock(mutex.get());
-            if (p.kind == PatchPhase::Downloading)
-                samples->append({clock.nsecsElapsed() / 1e9, p.done});
-        };
+        const BytesOverTime bytes;
         // After 1.5 s the player lowers the limit to 10 MB/s.
         QTimer::singleShot(1500, [] { RateLimiter::global().setLimit(10'000'000); });
-        awaitTask(Patcher::apply(entries, install.path(), progress));
+        awaitTask(Patcher::apply(entries, install.path(), bytes.progress()));
         RateLimiter::global().setLimit(0);
-        const double took = clock.nsecsElapsed() / 1e9;
+        const double took = bytes.now();
         for (const ManifestEntry &entry : entries)
             QCOMPARE(PatchSite::sha256(readBytes(install.path() + '/' + entry.path)), entry.sha256);
         // 1.5 s at 20 MB/s (30 MB), the other 30 MB at 10 MB/s (3 s): 4.5 s by the limit.
@@ -206,15 +212,8 @@ private slots:
         qInfo("60 MB took %.2f s; the limits say %.2f s", took, expected);
         QVERIFY2(took > expected * 0.85 && took < expected * 1.3, qPrintable(QString::number(took)));
         // Bytes in each 1 s window after the change settled, against 10 MB/s.
-        const auto bytesAt = [&](double t) {
-            qint64 last = 0;
-            for (const Sample &s : *samples)
-                if (s.at <= t)
-                    last = s.bytes;
-            return last;
-        };
         for (double t = 2.5; t + 1.0 < took - 0.3; t += 0.5) {
-            const qint64 window = bytesAt(t + 1.0) - bytesAt(t);
+            const qint64 window = bytes.at(t + 1.0) - bytes.at(t);
             QVERIFY2(window > 6'000'000 && window < 14'000'000, qPrintable(QStringLiteral("%1 bytes in [%2, %3] s").arg(window).arg(t).arg(t + 1)));
         }
     }
@@ -230,35 +229,21 @@ private slots:
             entries.append(site.add(QStringLiteral("f%1.pak").arg(i), bytesOf(20'000'000, char('a' + i))));
         const qint64 low = 100'000;
         RateLimiter::global().setLimit(50'000'000);
-        auto samples = std::make_shared<QList<QPair<double, qint64>>>();
-        auto mutex = std::make_shared<QMutex>();
-        QElapsedTimer clock;
-        clock.start();
-        const Patcher::PhaseProgress progress = [=](const PatchPhase &p) {
-            QMutexLocker lock(mutex.get());
-            if (p.kind == PatchPhase::Downloading)
-                samples->append({clock.nsecsElapsed() / 1e9, p.done});
-        };
+        const BytesOverTime bytes;
         double changedAt = 1e9;
         QTimer::singleShot(500, [&] {
             RateLimiter::global().setLimit(low);
-            changedAt = clock.nsecsElapsed() / 1e9;
+            changedAt = bytes.now();
             QTimer::singleShot(5500, [] { RateLimiter::global().setLimit(0); });  // the rest at full speed
         });
-        awaitTask(Patcher::apply(entries, install.path(), progress));
+        awaitTask(Patcher::apply(entries, install.path(), bytes.progress()));
         RateLimiter::global().setLimit(0);
-        const auto bytesAt = [&](double t) {
-            qint64 last = 0;
-            for (const auto &[at, done] : *samples)
-                if (at <= changedAt + t)
-                    last = done;
-            return last;
-        };
+        const auto bytesAt = [&](double t) { return bytes.at(changedAt + t); };
         QVERIFY2(bytesAt(5.0) < 120'000'000, "the run ended before the limit was lowered");
         for (int second = 1; second < 5; ++second) {
-            const qint64 bytes = bytesAt(second + 1) - bytesAt(second);
-            qInfo("second %d after the change: %lld bytes", second, bytes);
-            QVERIFY2(bytes > 0 && bytes < 3 * low, qPrintable(QStringLiteral("%1 bytes in second %2").arg(bytes).arg(second)));
+            const qint64 got = bytesAt(second + 1) - bytesAt(second);
+            qInfo("second %d after the change: %lld bytes", second, got);
+            QVERIFY2(got > 0 && got < 3 * low, qPrintable(QStringLiteral("%1 bytes in second %2").arg(got).arg(second)));
         }
     }
 };

@@ -34,6 +34,8 @@ public:
     Q_INVOKABLE void close();
     // Bytes per second for all uploads together; 0: no limit.
     Q_INVOKABLE void setUploadLimit(qint64 bytesPerSecond);
+    // Connections being served now (on the server's thread).
+    int openConnections() const { return m_open; }
 
     // For ShareConnection.
     ShareIndex &index() { return *m_index; }

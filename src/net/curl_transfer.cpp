@@ -49,6 +49,12 @@ size_t onWrite(char *data, size_t size, size_t count, void *user)
 {
     auto *t = static_cast<Transfer *>(user);
     const size_t length = size * count;
+    if (!t->announced && !t->redirected)
+        t->redirected = !redirectOf(t).isEmpty();
+    if (t->redirected) {  // the page of a redirect: read past, never shown
+        received(t, qint64(length));
+        return length;
+    }
     if (!t->announced)
         announce(t);
     if (t->refused)
@@ -58,10 +64,13 @@ size_t onWrite(char *data, size_t size, size_t count, void *user)
         t->bodyBytes += qint64(length);
         received(t, qint64(length));
         return length;
-    case Sink::Take::Later:
+    case Sink::Take::Later: {
         t->paused = true;
         t->pausedAt = Clock::now();
+        const int ms = t->sink->laterMs();
+        t->wakeAt = ms < 0 ? std::nullopt : std::optional(t->pausedAt + std::chrono::milliseconds(ms));
         return CURL_WRITEFUNC_PAUSE;
+    }
     case Sink::Take::Stop:
         break;
     }
@@ -88,9 +97,8 @@ CURL *openEasy(Transfer *t, CURLSH *share, const QByteArray &proxy)
     set(CURLOPT_SHARE, share);
     set(CURLOPT_ERRORBUFFER, t->error);
     set(CURLOPT_PROTOCOLS_STR, "http,https");
-    set(CURLOPT_FOLLOWLOCATION, r.followRedirects ? 1L : 0L);
-    set(CURLOPT_MAXREDIRS, maxRedirects);
-    set(CURLOPT_REDIR_PROTOCOLS_STR, https ? "https" : "http,https");
+    // Redirects are followed by the engine, hop by hop: each may need another proxy.
+    set(CURLOPT_FOLLOWLOCATION, 0L);
     set(CURLOPT_CONNECTTIMEOUT_MS, long(r.idleMs));
     set(CURLOPT_BUFFERSIZE, r.bufferBytes > 0 ? long(r.bufferBytes) : r.bulk ? bulkBufferBytes : smallBufferBytes);
     // Over TLS a file waits to share an HTTP/2 connection rather than open one of its own; plain
@@ -125,6 +133,47 @@ CURL *openEasy(Transfer *t, CURLSH *share, const QByteArray &proxy)
         return nullptr;
     }
     return e;
+}
+
+QUrl redirectOf(const Transfer *t)
+{
+    const int status = t->response.status;
+    if (!t->request.followRedirects || (status != 301 && status != 302 && status != 303 && status != 307 && status != 308))
+        return {};
+    const QByteArray location = t->response.header("Location");
+    return location.isEmpty() ? QUrl() : t->request.url.resolved(QUrl::fromEncoded(location));
+}
+
+bool redirect(Transfer *t, const QUrl &next, QString &why)
+{
+    Request &r = t->request;
+    const QString from = r.url.scheme().toLower(), to = next.scheme().toLower();
+    if (++t->hops > maxRedirects) {
+        why = QStringLiteral("The server redirected more than %1 times.").arg(maxRedirects);
+        return false;
+    }
+    if (!next.isValid() || (to != QLatin1String("http") && to != QLatin1String("https"))
+        || (from == QLatin1String("https") && to != QLatin1String("https"))) {
+        why = QStringLiteral("The server redirected to an address that is not followed: %1").arg(next.toDisplayString());
+        return false;
+    }
+    const int status = t->response.status;
+    if ((status == 303 && r.method != "HEAD") || ((status == 301 || status == 302) && r.method == "POST")) {
+        r.method = "GET";
+        r.body.reset();
+    }
+    const bool sameOrigin = from == to && r.url.host().compare(next.host(), Qt::CaseInsensitive) == 0
+        && r.url.port(from == QLatin1String("https") ? 443 : 80) == next.port(to == QLatin1String("https") ? 443 : 80);
+    if (!sameOrigin)
+        r.headers.removeIf([](const Header &h) {
+            return h.first.compare("Authorization", Qt::CaseInsensitive) == 0 || h.first.compare("Cookie", Qt::CaseInsensitive) == 0;
+        });
+    r.url = next;
+    t->response = {};
+    t->redirected = false;
+    t->bodyBytes = 0;
+    t->error[0] = 0;
+    return true;
 }
 
 void announce(Transfer *t)

@@ -26,15 +26,23 @@ struct Transfer {
     Clock::time_point lastByte;
     Clock::time_point windowStart;
     Clock::time_point pausedAt;
+    std::optional<Clock::time_point> wakeAt;  // while paused: when to offer the bytes again; none: at resume()
     std::optional<Clock::time_point> deadline;
     qint64 windowBytes = 0;
     qint64 bodyBytes = 0;
+    int hops = 0;            // redirects followed so far
+    bool redirected = false; // this answer sends the request elsewhere: its body is dropped
 };
 
 // A libcurl handle for the transfer, every option set and its callbacks pointing at it.
 CURL *openEasy(Transfer *t, CURLSH *share, const QByteArray &proxy);
 // The sink hears the final answer's status and headers (when no body came, at the end).
 void announce(Transfer *t);
+// Where a redirect that is to be followed points; empty for any other answer.
+QUrl redirectOf(const Transfer *t);
+// The request again for the next hop: the method a browser would use, and no credentials for
+// another origin. False, with the reason, when the hop is not allowed.
+bool redirect(Transfer *t, const QUrl &next, QString &why);
 // A body shorter than its length said.
 bool cutShort(const Transfer *t);
 // What a failed transfer ends with: the transport's words, and whether TLS or a proxy failed.

@@ -22,19 +22,18 @@ using std::chrono::milliseconds;
 // Every update's parallel fetches to one host get a connection each over HTTP/1.1.
 constexpr long maxHostConnections = 8;
 constexpr long cachedConnections = 32;
-// How often timers are looked at; while the speed limit holds transfers back, how often they are
-// offered their bytes again.
+// How often timers are looked at.
 constexpr int tickMs = 100;
-constexpr int pausedTickMs = 5;
 // A transfer must bring at least this much in every window, or it fails as too slow.
 constexpr qint64 minimumBytes = 1024;
 
 struct Command {
-    enum Kind { Start, Cancel, Retry, Run } kind = Retry;
+    enum Kind { Start, Cancel, Retry, Run, Resume } kind = Retry;
     std::unique_ptr<Transfer> transfer;
     Engine::Id id = 0;
     QString why;
     std::function<void()> work;
+    const Sink *sink = nullptr;
 };
 
 }
@@ -140,7 +139,7 @@ private:
                 std::lock_guard lock(m_queueMutex);
                 queued = !m_queue.empty();
             }
-            curl_multi_poll(m_multi, nullptr, 0, queued ? 0 : m_paused.empty() ? tickMs : pausedTickMs, nullptr);
+            curl_multi_poll(m_multi, nullptr, 0, queued ? 0 : pollMs(), nullptr);
         }
         // Transfers queued and never started end too, so every sink hears once.
         for (Command &command : commands)
@@ -182,6 +181,11 @@ private:
             break;
         case Command::Run:
             command.work();
+            break;
+        case Command::Resume:
+            for (auto &[easy, t] : m_running)
+                if (t->sink.get() == command.sink && t->paused && !t->wakeAt)
+                    t->wakeAt = Clock::now();
             break;
         }
     }
@@ -239,6 +243,16 @@ private:
 
     void complete(Transfer *t, CURLcode code)
     {
+        if (code == CURLE_OK && t->redirected) {
+            follow(t);
+            return;
+        }
+        if (code == CURLE_OK && !t->announced && !t->refused) {
+            if (const QUrl next = redirectOf(t); !next.isEmpty()) {  // a redirect with no body
+                follow(t);
+                return;
+            }
+        }
         if (code == CURLE_OK && !t->refused && !t->announced)
             announce(t);
         if (t->refused) {
@@ -251,6 +265,24 @@ private:
             return;
         }
         finish(t, failureOf(t, code));
+    }
+
+    // The next hop goes out as a request of its own, through the proxy for its address.
+    void follow(Transfer *t)
+    {
+        QString why;
+        if (!redirect(t, redirectOf(t), why)) {
+            finish(t, {Ending::Failed, Ending::Other, why});
+            return;
+        }
+        curl_multi_remove_handle(m_multi, t->easy);
+        curl_easy_cleanup(t->easy);
+        m_running.erase(t->easy);
+        t->easy = nullptr;
+        curl_slist_free_all(t->headerList);
+        t->headerList = nullptr;
+        m_waiting.emplace_back(t);
+        startWaiting();
     }
 
     void finish(Transfer *t, const Ending &ending)
@@ -268,36 +300,44 @@ private:
                 }
         }
         curl_slist_free_all(t->headerList);
-        std::erase(m_paused, t);
         const Response response = t->announced ? t->response : Response{};
         const std::shared_ptr<Sink> sink = std::move(t->sink);
         delete t;
         sink->onEnd(ending, response);
     }
 
+    // Until the next paused transfer is due, or the next look at the timers.
+    int pollMs() const
+    {
+        const Clock::time_point now = Clock::now();
+        Clock::time_point next = now + milliseconds(tickMs);
+        for (const auto &[easy, t] : m_running)
+            if (t->paused && t->wakeAt)
+                next = std::min(next, *t->wakeAt);
+        return int(std::max<Clock::rep>(0, std::chrono::ceil<milliseconds>(next - now).count()));
+    }
+
     void tick()
     {
         const Clock::time_point now = Clock::now();
-        // Paused transfers get their bytes offered again, starting with another one each time so
-        // that none is always first to the limit's budget.
-        std::vector<Transfer *> paused;
+        // Paused transfers that are due get their bytes offered again, starting with another one
+        // each time so that none is always first to the limit's budget.
+        std::vector<Transfer *> due;
         for (auto &[easy, t] : m_running)
-            if (t->paused)
-                paused.push_back(t);
-        if (!paused.empty()) {
-            const size_t first = m_rotation++ % paused.size();
-            std::rotate(paused.begin(), paused.begin() + qsizetype(first), paused.end());
+            if (t->paused && t->wakeAt && *t->wakeAt <= now)
+                due.push_back(t);
+        if (!due.empty()) {
+            const size_t first = m_rotation++ % due.size();
+            std::rotate(due.begin(), due.begin() + qsizetype(first), due.end());
         }
-        m_paused.clear();
-        for (Transfer *t : paused) {
-            // Time held back by the limit does not count against the transfer.
+        for (Transfer *t : due) {
+            // Time held back (by the limit, by a busy disk) does not count against the transfer.
             const auto held = now - t->pausedAt;
             t->lastByte += held;
             t->windowStart += held;
             t->paused = false;
+            t->wakeAt.reset();
             curl_easy_pause(t->easy, CURLPAUSE_CONT);
-            if (t->paused)
-                m_paused.push_back(t);
         }
         std::vector<std::pair<Transfer *, Ending>> late;
         for (auto &[easy, t] : m_running) {
@@ -334,7 +374,6 @@ private:
     // Network thread only.
     std::unordered_map<CURL *, Transfer *> m_running;
     std::vector<std::unique_ptr<Transfer>> m_waiting;  // for their proxy
-    std::vector<Transfer *> m_paused;
     size_t m_rotation = 0;
 };
 
@@ -362,6 +401,13 @@ Engine::Id Engine::start(Request request, std::shared_ptr<Sink> sink)
 void Engine::run(std::function<void()> work)
 {
     d->post({Command::Run, nullptr, 0, {}, std::move(work)});
+}
+
+void Engine::resume(const Sink *sink)
+{
+    Command command{Command::Resume, nullptr, 0, {}, {}};
+    command.sink = sink;
+    d->post(std::move(command));
 }
 
 void Engine::cancel(Id id, QString why)

@@ -22,6 +22,9 @@ public:
     void run(std::function<void()> work);
     // Ends the transfer as Cancelled with `why` as its message; nothing when it has ended. Any thread.
     void cancel(Id id, QString why);
+    // The transfer of this sink, when it waits to be resumed (its laterMs() was negative), is offered its
+    // bytes again; nothing when it waits for nothing or has ended. Any thread.
+    void resume(const Sink *sink);
     // Ends every transfer (Stopped) and then the thread, waiting for it up to timeoutMs; later
     // transfers end Stopped at once. True when the thread ended in time.
     bool shutdown(int timeoutMs);

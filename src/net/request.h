@@ -70,8 +70,11 @@ public:
     virtual bool onResponse(const Response &response) = 0;
     enum class Take { All, Later, Stop };
     // Bytes of the body. Later takes none of them: the transfer pauses (its connection stops being
-    // read) and the same bytes come again soon. Stop ends it Refused.
+    // read) and the same bytes come again after laterMs(). Stop ends it Refused.
     virtual Take onBody(const char *data, qint64 size) = 0;
+    // Asked right after Later: how long until the same bytes are worth offering again; negative:
+    // not before the owner calls Engine::resume().
+    virtual int laterMs() { return 5; }
     // Exactly once, last. `response` is empty when no answer came.
     virtual void onEnd(const Ending &ending, const Response &response) = 0;
 };

@@ -53,7 +53,7 @@ qint64 RateLimiter::take(qint64 wanted)
     return granted;
 }
 
-bool RateLimiter::admit(qint64 bytes)
+bool RateLimiter::admit(qint64 bytes, double *wait)
 {
     QMutexLocker lock(&m_mutex);
     if (m_limit <= 0)
@@ -61,8 +61,12 @@ bool RateLimiter::admit(qint64 bytes)
     refill();
     // A block is let through once the bucket holds it, or holds all it can (a block larger than
     // half a second of the limit): the debt is then at most the difference.
-    if (m_tokens < qMin(double(bytes), m_limit * 0.5))
+    const double needed = qMin(double(bytes), m_limit * 0.5);
+    if (m_tokens < needed) {
+        if (wait)
+            *wait = (needed - m_tokens) / double(m_limit);
         return false;
+    }
     m_tokens -= double(bytes);
     return true;
 }

@@ -20,8 +20,8 @@ public:
     // Returns bytes granted but not used.
     void giveBack(qint64 bytes);
     // Lets a whole block through once the bucket holds it (or is full); false, taking nothing,
-    // before. For transfers whose blocks cannot be split.
-    bool admit(qint64 bytes);
+    // before, with the seconds until it will in `wait`. For transfers whose blocks cannot be split.
+    bool admit(qint64 bytes, double *wait = nullptr);
     // The size of the blocks a transfer should read under this limit: about 1/20 s of it.
     static qint64 quantum(qint64 limit);
 

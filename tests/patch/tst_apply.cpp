@@ -9,6 +9,7 @@
 #include "support/await_task.h"
 #include "support/log.h"
 #include "support/patch_site.h"
+#include "support/proxy_server.h"
 #include "support/paths.h"
 #include "support/test_ca.h"
 #include "support/test_profile.h"
@@ -484,6 +485,32 @@ private slots:
         for (const QString &line : warnings())
             QVERIFY2(line.startsWith("proxy: the proxy settings gave no answer for http://cdn.vantorel.test:")
                          && line.endsWith(" in 5 s; connecting directly"), qPrintable(line));
+    }
+
+    // Each hop of a redirect goes the way the system's settings name for its own address: here
+    // the first is direct (this computer), the second through a proxy.
+    void eachRedirectHopAsksForItsProxy()
+    {
+        QVERIFY2(TestCa::available(), "runs under scripts/with-test-ca, where cdn.vantorel.test is this computer");
+        ProxyServer proxy;
+        QVERIFY(proxy.start());
+        const QString viaProxy = proxy.url();
+        Net::Proxy::setAsker([viaProxy](const QUrl &url) {
+            return url.host() == QLatin1String("cdn.vantorel.test") ? viaProxy.toLatin1() : QByteArray();
+        });
+        ManifestEntry entry = site.add(QStringLiteral("hop.dat"), bytesOf(100'000, 'h'));
+        const QString target = QString(entry.url).replace("127.0.0.1", "cdn.vantorel.test");
+        site.server().setRoute("/files/moved/hop.dat", [target](const Standin::Request &) {
+            Standin::Response r = Standin::Response::text(302, {});
+            r.headers.append(Standin::Header{"Location", target.toUtf8()});
+            return r;
+        });
+        entry.url.replace("/files/hop.dat", "/files/moved/hop.dat");
+        const ApplyRun run = apply({entry});
+        Net::Proxy::setAsker({});
+        QCOMPARE(run.error, QString());
+        QCOMPARE(site.server().requestsTo("/files/moved/hop.dat").size(), 1);
+        QVERIFY2(proxy.logText().contains("cdn.vantorel.test"), qPrintable(proxy.logText()));
     }
 
     void neverMoreThanSixAtOnce()

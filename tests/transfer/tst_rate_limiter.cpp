@@ -139,8 +139,15 @@ private slots:
         RateLimiter limiter([&now] { return now; });
         limiter.setLimit(100'000);
         now += 0.1;  // 10,000 bytes in the bucket
+        // A held transfer is told when its block is due: not a moment too early, nor late.
+        double wait = 0;
+        QVERIFY(!limiter.admit(16'384, &wait));
+        QVERIFY2(qAbs(wait - 0.06384) < 1e-6, qPrintable(QString::number(wait)));
+        now += wait * 0.99;
         QVERIFY(!limiter.admit(16'384));
-        now += 0.1;
+        now += wait * 0.01 + 1e-9;
+        QVERIFY(limiter.admit(16'384));
+        now += 0.17;
         QVERIFY(limiter.admit(16'384));
         QVERIFY(!limiter.admit(16'384));
         // Below 16 KB per half second the bucket never holds a block: a full one lets it through.

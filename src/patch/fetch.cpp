@@ -140,6 +140,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
         request.ifRange = sameOrigin;
         request.wholeOverKept = wholeOverKept;
         request.handle = handle;
+        request.held = watch.held();
         request.maxBytes = entry.size;
         // A small body is cheaper to fetch again than to keep: no record, no lock, no move.
         const bool small = run.batch && !from && entry.size <= InstallBatch::smallBody;
@@ -155,6 +156,7 @@ QCoro::Task<Failure> attemptOnce(ManifestEntry entry, QUrl entryUrl, OriginPool:
             stats->fetched += delta;
             meter->add(delta);
         };
+        request.onOtherBytes = [meter = run.meter](qint64 bytes) { meter->addOther(bytes); };
         request.onDropped = [tally, meter = run.meter](qint64 bytes) {
             tally->counted -= bytes;
             tally->fromBefore = 0;

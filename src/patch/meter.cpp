@@ -14,23 +14,34 @@ double Meter::monotonicSeconds()
 
 void Meter::add(qint64 n)
 {
-    qint64 done;
+    count(n, 0);
+}
+
+void Meter::addOther(qint64 n)
+{
+    count(0, n);
+}
+
+void Meter::count(qint64 done, qint64 other)
+{
+    qint64 reported;
     double rate = 0;
     {
         QMutexLocker lock(&m_lock);
-        m_done = qMax<qint64>(0, m_done + n);
+        m_done = qMax<qint64>(0, m_done + done);
+        m_other += other;
         const double now = m_clock();
         if (now - m_lastReport <= 0.25)
             return;
         m_lastReport = now;
-        m_window.append({now, m_done});
+        m_window.append({now, m_done + m_other});
         m_window.removeIf([now](const Sample &s) { return now - s.at > 4.0; });
         const Sample &oldest = m_window.first();
         if (now - oldest.at > 0.2)
-            rate = double(m_done - oldest.bytes) / (now - oldest.at);
-        done = m_done;
+            rate = double(m_done + m_other - oldest.bytes) / (now - oldest.at);
+        reported = m_done;
     }
-    m_report(PatchPhase::downloading(qMin(done, m_total), m_total, rate >= 0 ? rate : 0));
+    m_report(PatchPhase::downloading(qMin(reported, m_total), m_total, rate >= 0 ? rate : 0));
 }
 
 void Meter::addKept(qint64 n)

@@ -15,6 +15,8 @@ public:
     Meter(qint64 total, Report report, Clock clock = {});
     // Positive for received bytes, negative to take back the bytes of a failed attempt.
     void add(qint64 n);
+    // Bytes read that are no file's (an error page): they move the rate, never the bar.
+    void addOther(qint64 n);
     // Bytes already on disk from before (a kept body), or taken back when it turns out unusable:
     // they move the bar, never the rate. Reports nothing by itself.
     void addKept(qint64 n);
@@ -22,12 +24,14 @@ public:
     static double monotonicSeconds();
 
 private:
+    void count(qint64 done, qint64 other);
     struct Sample {
         double at;
         qint64 bytes;
     };
     QMutex m_lock;
     qint64 m_done = 0;
+    qint64 m_other = 0;
     const qint64 m_total;
     const Report m_report;
     const Clock m_clock;

@@ -11,70 +11,112 @@
 
 namespace DiskQueue {
 namespace {
-struct Queue {
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::condition_variable idle;
-    std::deque<std::function<void()>> work;
-    bool busy = false;
+using Clock = std::chrono::steady_clock;
 
-    Queue()
+class Queue {
+public:
+    Queue() { std::thread([this] { serve(); }).detach(); }
+
+    void post(std::function<void()> work)
     {
-        std::thread([this] { serve(); }).detach();
-        // At the end, transfers end first (their bodies are kept through this queue), then what
+        {
+            std::lock_guard lock(m_mutex);
+            m_work.push_back(std::move(work));
+        }
+        m_wake.notify_one();
+    }
+
+    // True when it ran dry by then.
+    bool drain(Clock::time_point until)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_idle.wait_until(lock, until, [this] { return m_work.empty() && !m_busy; });
+    }
+
+    bool idle()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_work.empty() && !m_busy;
+    }
+
+private:
+    void serve()
+    {
+        for (;;) {
+            std::function<void()> next;
+            {
+                std::unique_lock lock(m_mutex);
+                m_busy = false;
+                if (m_work.empty())
+                    m_idle.notify_all();
+                m_wake.wait(lock, [this] { return !m_work.empty(); });
+                next = std::move(m_work.front());
+                m_work.pop_front();
+                m_busy = true;
+            }
+            next();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
+    std::deque<std::function<void()>> m_work;
+    bool m_busy = false;
+};
+
+struct Queues {
+    Queue writes;
+    Queue slow;
+
+    Queues()
+    {
+        // At the end, transfers end first (their bodies are kept through these queues), then what
         // they left here is done.
         Background::atStop([this](int remainingMs) {
-            const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(remainingMs);
+            const auto until = Clock::now() + std::chrono::milliseconds(remainingMs);
             Net::Engine::instance().shutdown(remainingMs);
             return drain(until);
         });
         if (QCoreApplication::instance())
             qAddPostRoutine([] {
                 Net::Engine::instance().shutdown(5'000);
-                queue().drain(std::chrono::steady_clock::now() + std::chrono::seconds(5));
+                queues().drain(Clock::now() + std::chrono::seconds(5));
             });
     }
-    static Queue &queue();
 
-    void serve()
+    // Each queue may hand work to the other: both are dry only when both are at once.
+    bool drain(Clock::time_point until)
     {
         for (;;) {
-            std::function<void()> next;
-            {
-                std::unique_lock lock(mutex);
-                busy = false;
-                idle.notify_all();
-                wake.wait(lock, [this] { return !work.empty(); });
-                next = std::move(work.front());
-                work.pop_front();
-                busy = true;
-            }
-            next();
+            if (!writes.drain(until) || !slow.drain(until))
+                return false;
+            if (writes.idle() && slow.idle())
+                return true;
         }
     }
 
-    bool drain(std::chrono::steady_clock::time_point until)
+    static Queues &queues()
     {
-        std::unique_lock lock(mutex);
-        return idle.wait_until(lock, until, [this] { return work.empty() && !busy; });
+        static Queues *q = new Queues;
+        return *q;
     }
 };
-
-Queue &Queue::queue()
-{
-    static Queue *q = new Queue;
-    return *q;
-}
 }
 
 void post(std::function<void()> work)
 {
-    Queue &q = Queue::queue();
-    {
-        std::lock_guard lock(q.mutex);
-        q.work.push_back(std::move(work));
-    }
-    q.wake.notify_one();
+    Queues::queues().slow.post(std::move(work));
+}
+
+void write(std::function<void()> work)
+{
+    Queues::queues().writes.post(std::move(work));
+}
+
+void afterWrites(std::function<void()> work)
+{
+    write([work = std::move(work)]() mutable { post(std::move(work)); });
 }
 
 }

@@ -1,12 +1,17 @@
 #pragma once
 #include <functional>
 
-// One thread for the downloads' slow disk work (opening files, making bodies durable, records,
-// removing kept bodies), done in the order it was asked for: a disk that takes seconds to sync
-// never holds the network thread, and with it every other transfer and their idle clocks.
+// The downloads' disk work, off the network thread, in the order it was asked for. Two threads:
+// one writes and hashes bodies as they arrive; the other does the slow rest (opening files,
+// making bodies durable, records, removing kept bodies, the ends). A disk that takes seconds to
+// sync then never holds the network thread, nor the writing of other bodies.
 namespace DiskQueue {
 
-// Any thread.
+// Slow work. Any thread.
 void post(std::function<void()> work);
+// Writing and hashing. Any thread.
+void write(std::function<void()> work);
+// Slow work that must follow every write asked for before it. Any thread.
+void afterWrites(std::function<void()> work);
 
 }

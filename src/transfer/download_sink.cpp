@@ -19,6 +19,10 @@ constexpr qint64 checkpointBytes = 64 << 20;  // a cut body loses at most this m
 constexpr int partialContent = 206;
 constexpr int rangeNotSatisfiable = 416;
 constexpr qint64 errorBodyCap = 64 << 10;  // enough of an error page for any log; the status says the rest
+// Bytes handed to the writer at once, and how far it may fall behind before the transfer waits.
+constexpr qsizetype writeBytes = 256 << 10;
+constexpr qint64 queuedBytes = 4 << 20;
+constexpr int longestWaitMs = 100;  // a limit raised meanwhile is seen this soon
 
 std::exception_ptr writeError(int error)
 {
@@ -263,8 +267,10 @@ bool DownloadSink::replaceKept(const Net::Response &response)
     }
     m_kept = std::exchange(m_file, next);
     m_keptBytes = m_base;
-    m_out.reset(int(m_file->handle()), 0);
-    m_request.digest->reset();
+    DiskQueue::write([self = shared_from_this(), fd = int(m_file->handle())] {
+        self->m_out.reset(fd, 0);
+        self->m_request.digest->reset();
+    });
     // The bar counts the new body from here; the kept bytes only wait on disk as a fallback.
     if (m_request.onDropped)
         m_request.onDropped(m_base);
@@ -281,6 +287,14 @@ void DownloadSink::judgeWhole(const Net::Response &response)
     m_validator = ResumeStore::Validator::of(response.header("ETag"), response.header("Last-Modified"));
 }
 
+Net::Sink::Take DownloadSink::later(int ms)
+{
+    m_laterMs = ms;
+    if (m_request.held)
+        *m_request.held = true;
+    return Take::Later;
+}
+
 // The part of an error page that is read counts against the limit (not as bytes of the file);
 // the rest is never read.
 Net::Sink::Take DownloadSink::readErrorBody(qint64 size)
@@ -289,9 +303,12 @@ Net::Sink::Take DownloadSink::readErrorBody(qint64 size)
         m_errorCapped = true;
         return Take::Stop;
     }
-    if (!RateLimiter::global().admit(size))
-        return Take::Later;
+    double wait = 0;
+    if (!RateLimiter::global().admit(size, &wait))
+        return later(qBound(1, int(wait * 1000) + 1, longestWaitMs));
     m_errorBytes += size;
+    if (m_request.onOtherBytes)
+        m_request.onOtherBytes(size);
     return Take::All;
 }
 
@@ -299,17 +316,31 @@ Net::Sink::Take DownloadSink::onBody(const char *data, qint64 size)
 {
     if (!m_body)
         return readErrorBody(size);
+    if (const int error = m_writeError) {
+        m_error = writeError(error);
+        return Take::Stop;
+    }
     if (m_request.maxBytes >= 0 && total() + size > m_request.maxBytes) {
         m_error = std::make_exception_ptr(BodyTooLarge(QStringLiteral("The download is larger than expected.")));
         return Take::Stop;
     }
-    if (!RateLimiter::global().admit(size))
-        return Take::Later;
-    if (!m_out.write(data, size)) {
-        m_error = writeError(errno);
-        return Take::Stop;
+    if (!roomToWrite())
+        return later(-1);
+    double wait = 0;
+    if (!RateLimiter::global().admit(size, &wait))
+        return later(qBound(1, int(wait * 1000) + 1, longestWaitMs));
+    if (m_request.held)
+        *m_request.held = false;
+    if (m_gathered.isEmpty() && size >= writeBytes) {
+        m_gathered = QByteArray(data, size);
+        pushWrites();
+    } else {
+        if (m_gathered.capacity() < writeBytes)
+            m_gathered.reserve(writeBytes);
+        m_gathered.append(data, size);
+        if (m_gathered.size() >= writeBytes)
+            pushWrites();
     }
-    m_request.digest->update(data, size);
     m_written += size;
     if (m_request.onBytes)
         m_request.onBytes(size);
@@ -320,25 +351,68 @@ Net::Sink::Take DownloadSink::onBody(const char *data, qint64 size)
     return Take::All;
 }
 
+// False, and the writer wakes the transfer once it has caught up, while it is far behind.
+bool DownloadSink::roomToWrite()
+{
+    std::lock_guard lock(m_writesMutex);
+    if (m_queued < queuedBytes)
+        return true;
+    m_waitingForRoom = true;
+    return false;
+}
+
+void DownloadSink::pushWrites()
+{
+    if (m_gathered.isEmpty())
+        return;
+    {
+        std::lock_guard lock(m_writesMutex);
+        m_queued += m_gathered.size();
+    }
+    DiskQueue::write([self = shared_from_this(), bytes = std::exchange(m_gathered, {})] { self->writeOut(bytes); });
+}
+
+void DownloadSink::writeOut(const QByteArray &bytes)
+{
+    // After a failed write nothing more is written: the record must never claim a hole.
+    if (!m_writeError && !m_out.write(bytes.constData(), bytes.size()))
+        m_writeError = errno ? errno : EIO;
+    m_request.digest->update(bytes.constData(), bytes.size());
+    bool wake = false;
+    {
+        std::lock_guard lock(m_writesMutex);
+        m_queued -= bytes.size();
+        wake = m_waitingForRoom && m_queued <= queuedBytes / 2;
+        if (wake)
+            m_waitingForRoom = false;
+    }
+    if (wake)
+        Net::Engine::instance().resume(this);
+}
+
 // Durable before recorded: after a power loss the record never claims bytes that are not there.
-// The bytes so far are handed to the file here; the wait for the disk happens on its own thread.
+// The writer hands the bytes so far to the file; the wait for the disk happens on the slow thread.
 void DownloadSink::checkpoint()
 {
-    const int fd = m_out.flush() ? ::dup(int(m_file->handle())) : -1;
-    if (fd < 0)
-        return;  // a write that failed shows at the next one
+    pushWrites();
     m_recorded = total();
-    DiskQueue::post([fd, file = m_file->fileName(), key = *m_request.key, validator = m_validator, bytes = total()] {
-        if (::fdatasync(fd) == 0)
-            ResumeStore::record(file, key, validator, bytes);
-        ::close(fd);
+    DiskQueue::write([self = shared_from_this(), fd = int(m_file->handle()), file = m_file->fileName(),
+                      key = *m_request.key, validator = m_validator, bytes = total()] {
+        const int copy = !self->m_writeError && self->m_out.flush() ? ::dup(fd) : -1;
+        if (copy < 0)
+            return;  // a write that failed shows at the next one
+        DiskQueue::post([copy, file, key, validator, bytes] {
+            if (::fdatasync(copy) == 0)
+                ResumeStore::record(file, key, validator, bytes);
+            ::close(copy);
+        });
     });
 }
 
 // The new body holds more than the kept one did: that one is no longer worth keeping.
 void DownloadSink::overtake()
 {
-    DiskQueue::post([kept = std::move(m_kept)] {
+    DiskQueue::afterWrites([kept = std::move(m_kept)] {
         kept->close();
         ResumeStore::discard(kept->fileName());
     });
@@ -374,17 +448,23 @@ void DownloadSink::complete(const Net::Response &response)
         end(transportError(QStringLiteral("The part of the file that was asked for arrived cut short.")), false);
         return;
     }
-    if (!m_out.flush()) {
-        end(writeError(errno), false);
-        return;
-    }
+    pushWrites();
     if (m_kept)  // a whole body as short as the kept one was
         overtake();
     {
         std::lock_guard lock(m_group->mutex);
         m_group->running.erase(this);
     }
-    DiskQueue::post([self = shared_from_this()] { self->deliverWhole(); });
+    DiskQueue::write([self = shared_from_this()] {
+        if (!self->m_writeError && !self->m_out.flush())
+            self->m_writeError = errno ? errno : EIO;
+        DiskQueue::post([self] {
+            if (const int error = self->m_writeError)
+                self->deliverFailure(writeError(error), false);
+            else
+                self->deliverWhole();
+        });
+    });
 }
 
 void DownloadSink::deliverWhole()
@@ -416,7 +496,7 @@ void DownloadSink::keep()
         m_file = std::move(m_kept);
         return;
     }
-    if (!resumable()) {
+    if (!resumable() || m_writeError) {
         ResumeStore::discard(m_file->fileName());
         return;
     }
@@ -429,11 +509,12 @@ void DownloadSink::keep()
 // Ends the download with an error, exactly once.
 void DownloadSink::end(std::exception_ptr error, bool keepBody)
 {
+    pushWrites();
     {
         std::lock_guard lock(m_group->mutex);
         m_group->running.erase(this);
     }
-    DiskQueue::post([self = shared_from_this(), error = std::move(error), keepBody]() mutable {
+    DiskQueue::afterWrites([self = shared_from_this(), error = std::move(error), keepBody]() mutable {
         self->deliverFailure(std::move(error), keepBody);
     });
 }

@@ -18,10 +18,11 @@ struct DownloadGroup {
     std::unordered_set<class DownloadSink *> running;
 };
 
-// One body on its way to disk: judges the answer's status and range, writes the bytes as they
-// arrive, hashes them, makes them durable and records them now and then, reads within the speed
-// limit, and keeps a cut body for resuming. It runs on the network thread, but for the waits on
-// the disk (opening, syncing, records, the end), which go to the disk's own thread in order.
+// One body on its way to disk: judges the answer's status and range, reads within the speed
+// limit, hands the bytes to the disk's writer (which writes and hashes them), has them made
+// durable and recorded now and then, and keeps a cut body for resuming. It decides on the network
+// thread; everything that touches the disk runs on the disk's threads, in order. A writer that
+// falls behind holds the transfer back until it has caught up.
 class DownloadSink : public Net::Sink, public std::enable_shared_from_this<DownloadSink> {
 public:
     struct Outcome {
@@ -39,6 +40,7 @@ public:
 
     bool onResponse(const Net::Response &response) override;
     Take onBody(const char *data, qint64 size) override;
+    int laterMs() override { return m_laterMs; }
     void onEnd(const Net::Ending &ending, const Net::Response &response) override;
 
 private:
@@ -51,6 +53,10 @@ private:
     bool refuseResume(const QString &why);
     void overtake();
     Take readErrorBody(qint64 size);
+    Take later(int ms);
+    bool roomToWrite();
+    void pushWrites();
+    void writeOut(const QByteArray &bytes);  // on the writer's thread
     void complete(const Net::Response &response);
     void checkpoint();
     void keep();
@@ -83,4 +89,10 @@ private:
     qint64 m_keptBytes = 0;
     ResumeStore::Validator m_validator;
     std::exception_ptr m_error;  // why this sink stopped the transfer
+    int m_laterMs = 5;
+    QByteArray m_gathered;  // taken, not yet handed to the writer (network thread)
+    std::mutex m_writesMutex;
+    qint64 m_queued = 0;           // handed to the writer, not yet written
+    bool m_waitingForRoom = false; // the transfer waits for the writer to catch up
+    std::atomic<int> m_writeError{0};  // errno of the first write that failed
 };

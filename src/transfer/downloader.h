@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QUrl>
 #include <QCoro/QCoroTask>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +18,8 @@ struct DownloadRequest {
     QUrl url;
     // Growth of the body from the network, called on the downloader's thread.
     std::function<void(qint64)> onBytes;
+    // Bytes read that are not the body's (an error page), on the downloader's thread.
+    std::function<void(qint64)> onOtherBytes;
     // The kept prefix (from) turned out unusable and was dropped: its size.
     std::function<void(qint64)> onDropped;
     qint64 maxBytes = -1;                               // >= 0: stop a body that grows past it
@@ -39,6 +42,9 @@ struct DownloadRequest {
     bool wholeOverKept = false;
     // Names the transfer for stop().
     std::shared_ptr<const void> handle;
+    // Set while the transfer is held back (by the speed limit, or a disk that is behind): its
+    // origin is not silent then.
+    std::shared_ptr<std::atomic<bool>> held;
 };
 
 struct DownloadResult {

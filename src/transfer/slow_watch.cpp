@@ -32,7 +32,7 @@ void SlowWatch::check()
     const qint64 ms = m_clock.elapsed();
     if (m_stopped)
         return;
-    if (*m_bytes != m_seenBytes) {
+    if (*m_bytes != m_seenBytes || *m_held) {
         m_seenBytes = *m_bytes;
         m_seenAt = ms;
     }

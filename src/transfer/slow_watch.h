@@ -19,6 +19,8 @@ public:
     // Where the transfer's body bytes are counted (from the downloader's thread, which must never
     // hold the watch itself: its timer belongs to this thread).
     std::shared_ptr<std::atomic<qint64>> counter() const { return m_bytes; }
+    // Set by the transfer while it is held back: not a silence of its origin.
+    std::shared_ptr<std::atomic<bool>> held() const { return m_held; }
     qint64 bytes() const { return *m_bytes; }
     qint64 elapsed() const { return m_clock.elapsed(); }
     bool stopped() const { return m_stopped; }
@@ -33,6 +35,7 @@ private:
     Downloader *m_downloader;
     std::shared_ptr<const void> m_handle;
     std::shared_ptr<std::atomic<qint64>> m_bytes = std::make_shared<std::atomic<qint64>>(0);
+    std::shared_ptr<std::atomic<bool>> m_held = std::make_shared<std::atomic<bool>>(false);
     QElapsedTimer m_clock;
     QTimer m_timer;
     bool m_elsewhere = false;

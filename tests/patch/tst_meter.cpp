@@ -70,6 +70,19 @@ private slots:
         QVERIFY2(qAbs(rate - 250'000 / 0.26) < 250'000 / 0.26 * 0.08, qPrintable(QString::number(rate)));
     }
 
+    // Error pages read while retrying are traffic: the rate shows them, the bar never does.
+    void otherBytesMoveTheRateNotTheBar()
+    {
+        Fixture f(1'000'000);
+        f.meter.add(1000);
+        for (int i = 0; i < 8; ++i) {
+            f.now += 0.5;
+            f.meter.addOther(50'000);
+        }
+        QCOMPARE(f.reports.last().done, 1000);
+        QVERIFY2(qAbs(f.reports.last().perSecond - 100'000) < 1, qPrintable(QString::number(f.reports.last().perSecond)));
+    }
+
     void concurrentAddsAllCount()
     {
         std::atomic<int> reports{0};

@@ -10,7 +10,7 @@ H2Peer::~H2Peer()
     m_process.waitForFinished(3000);
 }
 
-bool H2Peer::start(const QString &root, const QString &fault)
+bool H2Peer::start(const QString &root, const QString &fault, bool gzip)
 {
     const QString dir = m_dir.path();
     if (!TestCa::writePem(TestCa::Kind::Trusted, dir + "/cert.pem", dir + "/key.pem"))
@@ -19,6 +19,8 @@ bool H2Peer::start(const QString &root, const QString &fault)
                      "--key", dir + "/key.pem", "--log", dir + "/requests.log"};
     if (!fault.isEmpty())
         args << "--fault" << fault;
+    if (gzip)
+        args << "--gzip";
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     // Debian's interpreter, where python3-h2 is installed.
     m_process.start(QStringLiteral("/usr/bin/python3"), args);

@@ -1,16 +1,17 @@
 #!/usr/bin/python3
 """A small HTTP/2-over-TLS file server that misbehaves on purpose, for tests.
 
-  h2_server.py --root DIR --cert PEM --key PEM --log FILE [--fault KIND:BYTES] [--times N]
+  h2_server.py --root DIR --cert PEM --key PEM --log FILE [--fault KIND:BYTES] [--times N] [--gzip]
 
 Serves files under DIR with single ranges, an ETag and If-Range. The first N (default 1) whole or
 ranged GETs of a file meet the fault after BYTES body bytes:
   reset   RST_STREAM (INTERNAL_ERROR) on that stream, connection kept
   goaway  GOAWAY, then the connection is closed
   close   the TCP connection is closed without a word
-Prints "port <n>" once listening; logs one JSON line per request: path, range, status, fault.
+With --gzip, whole bodies go gzip-encoded to clients that accept it (BYTES then counts the
+encoded bytes). Prints "port <n>" once listening; logs one JSON line per request: path, range, status, fault.
 """
-import argparse, hashlib, json, os, socket, ssl, threading
+import argparse, gzip, hashlib, json, os, socket, ssl, threading
 
 import h2.config, h2.connection, h2.events, h2.errors, h2.exceptions
 
@@ -56,6 +57,9 @@ def answer(headers):
         last = min(last, len(data) - 1)
         status, body = 206, data[first:last + 1]
         extra = [("content-range", "bytes %d-%d/%d" % (first, last, len(data)))]
+    if args.gzip and status == 200 and "gzip" in headers.get("accept-encoding", ""):
+        body = gzip.compress(body)
+        extra = [("content-encoding", "gzip")]
     if method == "HEAD":
         body = b""
     return path, status, [("etag", etag), ("accept-ranges", "bytes")] + extra, body
@@ -152,6 +156,7 @@ def main():
     parser.add_argument("--log", required=True)
     parser.add_argument("--fault", default="")
     parser.add_argument("--times", type=int, default=1)
+    parser.add_argument("--gzip", action="store_true")
     args = parser.parse_args()
     context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     context.load_cert_chain(args.cert, args.key)

@@ -218,6 +218,36 @@ private slots:
     // A kept body of 300,000 bytes meets a whole body instead of its rest, and the run is cancelled
     // midway: the kept body goes only once the new one holds more, never for a shorter one. An
     // answer refused at its head ends the download at once and leaves the kept body as it was.
+    // A small answer (a list, a picture) cut off by a real HTTP/2 peer is an error, never a body
+    // for its parser: compressed too, where the bytes that arrive are not the bytes counted.
+    void smallAnswerCutShort_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("gzip");
+        QTest::newRow("GOAWAY mid-answer") << "goaway" << false;
+        QTest::newRow("GOAWAY mid-answer, compressed") << "goaway" << true;
+        QTest::newRow("stream reset, compressed") << "reset" << true;
+        QTest::newRow("connection closed, compressed") << "close" << true;
+    }
+    void smallAnswerCutShort()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, gzip);
+        QVERIFY2(TestCa::available(), "TLS cases run under scripts/with-test-ca");
+        QByteArray text;
+        for (int i = 0; text.size() < 400'000; ++i)
+            text += QByteArray::number(i * 7919 % 100'003) + ',';
+        const ManifestEntry entry = site.add(QStringLiteral("list.json"), text);
+        H2Peer peer;
+        QVERIFY(peer.start(site.folder(), fault + ":20000", gzip));
+        Http::Session session("VantorelLauncher/test", 5'000);
+        const QUrl url(QString(entry.url).replace(site.server().origin(), peer.origin()));
+        QVERIFY_THROWS_EXCEPTION(Http::TransportError, awaitTask(session.send("GET", url)));
+        const auto seen = peer.requests("/files/list.json");
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen.first().value("fault").toString(), fault);
+    }
+
     void keptBodyReplacedMidway_data()
     {
         QTest::addColumn<QString>("server");
@@ -451,19 +481,28 @@ private slots:
                                       "vantorel-OTHER.resume"}));
         ::close(held);
     }
-    // A disk that takes 0.8 s for each sync (a slow USB stick, a network file system), under an
-    // idle time-out of 0.3 s: the transfers go on while bodies are made durable and recorded,
-    // and none fails for a silence of the network thread.
+    // A disk that stalls 0.8 s (a slow USB stick, a network file system), under an idle time-out
+    // of 0.3 s: in each sync, or in a write now and then. The transfers go on while bodies are
+    // written, made durable and recorded (held back while the writer catches up), and none fails
+    // for a silence of the network thread.
+    void slowDiskHoldsNoTransfer_data()
+    {
+        QTest::addColumn<QString>("variable");
+        QTest::newRow("slow syncs") << "VANTOREL_SLOW_SYNC_MS";
+        QTest::newRow("slow writes") << "VANTOREL_SLOW_WRITE_MS";
+    }
     void slowDiskHoldsNoTransfer()
     {
-        if (!qEnvironmentVariableIsSet("VANTOREL_SLOW_SYNC_MS")) {
+        QFETCH(QString, variable);
+        if (!qEnvironmentVariableIsSet("VANTOREL_SLOW_DISK")) {
             QProcess child;
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert("LD_PRELOAD", VANTOREL_SLOW_SYNC_LIB);
-            env.insert("VANTOREL_SLOW_SYNC_MS", "800");
+            env.insert("VANTOREL_SLOW_DISK", "1");
+            env.insert(variable, "800");
             child.setProcessEnvironment(env);
             child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(QCoreApplication::applicationFilePath(), {"slowDiskHoldsNoTransfer"});
+            child.start(QCoreApplication::applicationFilePath(), {"slowDiskHoldsNoTransfer:" + QString::fromLatin1(QTest::currentDataTag())});
             QVERIFY(child.waitForFinished(100'000));
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
             return;

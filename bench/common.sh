@@ -5,7 +5,7 @@ bash "$root/scripts/bootstrap" >/dev/null
 cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
 # A benchmark that needs fewer tools names them in $bench_targets before sourcing this.
 cmake --build "$root/build" --target ${bench_targets:-vantorel-patch vantorel-manifest vantorel-frames vantorel-standin vantorel-cut} >/dev/null
-P="$root/build/tools/vantorel-patch"
+P="${VANTOREL_PATCH:-$root/build/tools/vantorel-patch}"  # another build's, to compare
 M="$root/build/tools/vantorel-manifest"
 mkdir -p "$W/www"
 export XDG_DATA_HOME="$W/profile/data" XDG_CACHE_HOME="$W/profile/cache"

@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 constexpr qint64 checkpointBytes = 64 << 20;  // a cut body loses at most this much to a crash
@@ -23,6 +24,45 @@ constexpr qint64 errorBodyCap = 64 << 10;  // enough of an error page for any lo
 constexpr qsizetype writeBytes = 256 << 10;
 constexpr qint64 queuedBytes = 4 << 20;
 constexpr int longestWaitMs = 100;  // a limit raised meanwhile is seen this soon
+
+// Buffers between the network and the writer, used again: fresh ones of this size would cost
+// the kernel a page fault for every 4 KiB of every body.
+class Buffers {
+public:
+    static QByteArray take()
+    {
+        {
+            std::lock_guard lock(mutex());
+            if (!spare().empty()) {
+                QByteArray buffer = std::move(spare().back());
+                spare().pop_back();
+                return buffer;
+            }
+        }
+        QByteArray buffer;
+        buffer.reserve(writeBytes);
+        return buffer;
+    }
+    static void give(QByteArray &&buffer)
+    {
+        buffer.resize(0);  // keeps its capacity
+        std::lock_guard lock(mutex());
+        if (spare().size() < 32)
+            spare().push_back(std::move(buffer));
+    }
+
+private:
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static std::vector<QByteArray> &spare()
+    {
+        static std::vector<QByteArray> buffers;
+        return buffers;
+    }
+};
 
 std::exception_ptr writeError(int error)
 {
@@ -331,16 +371,11 @@ Net::Sink::Take DownloadSink::onBody(const char *data, qint64 size)
         return later(qBound(1, int(wait * 1000) + 1, longestWaitMs));
     if (m_request.held)
         *m_request.held = false;
-    if (m_gathered.isEmpty() && size >= writeBytes) {
-        m_gathered = QByteArray(data, size);
+    if (m_gathered.capacity() == 0)
+        m_gathered = Buffers::take();
+    m_gathered.append(data, size);
+    if (m_gathered.size() >= writeBytes)
         pushWrites();
-    } else {
-        if (m_gathered.capacity() < writeBytes)
-            m_gathered.reserve(writeBytes);
-        m_gathered.append(data, size);
-        if (m_gathered.size() >= writeBytes)
-            pushWrites();
-    }
     m_written += size;
     if (m_request.onBytes)
         m_request.onBytes(size);
@@ -369,7 +404,10 @@ void DownloadSink::pushWrites()
         std::lock_guard lock(m_writesMutex);
         m_queued += m_gathered.size();
     }
-    DiskQueue::write([self = shared_from_this(), bytes = std::exchange(m_gathered, {})] { self->writeOut(bytes); });
+    DiskQueue::write([self = shared_from_this(), bytes = std::exchange(m_gathered, {})]() mutable {
+        self->writeOut(bytes);
+        Buffers::give(std::move(bytes));
+    });
 }
 
 void DownloadSink::writeOut(const QByteArray &bytes)

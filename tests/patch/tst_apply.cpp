@@ -592,7 +592,8 @@ private slots:
             } catch (const LauncherError &error) {
                 QCOMPARE(error.errorDescription(), QStringLiteral("Can't reach the patch server. Check your connection and try again."));
             }
-            QVERIFY(clock.elapsed() >= 390);  // 0.4 + 0.8 + 1.2 + 1.6 s, scaled by 0.1
+            // 0.4 + 0.8 + 1.2 + 1.6 s, scaled by 0.1; the waits' timers are coarse (up to 5 % early).
+            QVERIFY2(clock.elapsed() >= 380, qPrintable(QString::number(clock.elapsed())));
         } else {
             QCOMPARE(awaitTask(Patcher::fetchManifest(url)).files.size(), 0);
         }

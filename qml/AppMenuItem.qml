@@ -17,6 +17,16 @@ MenuItem {
     indicator: null
     arrow: null
     Accessible.name: text
+    Accessible.onPressAction: {
+        if (!item.enabled)
+            return
+        if (item.menu)
+            item.menu.dismiss()
+        if (item.action)
+            item.action.trigger(item)
+        else
+            item.triggered()
+    }
     background: Rectangle {
         color: item.highlighted ? Qt.rgba(1, 1, 1, 0.08) : "transparent"
     }

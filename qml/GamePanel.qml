@@ -147,6 +147,7 @@ Item {
                 focusPolicy: Qt.StrongFocus
                 Accessible.role: Accessible.ButtonMenu
                 Accessible.name: qsTr("Game options")
+                Accessible.onPressAction: if (enabled) gearMenu.toggleForAssistiveTool()
                 Keys.onReturnPressed: gearMenu.toggle()
                 Keys.onEnterPressed: gearMenu.toggle()
                 onClicked: gearMenu.toggle()

@@ -27,6 +27,7 @@ Item {
             focusPolicy: Qt.StrongFocus
             Accessible.role: Accessible.ButtonMenu
             Accessible.name: qsTr("Account")
+            Accessible.onPressAction: accountMenu.toggleForAssistiveTool()
             Keys.onReturnPressed: accountMenu.toggle()
             Keys.onEnterPressed: accountMenu.toggle()
             onClicked: accountMenu.toggle()

@@ -12,6 +12,7 @@ AbstractButton {
     font.pixelSize: 12
     Accessible.role: Accessible.Button
     Accessible.name: text
+    Accessible.onPressAction: if (link.enabled) link.clicked()
     Keys.onReturnPressed: link.clicked()
     Keys.onEnterPressed: link.clicked()
 

@@ -30,6 +30,15 @@ Popup {
         fromKeyboard = !!opener && opener.visualFocus === true
         open()
     }
+    // A screen reader's Press: its user goes on from the first row, as from the keyboard.
+    function toggleForAssistiveTool() {
+        if (visible) {
+            close()
+            return
+        }
+        fromKeyboard = true
+        open()
+    }
     function rows() {
         const out = []
         for (let i = 0; i < column.children.length; ++i) {

@@ -31,6 +31,7 @@ Rectangle {
         contentItem: Text { text: b.text; font: b.font; color: "white"; horizontalAlignment: Text.AlignHCenter }
         background: Rectangle { radius: 4; color: b.down ? Qt.rgba(1, 1, 1, 0.18) : Qt.rgba(1, 1, 1, 0.1); implicitHeight: 28; implicitWidth: 110 }
         Accessible.name: text
+        Accessible.onPressAction: if (b.enabled) b.clicked()
         Keys.onReturnPressed: b.clicked()
         Keys.onEnterPressed: b.clicked()
         FocusRing { controlRadius: 4 }
@@ -142,6 +143,8 @@ Rectangle {
                     checked: view.app.automaticUpdates
                     Accessible.name: qsTr("Update automatically")
                     onToggled: view.app.automaticUpdates = checked
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     FocusRing { controlRadius: 10 }  // keyboard focus only, as on buttons
                 }
             }
@@ -156,6 +159,8 @@ Rectangle {
                     checked: view.app.shareOnNetwork
                     Accessible.name: qsTr("Share game files on this network")
                     onToggled: view.app.shareOnNetwork = checked
+                    Accessible.onPressAction: if (enabled) { toggle(); toggled() }
+                    Accessible.onToggleAction: if (enabled) { toggle(); toggled() }
                     FocusRing { controlRadius: 10 }
                 }
             }

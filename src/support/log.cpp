@@ -64,7 +64,8 @@ void append(const QString &level, const QString &message)
 namespace Log {
 QString file()
 {
-    static const QString path = Paths::logs() + QStringLiteral("/launcher-mac.log");
+    // Outlives main(), as the log's own thread may.
+    static const QString &path = *new QString(Paths::logs() + QStringLiteral("/launcher-mac.log"));
     return path;
 }
 

@@ -12,40 +12,42 @@ QString firstLocation(QStandardPaths::StandardLocation location)
 }
 }
 
+// Every path outlives main(): the log's and the disk's threads may still read one while the
+// process exits, after its statics are gone.
 namespace Paths {
 QString support()
 {
-    static const QString path = firstLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vantorel");
+    static const QString &path = *new QString(firstLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vantorel"));
     return path;
 }
 QString launcherDir()
 {
-    static const QString path = support() + QStringLiteral("/launcher");
+    static const QString &path = *new QString(support() + QStringLiteral("/launcher"));
     return path;
 }
 QString config()
 {
-    static const QString path = launcherDir() + QStringLiteral("/config.json");
+    static const QString &path = *new QString(launcherDir() + QStringLiteral("/config.json"));
     return path;
 }
 QString logs()
 {
-    static const QString path = launcherDir() + QStringLiteral("/logs");
+    static const QString &path = *new QString(launcherDir() + QStringLiteral("/logs"));
     return path;
 }
 QString defaultInstall()
 {
-    static const QString path = support() + QStringLiteral("/client");
+    static const QString &path = *new QString(support() + QStringLiteral("/client"));
     return path;
 }
 QString downloadTemp()
 {
-    static const QString path = [] {
+    static const QString &path = *new QString([] {
         QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
         if (cache.isEmpty())
             cache = QDir::homePath() + QStringLiteral("/.cache");
         return cache + QStringLiteral("/Vantorel/tmp");
-    }();
+    }());
     return path;
 }
 }

@@ -52,15 +52,16 @@ public:
     }
 
 private:
+    // Both outlive main(): the writer's thread may give a buffer back while the process exits.
     static std::mutex &mutex()
     {
-        static std::mutex m;
-        return m;
+        static std::mutex *m = new std::mutex;
+        return *m;
     }
     static std::vector<QByteArray> &spare()
     {
-        static std::vector<QByteArray> buffers;
-        return buffers;
+        static std::vector<QByteArray> *buffers = new std::vector<QByteArray>;
+        return *buffers;
     }
 };
 

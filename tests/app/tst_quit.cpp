@@ -42,7 +42,9 @@ class TestQuit : public QObject {
         launcher.start(QStringLiteral(VANTOREL_LAUNCHER_BIN), {});
         QVERIFY(launcher.waitForStarted());
         QTRY_VERIFY2_WITH_TIMEOUT(site.server().requestsTo("/release/manifest.json").size() == 1,
-                                  qPrintable(QStringLiteral("%1 requests; launcher log:\n").arg(site.server().requests().size()) + logText()), 30000);
+                                  qPrintable(QStringLiteral("%1 requests; launcher log:\n").arg(site.server().requests().size()) + logText()
+                                             + stacksOfLauncher()),
+                                  30000);
         // Return does nothing until the check has ended and the button offers the update.
         for (int tries = 0; tries < 20 && !logText().contains("patch: manifest has "); ++tries) {
             QVERIFY(xdotool({"search", "--sync", "--name", "^Vantorel$", "windowfocus", "--sync", "key", "Return"}));
@@ -50,6 +52,15 @@ class TestQuit : public QObject {
                 QTest::qWait(50);
         }
         QVERIFY(logText().contains("patch: manifest has "));
+    }
+    // Where every thread of a launcher that hangs is waiting, when gdb is there to tell.
+    QString stacksOfLauncher()
+    {
+        QProcess gdb;
+        gdb.start(QStringLiteral("gdb"), {"-p", QString::number(launcher.processId()), "-batch", "-ex", "thread apply all bt 30"});
+        if (!gdb.waitForFinished(60000))
+            return {};
+        return QString::fromLocal8Bit(gdb.readAllStandardOutput());
     }
     // Waits (at most 10 s) for the end of the process and says how long it took.
     qint64 waitForExit()

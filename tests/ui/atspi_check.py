@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # Walks the accessible tree of one application over AT-SPI, as a screen reader sees it, and
 # prints one JSON object: the names of the objects a user can focus or act on, and every such
-# object that has no name or no role.
-#   atspi_check.py <pid>
+# object that has no name or no role. With --press, does the Press action of the control of that
+# name instead, as a screen reader's user does, and prints whether the application answered done.
+#   atspi_check.py <pid> [--press <name>]
 import json
 import sys
 
@@ -53,10 +54,41 @@ def walk(obj, path, found, parent_role=None):
         walk(child, here, found, role)
 
 
+def find(obj, name, depth=0):
+    if obj is None or depth > 60:
+        return None
+    states = obj.getState()
+    if depth and not states.contains(pyatspi.STATE_SHOWING):
+        return None
+    if label(obj) == name and actions(obj) > 0:
+        return obj
+    for child in obj:
+        hit = find(child, name, depth + 1)
+        if hit is not None:
+            return hit
+    return None
+
+
+def press(apps, name):
+    for app in apps:
+        for window in app:
+            hit = find(window, name) if window is not None else None
+            if hit is None:
+                continue
+            action = hit.queryAction()
+            names = [action.getName(i) for i in range(action.nActions)]
+            index = next((i for i, n in enumerate(names) if n.lower() in ("press", "click")), 0)
+            return {"pressed": name, "actions": names, "done": bool(action.doAction(index))}
+    return {"pressed": name, "actions": [], "done": False, "problem": f"no control named {name!r} with an action"}
+
+
 def main():
     pid = int(sys.argv[1])
     desktop = pyatspi.Registry.getDesktop(0)
     apps = [app for app in desktop if app is not None and app.get_process_id() == pid]
+    if len(sys.argv) > 3 and sys.argv[2] == "--press":
+        print(json.dumps(press(apps, sys.argv[3])))
+        return
     found = {"controls": [], "problems": []}
     if not apps:
         found["problems"].append(f"no application with pid {pid} on the accessibility bus")

@@ -30,20 +30,31 @@ QString errorText(const QString &what, const QString &path, int error)
 
 // Crash tests cut a batch at an exact point: VANTOREL_KILL_IN_BATCH=synced (data on disk, nothing
 // renamed), renamed:N (after the run's N-th rename) or renamed (every rename done, folders not
-// flushed). Read once.
+// flushed). Read once. A batch's size depends on how fast files came, so the last words say
+// where it was cut.
 struct KillPoint {
     QByteArray at = qgetenv("VANTOREL_KILL_IN_BATCH");
     std::atomic<int> renames{0};
-    void check(const char *point)
+    void check(const char *point, qsizetype renamedInBatch, qsizetype batch)
     {
         if (!at.isEmpty() && at == point)
-            ::raise(SIGKILL);
+            kill(renamedInBatch, batch);
     }
-    void renamed()
+    void renamed(qsizetype renamedInBatch, qsizetype batch)
     {
         const int n = ++renames;
         if (at.startsWith("renamed:") && at.mid(8).toInt() == n)
-            ::raise(SIGKILL);
+            kill(renamedInBatch, batch);
+    }
+    [[noreturn]] void kill(qsizetype renamedInBatch, qsizetype batch)
+    {
+        const QByteArray words = QByteArrayLiteral("killed after %1 renames, %2 of a batch of %3\n")
+                                     .replace("%1", QByteArray::number(renames.load()))
+                                     .replace("%2", QByteArray::number(renamedInBatch))
+                                     .replace("%3", QByteArray::number(batch));
+        [[maybe_unused]] const auto written = ::write(STDERR_FILENO, words.constData(), size_t(words.size()));
+        ::raise(SIGKILL);
+        std::abort();
     }
 };
 KillPoint &killPoint()
@@ -165,8 +176,9 @@ void InstallBatch::flush(const QList<Staged> &items)
             QFile::remove(file);
         throw PlatformError(failure);
     }
-    killPoint().check("synced");
+    killPoint().check("synced", 0, items.size());
     QSet<QString> folders;
+    qsizetype renamed = 0;
     std::exception_ptr error;
     for (const Staged &item : items) {
         if (error) {
@@ -185,7 +197,7 @@ void InstallBatch::flush(const QList<Staged> &items)
             QFile::remove(item.staging);
             continue;
         }
-        killPoint().renamed();
+        killPoint().renamed(++renamed, items.size());
         // The folder holds the new name; the folders above it hold folders that may be new.
         for (QString folder = QFileInfo(item.destination).absolutePath(); !folders.contains(folder);
              folder = QFileInfo(folder).absolutePath()) {
@@ -194,7 +206,7 @@ void InstallBatch::flush(const QList<Staged> &items)
                 break;
         }
     }
-    killPoint().check("renamed");
+    killPoint().check("renamed", renamed, items.size());
     for (const QString &folder : std::as_const(folders))
         syncFolder(folder);
     if (error)

@@ -77,6 +77,9 @@ Item {
             }
             ProgressBar {
                 objectName: "progressBar"
+                Accessible.name: panel.text.title
+                // What the lines under the bar say, for a screen reader that lands on the bar.
+                Accessible.description: [panel.text.detail, panel.text.timeLeft].filter(Boolean).join(", ")
                 visible: panel.text.progress > -2
                 width: parent.width
                 height: 4
@@ -119,6 +122,17 @@ Item {
                 color: panel.text.detailIsFailure ? Theme.notice : Theme.dim
                 wrapMode: Text.Wrap
                 maximumLineCount: 2
+                elide: Text.ElideRight
+                font.family: Theme.fontFamily
+                font.pixelSize: 12
+            }
+            Text {
+                objectName: "statusTimeLeft"
+                visible: text !== ""
+                text: panel.text.timeLeft || ""
+                width: parent.width
+                horizontalAlignment: Text.AlignLeft
+                color: Theme.dim
                 elide: Text.ElideRight
                 font.family: Theme.fontFamily
                 font.pixelSize: 12

@@ -468,6 +468,51 @@
         <source>Finishing</source>
         <translation>جارٍ الإنهاء</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>يتبقى أقل من دقيقة</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>يتبقى نحو دقيقة</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>يتبقى نحو %1 دقيقة</numerusform>
+            <numerusform>يتبقى نحو %1 دقيقة</numerusform>
+            <numerusform>يتبقى نحو %1 دقيقتان</numerusform>
+            <numerusform>يتبقى نحو %1 دقائق</numerusform>
+            <numerusform>يتبقى نحو %1 دقيقة</numerusform>
+            <numerusform>يتبقى نحو %1 دقيقة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>يتبقى نحو ساعة</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>يتبقى نحو %1 ساعة</numerusform>
+            <numerusform>يتبقى نحو %1 ساعة</numerusform>
+            <numerusform>يتبقى نحو %1 ساعتان</numerusform>
+            <numerusform>يتبقى نحو %1 ساعات</numerusform>
+            <numerusform>يتبقى نحو %1 ساعة</numerusform>
+            <numerusform>يتبقى نحو %1 ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>يتبقى نحو %1 يوم</numerusform>
+            <numerusform>يتبقى نحو %1 يوم</numerusform>
+            <numerusform>يتبقى نحو %1 يومان</numerusform>
+            <numerusform>يتبقى نحو %1 أيام</numerusform>
+            <numerusform>يتبقى نحو %1 يومًا</numerusform>
+            <numerusform>يتبقى نحو %1 يوم</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

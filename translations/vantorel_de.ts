@@ -468,6 +468,39 @@
         <source>Finishing</source>
         <translation>Wird abgeschlossen</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Noch weniger als eine Minute</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Noch etwa eine Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Noch etwa %1 Minute</numerusform>
+            <numerusform>Noch etwa %1 Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Noch etwa eine Stunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Noch etwa %1 Stunde</numerusform>
+            <numerusform>Noch etwa %1 Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Noch etwa %1 Tag</numerusform>
+            <numerusform>Noch etwa %1 Tage</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

@@ -468,6 +468,39 @@
         <source>Finishing</source>
         <translation>Finalizando</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Queda menos de un minuto</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Queda alrededor de un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Queda alrededor de %1 minuto</numerusform>
+            <numerusform>Quedan alrededor de %1 minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Queda alrededor de una hora</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Queda alrededor de %1 hora</numerusform>
+            <numerusform>Quedan alrededor de %1 horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Queda alrededor de %1 día</numerusform>
+            <numerusform>Quedan alrededor de %1 días</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

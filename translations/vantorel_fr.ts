@@ -468,6 +468,39 @@
         <source>Finishing</source>
         <translation>Finalisation</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Moins d’une minute restante</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Environ une minute restante</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Environ %1 minute restante</numerusform>
+            <numerusform>Environ %1 minutes restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Environ une heure restante</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Environ %1 heure restante</numerusform>
+            <numerusform>Environ %1 heures restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Environ %1 jour restant</numerusform>
+            <numerusform>Environ %1 jours restants</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

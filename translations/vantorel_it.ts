@@ -468,6 +468,39 @@
         <source>Finishing</source>
         <translation>Completamento</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Manca meno di un minuto</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Manca circa un minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Manca circa %1 minuto</numerusform>
+            <numerusform>Mancano circa %1 minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Manca circa un’ora</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Manca circa %1 ora</numerusform>
+            <numerusform>Mancano circa %1 ore</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Manca circa %1 giorno</numerusform>
+            <numerusform>Mancano circa %1 giorni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

@@ -468,6 +468,36 @@
         <source>Finishing</source>
         <translation>完了処理中</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>残り1分未満</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>残り約1分</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>残り約%1分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>残り約1時間</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>残り約%1時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>残り約%1日</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

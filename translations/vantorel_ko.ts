@@ -468,6 +468,36 @@
         <source>Finishing</source>
         <translation>마무리 중</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>1분 미만 남음</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>약 1분 남음</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>약 %1분 남음</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>약 1시간 남음</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>약 %1시간 남음</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>약 %1일 남음</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

@@ -468,6 +468,42 @@
         <source>Finishing</source>
         <translation>Kończenie</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Pozostało: mniej niż minuta</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Pozostało: około minuty</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Pozostało: około %1 minuty</numerusform>
+            <numerusform>Pozostało: około %1 minut</numerusform>
+            <numerusform>Pozostało: około %1 minut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Pozostało: około godziny</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Pozostało: około %1 godziny</numerusform>
+            <numerusform>Pozostało: około %1 godzin</numerusform>
+            <numerusform>Pozostało: około %1 godzin</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Pozostało: około %1 dnia</numerusform>
+            <numerusform>Pozostało: około %1 dni</numerusform>
+            <numerusform>Pozostało: około %1 dni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

@@ -468,6 +468,39 @@
         <source>Finishing</source>
         <translation>Concluindo</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Falta menos de um minuto</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Falta cerca de um minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Falta cerca de %1 minuto</numerusform>
+            <numerusform>Faltam cerca de %1 minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Falta cerca de uma hora</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Falta cerca de %1 hora</numerusform>
+            <numerusform>Faltam cerca de %1 horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Falta cerca de %1 dia</numerusform>
+            <numerusform>Faltam cerca de %1 dias</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

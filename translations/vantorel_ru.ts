@@ -468,6 +468,42 @@
         <source>Finishing</source>
         <translation>Завершение</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Осталось меньше минуты</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Осталось около минуты</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Осталось около %1 минуты</numerusform>
+            <numerusform>Осталось около %1 минут</numerusform>
+            <numerusform>Осталось около %1 минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Осталось около часа</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Осталось около %1 часа</numerusform>
+            <numerusform>Осталось около %1 часов</numerusform>
+            <numerusform>Осталось около %1 часов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Осталось около %1 дня</numerusform>
+            <numerusform>Осталось около %1 дней</numerusform>
+            <numerusform>Осталось около %1 дней</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

@@ -468,6 +468,36 @@
         <source>Finishing</source>
         <translation>Tamamlanıyor</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>Bir dakikadan az kaldı</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>Yaklaşık bir dakika kaldı</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>Yaklaşık %1 dakika kaldı</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>Yaklaşık bir saat kaldı</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>Yaklaşık %1 saat kaldı</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>Yaklaşık %1 gün kaldı</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

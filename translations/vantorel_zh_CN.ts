@@ -468,6 +468,36 @@
         <source>Finishing</source>
         <translation>正在完成</translation>
     </message>
+    <message>
+        <source>Less than a minute left</source>
+        <translation>剩余不到 1 分钟</translation>
+    </message>
+    <message>
+        <source>About a minute left</source>
+        <translation>剩余约 1 分钟</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 minutes left</source>
+        <translation>
+            <numerusform>剩余约 %1 分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>About an hour left</source>
+        <translation>剩余约 1 小时</translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 hours left</source>
+        <translation>
+            <numerusform>剩余约 %1 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>About %1 days left</source>
+        <translation>
+            <numerusform>剩余约 %1 天</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SettingsView</name>

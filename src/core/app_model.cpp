@@ -206,7 +206,8 @@ QVariantMap AppModel::panel() const
     const PanelText text = panelText(m_install, m_phase);
     return {{QStringLiteral("showStatus"), text.showStatus}, {QStringLiteral("caption"), text.caption},
             {QStringLiteral("title"), text.title}, {QStringLiteral("detail"), text.detail},
-            {QStringLiteral("detailIsFailure"), text.detailIsFailure}, {QStringLiteral("progress"), text.progress},
+            {QStringLiteral("detailIsFailure"), text.detailIsFailure}, {QStringLiteral("timeLeft"), text.timeLeft},
+            {QStringLiteral("progress"), text.progress},
             {QStringLiteral("mainButton"), text.mainButton}, {QStringLiteral("mainEnabled"), text.mainEnabled},
             {QStringLiteral("runsUpdate"), text.runsUpdate}};
 }

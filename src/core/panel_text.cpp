@@ -62,6 +62,7 @@ PanelText panelText(const InstallState &install, const std::optional<PatchPhase>
             text.detail = Words::tr("%1 of %2 \u00b7 %3/s")
                               .arg(displayFileSize(phase->done), displayFileSize(phase->total),
                                    displayFileSize(qint64(rate)));
+            text.timeLeft = timeLeftText(phase->secondsLeft);
         } else {
             text.title = Words::tr("Finishing");
             text.progress = -1;
@@ -69,4 +70,25 @@ PanelText panelText(const InstallState &install, const std::optional<PatchPhase>
         break;
     }
     return text;
+}
+
+QString timeLeftText(double seconds)
+{
+    if (!std::isfinite(seconds) || seconds < 0)
+        return {};
+    if (seconds < 60)
+        return Words::tr("Less than a minute left");
+    // Rounded to the unit shown: a steady rate then moves the line by one unit at a time.
+    const qint64 minutes = qRound64(seconds / 60);
+    if (minutes < 2)
+        return Words::tr("About a minute left");
+    if (minutes < 60)
+        return Words::tr("About %1 minutes left", nullptr, int(minutes)).arg(count(minutes));
+    const qint64 hours = qRound64(seconds / 3600);
+    if (hours < 2)
+        return Words::tr("About an hour left");
+    if (hours < 48)
+        return Words::tr("About %1 hours left", nullptr, int(hours)).arg(count(hours));
+    const qint64 days = qRound64(seconds / 86400);
+    return Words::tr("About %1 days left", nullptr, int(qMin<qint64>(days, 1'000'000))).arg(count(days));
 }

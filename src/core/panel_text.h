@@ -12,6 +12,7 @@ struct PanelText {
     QString title;
     QString detail;
     bool detailIsFailure = false;
+    QString timeLeft;          // downloading: a second detail line, once the rate is steady
     double progress = -2;      // -2: no bar, -1: indeterminate, else 0..1
     QString mainButton;        // "Install", "Update", "Try Again", "Checking", "Updating", "Play"
     bool mainEnabled = false;
@@ -19,3 +20,5 @@ struct PanelText {
 };
 
 PanelText panelText(const InstallState &install, const std::optional<PatchPhase> &phase);
+// "About 3 minutes left"; empty for a negative (unknown) time.
+QString timeLeftText(double seconds);

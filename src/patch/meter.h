@@ -6,7 +6,8 @@
 #include <functional>
 
 // Counts the bytes of all downloads of one update run and turns them into throttled progress
-// reports (at most one per 0.25 s) with a rate averaged over the last 4 s. Safe from any thread.
+// reports (at most one per 0.25 s) with a rate averaged over the last 4 s, and the time left from
+// the files' own bytes over the last 10 s, once that window is half full. Safe from any thread.
 class Meter {
 public:
     using Clock = std::function<double()>;  // seconds, monotonic
@@ -36,5 +37,6 @@ private:
     const Report m_report;
     const Clock m_clock;
     double m_lastReport = -1e18;  // the distant past: the first add always reports
-    QList<Sample> m_window;
+    QList<Sample> m_window;  // bytes read, error pages included: the rate
+    QList<Sample> m_files;   // the files' bytes only: the time left
 };

@@ -1,5 +1,6 @@
 #include "core/panel_text.h"
 
+#include <QTranslator>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(InstallState)
@@ -79,6 +80,54 @@ private slots:
                                         QString::number(t.mainEnabled)}.join('|');
         QCOMPARE(got, expected);
         QCOMPARE(t.showStatus, install.kind != InstallState::Ready);
+        QVERIFY(t.timeLeft.isEmpty());  // no steady rate in these phases
+    }
+
+    void timeLeft_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("language");  // the catalogue loaded; "": the English of the sources
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unknown") << -1.0 << QString() << QString();
+        QTest::newRow("not a number") << qQNaN() << QString() << QString();
+        QTest::newRow("nothing left") << 0.0 << QString() << "Less than a minute left";
+        QTest::newRow("59 s") << 59.0 << QString() << "Less than a minute left";
+        QTest::newRow("a minute") << 60.0 << QString() << "About a minute left";
+        QTest::newRow("89 s") << 89.0 << QString() << "About a minute left";
+        QTest::newRow("90 s rounds up") << 90.0 << QString() << "About 2 minutes left";
+        QTest::newRow("45 minutes") << 45 * 60.0 << QString() << "About 45 minutes left";
+        QTest::newRow("59.6 minutes is an hour") << 59.6 * 60 << QString() << "About an hour left";
+        QTest::newRow("1.4 hours") << 1.4 * 3600 << QString() << "About an hour left";
+        QTest::newRow("2.4 hours") << 2.4 * 3600 << QString() << "About 2 hours left";
+        QTest::newRow("47 hours") << 47 * 3600.0 << QString() << "About 47 hours left";
+        QTest::newRow("50 GB at 0.1 MB/s") << 50e9 / 1e5 << QString() << "About 6 days left";
+        QTest::newRow("centuries") << 1e12 << QString() << "About 11574074 days left";
+        // Each language's plural of the count, not one form for all.
+        QTest::newRow("Polish 3") << 180.0 << "pl" << "Pozostało: około 3 minut";
+        QTest::newRow("Polish 22") << 22 * 60.0 << "pl" << "Pozostało: około 22 minut";
+        QTest::newRow("Russian 21") << 21 * 60.0 << "ru" << "Осталось около 21 минуты";
+        QTest::newRow("Russian 5 hours") << 5 * 3600.0 << "ru" << "Осталось около 5 часов";
+        QTest::newRow("Arabic 2 hours") << 2 * 3600.0 << "ar" << "يتبقى نحو 2 ساعتان";
+        QTest::newRow("German 2 days") << 2 * 86400.0 << "de" << "Noch etwa 2 Tage";
+        QTest::newRow("Japanese") << 600.0 << "ja" << "残り約10分";
+    }
+    void timeLeft()
+    {
+        QFETCH(double, seconds);
+        QFETCH(QString, language);
+        QFETCH(QString, text);
+        QTranslator catalogue;
+        if (!language.isEmpty()) {
+            QVERIFY(catalogue.load(QStringLiteral(":/i18n/vantorel_") + language + QStringLiteral(".qm")));
+            QCoreApplication::installTranslator(&catalogue);
+        }
+        const QString shown = timeLeftText(seconds);
+        QCoreApplication::removeTranslator(&catalogue);
+        QCOMPARE(shown, text);
+        if (seconds >= 0) {
+            const PanelText panel = panelText(InstallState::working(), PatchPhase::downloading(1, 2, 1, seconds));
+            QCOMPARE(panel.timeLeft, timeLeftText(seconds));
+        }
     }
 };
 

@@ -83,6 +83,52 @@ private slots:
         QVERIFY2(qAbs(f.reports.last().perSecond - 100'000) < 1, qPrintable(QString::number(f.reports.last().perSecond)));
     }
 
+    // The time left: none until 5 s of the files' bytes are seen, then close to what is left at
+    // the true rate, and never more than twice or half the last one while that rate holds.
+    void timeLeftOnceSteady_data()
+    {
+        QTest::addColumn<QString>("pattern");  // per 0.25 s tick: s steady, b burst each second, 0 stalled, k kept, e error page
+        QTest::newRow("steady") << QString(60, 's');
+        QTest::newRow("bursts once a second") << QString(60, 'b');
+        QTest::newRow("a kept body at the start is no rate") << "k" + QString(59, 's');
+        QTest::newRow("error pages are no rate") << QString(30, 's') + QString("se").repeated(30);
+        QTest::newRow("a stall of 3 s") << QString(28, 's') + QString(12, '0') + QString(40, 's');
+    }
+    void timeLeftOnceSteady()
+    {
+        QFETCH(QString, pattern);
+        const qint64 total = 1'000'000'000;
+        Fixture f(total);
+        f.meter.add(0);
+        double last = -1;
+        for (int tick = 0; tick < pattern.size(); ++tick) {
+            f.now += 0.25001;
+            const QChar step = pattern.at(tick);
+            if (step == 's' || step == 'e')
+                f.meter.add(250'000);
+            else if (step == 'b')
+                f.meter.add(tick % 4 == 3 ? 1'000'000 : 0);
+            else if (step == 'k')
+                f.meter.addKept(500'000'000);
+            else
+                f.meter.add(0);
+            if (step == 'e')
+                f.meter.addOther(5'000'000);
+            const double left = f.reports.last().secondsLeft;
+            if (tick < 19) {
+                QCOMPARE(left, -1.0);
+                continue;
+            }
+            QVERIFY2(left > 0, qPrintable(QString::number(tick)));
+            if (last > 0)
+                QVERIFY2(left < 2 * last && left > last / 2, qPrintable(QStringLiteral("%1 after %2").arg(left).arg(last)));
+            last = left;
+        }
+        const PatchPhase &end = f.reports.last();
+        const double expected = double(total - end.done) / 1e6;  // every row ends on 10 s at 1 MB/s
+        QVERIFY2(qAbs(end.secondsLeft - expected) < expected * 0.1, qPrintable(QStringLiteral("%1 s, not %2 s").arg(end.secondsLeft).arg(expected)));
+    }
+
     void concurrentAddsAllCount()
     {
         std::atomic<int> reports{0};

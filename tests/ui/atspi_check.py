@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # Walks the accessible tree of one application over AT-SPI, as a screen reader sees it, and
-# prints one JSON object: the names of the objects a user can focus or act on, and every such
-# object that has no name or no role. With --press, does the Press action of the control of that
+# prints one JSON object: the names of the objects a user can focus or act on, every such
+# object that has no name or no role, and what each progress bar says (name: description). With --press, does the Press action of the control of that
 # name instead, as a screen reader's user does, and prints whether the application answered done.
 #   atspi_check.py <pid> [--press <name>]
 import json
@@ -46,6 +46,8 @@ def walk(obj, path, found, parent_role=None):
         return
     role, name = obj.getRole(), label(obj)
     here = path + [f"{obj.getRoleName()} {name!r}"]
+    if role == pyatspi.ROLE_PROGRESS_BAR:
+        found["bars"].append(f"{name}: {(obj.description or '').strip()}")
     if is_control(obj, states, parent_role):
         found["controls"].append(name)
         if not name or role in NO_ROLE:
@@ -89,7 +91,7 @@ def main():
     if len(sys.argv) > 3 and sys.argv[2] == "--press":
         print(json.dumps(press(apps, sys.argv[3])))
         return
-    found = {"controls": [], "problems": []}
+    found = {"controls": [], "problems": [], "bars": []}
     if not apps:
         found["problems"].append(f"no application with pid {pid} on the accessibility bus")
     for app in apps:

@@ -66,7 +66,7 @@ class TestAccessibility : public QObject {
         QTest::qWait(150);
     }
     // The tree as a screen reader walks it: no control without a name or role, and these named.
-    void expectTree(const QString &where, const QStringList &names)
+    void expectTree(const QString &where, const QStringList &names, const QString &bar = {})
     {
         QTest::qWait(300);  // the bridge sends its updates a moment later
         const QByteArray out = run(QStringLiteral("/usr/bin/python3"),
@@ -82,6 +82,11 @@ class TestAccessibility : public QObject {
         QVERIFY2(problems.isEmpty(), qPrintable(where + ": unnamed or roleless:\n  " + problems.join("\n  ")));
         for (const QString &name : names)
             QVERIFY2(controls.contains(name), qPrintable(where + ": no control named \"" + name + "\" in: " + controls.join(" | ")));
+        QStringList bars;
+        for (const QJsonValue &b : tree.value("bars").toArray())
+            bars.append(b.toString());
+        if (!bar.isEmpty())
+            QVERIFY2(bars.contains(bar), qPrintable(where + ": no progress bar reads \"" + bar + "\" in: " + bars.join(" | ")));
     }
     // The Press action of the named control, done through AT-SPI; true when the window answered done.
     bool pressThroughAtSpi(const QString &name)
@@ -212,15 +217,22 @@ private slots:
     {
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("button");
-        QTest::newRow("checking") << int(InstallState::Checking) << "Checking";
-        QTest::newRow("failed") << int(InstallState::Failed) << "Try Again";
+        QTest::addColumn<QString>("bar");  // what the progress bar says, when there is one
+        QTest::newRow("checking") << int(InstallState::Checking) << "Checking" << QString();
+        QTest::newRow("failed") << int(InstallState::Failed) << "Try Again" << QString();
+        QTest::newRow("downloading, time left") << int(InstallState::Working) << "Updating"
+                                                << QStringLiteral("Downloading: 400.0 MB of 1.23 GB \u00b7 56.7 MB/s, About 14 minutes left");
     }
     void otherStates()
     {
         QFETCH(int, state);
         QFETCH(QString, button);
+        QFETCH(QString, bar);
         model->setInstall(InstallState{InstallState::Kind(state), 0, 0, QStringLiteral("The download server returned HTTP 503. Try again later.")});
-        expectTree(QTest::currentDataTag(), {button, "Account"});
+        model->setPhase(state == InstallState::Working ? std::optional(PatchPhase::downloading(400'000'000, 1'234'000'000, 56'700'000, 845))
+                                                       : std::nullopt);
+        expectTree(QTest::currentDataTag(), {button, "Account"}, bar);
+        model->setPhase(std::nullopt);
     }
 
     void unreachable()

@@ -159,7 +159,7 @@ private slots:
         look("checking", root);
         showMain(InstallState::working(), PatchPhase::verifying(1'204, 18'388));
         look("verifying", root);
-        showMain(InstallState::working(), PatchPhase::downloading(400'000'000, 48'300'000'000, 56'700'000));
+        showMain(InstallState::working(), PatchPhase::downloading(400'000'000, 48'300'000'000, 56'700'000, 845));
         look("downloading", root);
         {
             // The bar fills by the share downloaded, from where the reading direction starts.

@@ -155,7 +155,7 @@ private slots:
         InstallState install{InstallState::Kind(state), 12, 1'234'000'000,
                              QStringLiteral("The download server returned HTTP 503. Try again later.")};
         model->setInstall(install);
-        model->setPhase(state == InstallState::Working ? std::optional(PatchPhase::downloading(400'000'000, 1'234'000'000, 56'700'000))
+        model->setPhase(state == InstallState::Working ? std::optional(PatchPhase::downloading(400'000'000, 1'234'000'000, 56'700'000, 15))
                                                        : std::nullopt);
         // The panel follows on the next turn of the event loop.
         QTRY_COMPARE(text("mainButton"), button);
@@ -164,6 +164,10 @@ private slots:
         QCOMPARE(visible("statusBlock"), state != InstallState::Ready);
         if (!title.isEmpty())
             QCOMPARE(text("statusTitle"), title);
+        // The time left is a line of its own under the detail, only while downloading.
+        QCOMPARE(visible("statusTimeLeft"), state == InstallState::Working);
+        if (state == InstallState::Working)
+            QCOMPARE(text("statusTimeLeft"), QStringLiteral("Less than a minute left"));
         shot(QStringLiteral("1%1-home-%2").arg(state).arg(QString(QTest::currentDataTag()).replace(' ', '-')));
     }
 
